@@ -1,0 +1,46 @@
+# The two commands a newcomer needs:
+#   make run    builds the program and starts it on the bundled draw history
+#   make test   builds and runs every test (plain, with sanitizers, and the fuzzers)
+# Both install the Debian packages the build needs first.
+
+JOBS ?= 2
+BUILD_DIR := build
+ASAN_DIR := build-asan
+FUZZ_DIR := build-fuzz
+
+.PHONY: deps build run test test-plain test-sanitizers test-fuzz format clean
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@scripts/run.sh $(BUILD_DIR)/bin/kalkuat
+
+test: test-plain test-sanitizers test-fuzz
+
+test-plain: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+# The headless program and its tests again, with AddressSanitizer and
+# UndefinedBehaviorSanitizer: a memory fault fails the run.
+test-sanitizers: deps
+	@cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DLOTTO_BUILD_QT=OFF -DLOTTO_SANITIZE=ON >/dev/null
+	@cmake --build $(ASAN_DIR) -j $(JOBS)
+	ctest --test-dir $(ASAN_DIR) --output-on-failure -j $(JOBS)
+
+# The parsers of outside input under libFuzzer, a few seconds each.
+test-fuzz: deps
+	@CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOTTO_BUILD_QT=OFF \
+	  -DLOTTO_BUILD_TESTS=OFF -DLOTTO_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS)
+	ctest --test-dir $(FUZZ_DIR) --output-on-failure
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)

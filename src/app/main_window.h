@@ -1,0 +1,131 @@
+#pragma once
+// The main window: the state of all its controls, the fields shared by the commands,
+// and the commands themselves. The Qt view only copies this state into widgets and
+// forwards the user's input.
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/controls.h"
+#include "app/tip_grid.h"
+#include "evaluation/scoring.h"
+#include "platform/services.h"
+
+namespace lotto {
+
+class TForm1 : public ScoringFields {
+ public:
+  static constexpr int kDesignedWidth = 560;
+  static constexpr int kDesignedHeight = 500;
+
+  static constexpr const char* kApplicationTitle = "Brunnholds Lotto-Kalkulant Oesterreich";
+  static constexpr const char* kOperatorAddress = "https://www.lotterien.at";
+  static constexpr const char* kHelpPageName = "Hilfe.html";
+
+  // `programFile` is the path of the running program; its folder becomes Home.
+  TForm1(Services services, std::string programFile);
+
+  // ---- window
+  std::string Caption = "Brunnholds Lotto - Kalkulant für Österreich V2";
+  int Width = kDesignedWidth;
+  int Height = kDesignedHeight;
+  enum class Page { Lottotipp, BerechnungsOptionen, Diagramm, Datenbank, InternetOptionen };
+  Page ActivePage = Page::Lottotipp;
+  // Factor by which the tab area (positions, sizes, fonts) is scaled against its design.
+  double TabScale = 1.0;
+
+  // ---- fields shared by the commands (Zahl, Treffer, Gewinn, Zusatz: ScoringFields)
+  std::string Home;           // program folder, ending in a separator
+  std::string ZahlenFile;     // "ZahlenAT.dat"
+  double aktDatum = 0;        // working date
+  double Datum1 = 0;          // date of the draw on show
+  std::int32_t Position = 0;  // index of the draw on show in the draw file
+  bool sortieren = false;     // the complete check runs only while this is true
+  bool Berechnunglaeuft = false;
+  std::int32_t LaufMax = 100000;
+  std::string SoundName;
+  std::int32_t Groesse = 0;  // window height at the last rescale
+  std::int32_t TippTop = 84;
+  std::int32_t TippLeft = 29;
+  std::int32_t Pageformat = 0;
+  std::int32_t Land = 1;
+
+  // ---- tab "Lottotipp"
+  TipGrid Tips;
+  TLabel Label35;                                     // draw text in the draw bar
+  TLabel Label13{"Quersumme"};                        // Quersumme of the draw on show
+  TCheckBox CheckBox16{true};                         // "Sonntag Ziehungen"
+  TCheckBox CheckBox17{true};                         // "Mittwoch Ziehungen"
+  TButton SpeedButton10, SpeedButton6, SpeedButton7;  // download, earlier, later draw
+  TButton SpeedButton11;                              // "Löschen aller Tipps"
+  TButton SpeedButton15, SpeedButton16, SpeedButton4, SpeedButton1, SpeedButton3, SpeedButton12,
+      SpeedButton14, BitBtn4, SpeedButton13, Warenkorb;
+  std::array<TButton, 12> TippEditButtons;  // Tipp1Edit ... Tipp12Edit
+  TButton UpDown8;                          // tip count spinner with Edit80
+
+  // ---- tab "Datenbank"
+  TLabel Label29;                   // draw text
+  TDateTimePicker DateTimePicker1;  // the date asked for
+  TButton SpeedButton5;             // check the tips for that date
+  TButton BitBtn1, SpeedButton8, BitBtn6, BitBtn8, Button2, Button3, Button4, Button5;
+  TButton UpDown7;  // "Max.Berechnungsläufe" spinner with Edit55
+
+  // ---- tab "Diagramm"
+  TDateTimePicker DateTimePicker2;  // start date of the statistics
+
+  // ---- tab "Internet-Optionen"
+  TEdit ProxyHostEdit;
+  TEdit ProxyPortEdit{"80"};
+  TLabel UpdateLink;    // the program's own help page
+  TLabel OperatorLink;  // the lottery operator's web site
+
+  // ---- menu and status bar
+  TButton Ziehungsdatenladen1, Onlioneabgeben1, Benden1;
+  TStatusBar StatusBar1;
+
+  // Every command control by its name, for the view to bind.
+  std::vector<std::pair<std::string, TButton*>> commandControls();
+
+  // ---- life cycle
+  // Runs once when the window is first shown.
+  void FormShow();
+  // The tab area is rescaled by newHeight / Groesse whenever the height changes.
+  void FormResize(int newWidth, int newHeight);
+
+  // ---- tip grid
+  // A change of field `index` of tip `tip`, by typing or by program code.
+  void TipFieldChange(int tip, int index, const std::string& text) {
+    Tips.setText(tip, index, text);
+  }
+  // Leaving a tip field: the complete check runs while sortieren is true.
+  void TipFieldExit();
+  // A click on a tip's row label toggles its mark.
+  void TipLabelClick(int tip) { Tips.toggleMark(tip); }
+  // "Löschen aller Tipps".
+  void SpeedButton11Click() { Tips.clearUnmarked(); }
+
+  // ---- links
+  void LinkLabelClick(const TLabel& link);
+  // The two banners.
+  void ProductPageClick();
+
+  // ---- evaluation
+  // Shows the draw of the date in DateTimePicker1 (the first one on or after it, else the
+  // newest) and scores all tips against it.
+  void SpeedButton5Click();
+  // Scores, sorts and colours all twelve tips; does nothing while sortieren is false.
+  int Komplettcheck();
+
+  std::string drawFilePath() const { return Home + ZahlenFile; }
+  std::string helpPagePath() const { return Home + kHelpPageName; }
+
+ private:
+  void showRecord(double date, const DrawNumbers& numbers, int blanksAfterDate);
+
+  Services services_;
+  std::string programFile_;
+};
+
+}  // namespace lotto

@@ -1,0 +1,51 @@
+#include "app/tip_grid.h"
+
+#include "platform/convert.h"
+
+namespace lotto {
+
+std::string cleanTipText(std::string_view text) {
+  const auto value = tryStrToInt(text);
+  if (!value || *value < 1 || *value > 45) return {};
+  return std::to_string(*value);
+}
+
+TipGrid::TipGrid() {
+  for (int tip = 1; tip <= kTips; ++tip) {
+    row(tip).rowLabel.Caption = std::to_string(tip) + ". Tipp";
+  }
+}
+
+int TipGrid::fieldNumber(int tip, int index) {
+  return kTipRowNames[static_cast<std::size_t>(tip - 1)].firstEdit + index - 1;
+}
+
+std::optional<TipGrid::Cell> TipGrid::cellOfField(int fieldNumber) {
+  for (int tip = 1; tip <= kTips; ++tip) {
+    const int first = kTipRowNames[static_cast<std::size_t>(tip - 1)].firstEdit;
+    if (fieldNumber >= first && fieldNumber < first + kNumbers) {
+      return Cell{tip, fieldNumber - first + 1};
+    }
+  }
+  return std::nullopt;
+}
+
+void TipGrid::setText(int tip, int index, std::string_view text) {
+  field(tip, index).Text = cleanTipText(text);
+}
+
+void TipGrid::toggleMark(int tip) {
+  TLabel& label = row(tip).rowLabel;
+  label.FontColour = label.FontColour == Colour::WindowText ? Colour::Red : Colour::WindowText;
+}
+
+void TipGrid::clearUnmarked() {
+  for (int tip = 1; tip <= kTips; ++tip) {
+    if (isMarked(tip)) continue;
+    for (int index = 1; index <= kNumbers; ++index) setText(tip, index, "");
+    row(tip).hitLabel.Caption.clear();
+    row(tip).sumLabel.Caption.clear();
+  }
+}
+
+}  // namespace lotto

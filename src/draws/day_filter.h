@@ -1,0 +1,16 @@
+#pragma once
+// The day filter of the check boxes "Sonntag Ziehungen" and "Mittwoch Ziehungen".
+// Draws are held on Sundays and Wednesdays; a record on another weekday can only come
+// from manual entry, and the two forms treat it differently.
+
+namespace lotto {
+
+// Counting form (statistics): a draw takes part only when its weekday's box is checked;
+// a draw on any other weekday never takes part.
+bool countedByDayFilter(double date, bool sundayChecked, bool wednesdayChecked);
+
+// Skipping form (navigation): a draw is passed over only when its weekday's box is
+// unchecked; a draw on any other weekday is always shown.
+bool skippedByDayFilter(double date, bool sundayChecked, bool wednesdayChecked);
+
+}  // namespace lotto

@@ -1,0 +1,79 @@
+#include "evaluation/complete_check.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+#include "platform/convert.h"
+
+namespace lotto {
+namespace {
+
+Colour colourOfHit(std::uint8_t treffer) {
+  switch (treffer) {
+    case 1:
+      return Colour::Lime;
+    case 2:
+      return Colour::Yellow;
+    default:
+      return Colour::Window;
+  }
+}
+
+}  // namespace
+
+int runCompleteCheck(TipGrid& tips, ScoringFields& scoring, SoundPlayer& sound,
+                     const std::string& soundPath) {
+  int best = 0;
+  for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
+    TipRow& row = tips.row(tip);
+
+    std::array<std::uint8_t, 6> values{};
+    bool complete = true;
+    for (int index = 1; index <= TipGrid::kNumbers && complete; ++index) {
+      const auto value = tryStrToInt(tips.text(tip, index));
+      if (value) {
+        values[static_cast<std::size_t>(index - 1)] = static_cast<std::uint8_t>(*value);
+      } else {
+        complete = false;
+      }
+    }
+
+    if (!complete) {
+      for (int index = 1; index <= TipGrid::kNumbers; ++index)
+        tips.setColour(tip, index, Colour::Window);
+      row.hitLabel.Caption.clear();
+      row.sumLabel.Caption.clear();
+      if (tip == TipGrid::kTips) {
+        scoring.Gewinn = 0;
+        scoring.Zusatz = false;
+      }
+      continue;
+    }
+
+    int sum = 0;
+    for (const std::uint8_t v : values) sum += v;
+    row.sumLabel.Caption = std::to_string(sum);
+
+    std::sort(values.begin(), values.end());
+    std::array<std::string, 6> texts;
+    for (int index = 1; index <= TipGrid::kNumbers; ++index) {
+      tips.setText(tip, index, std::to_string(values[static_cast<std::size_t>(index - 1)]));
+      texts[static_cast<std::size_t>(index - 1)] = tips.text(tip, index);
+    }
+    scoring.Zettelcheck({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]});
+
+    for (int index = 1; index <= TipGrid::kNumbers; ++index) {
+      tips.setColour(tip, index, colourOfHit(scoring.Treffer[static_cast<std::size_t>(index)]));
+    }
+    row.hitLabel.Caption = std::to_string(scoring.Gewinn);
+    row.hitLabel.FontColour = scoring.Gewinn >= 3 ? Colour::Red : Colour::Black;
+    if (scoring.Gewinn >= 3) sound.play(soundPath);
+    if (scoring.Zusatz) row.hitLabel.Caption += " + Z";
+
+    best = std::max(best, static_cast<int>(scoring.Gewinn));
+  }
+  return best;
+}
+
+}  // namespace lotto

@@ -1,0 +1,30 @@
+#pragma once
+// Scoring a tip against the draw in Zahl, and the fields that hold the outcome.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "draws/draw_record.h"
+
+namespace lotto {
+
+using TipTexts = std::array<std::string_view, 6>;
+
+// The main window's draw being scored against and the result of the last scoring.
+struct ScoringFields {
+  DrawNumbers Zahl{};
+  // Per tip position 1..6: 0 no hit, 1 one of the six drawn numbers, 2 the Zusatzzahl.
+  // [7] and [8] are only ever reset; [0] is unused.
+  std::array<std::uint8_t, 9> Treffer{};
+  std::uint8_t Gewinn = 0;  // hits among the six drawn numbers
+  bool Zusatz = false;      // some tip number is the Zusatzzahl
+
+  // Scores a tip given as the texts of its six fields. Each drawn position is compared
+  // with each tip position in turn, a tip text being converted when it is compared; the
+  // first text that is not a whole number ends the scoring quietly, with the fields
+  // holding what was counted up to then. A number named twice counts twice.
+  void Zettelcheck(const TipTexts& tip);
+};
+
+}  // namespace lotto

@@ -1,0 +1,29 @@
+#pragma once
+// Dates are day numbers counted from 30 December 1899 (day 0), held as double,
+// exactly as the draw file stores them. Whole days carry no time of day.
+
+namespace lotto {
+
+struct CivilDate {
+  int year = 1899;
+  int month = 12;
+  int day = 30;
+  friend bool operator==(const CivilDate&, const CivilDate&) = default;
+};
+
+// Day number of a calendar date (proleptic Gregorian calendar).
+double dayNumber(int year, int month, int day);
+
+// Calendar date of the whole day that contains the given day number.
+CivilDate civilDate(double date);
+
+// Weekday of the day that contains the given day number: 1 = Sunday ... 7 = Saturday.
+int dayOfWeek(double date);
+
+// Rounds to the nearest whole day, a half to the even day.
+double roundToDay(double date);
+
+inline constexpr int kSunday = 1;
+inline constexpr int kWednesday = 4;
+
+}  // namespace lotto

@@ -1,0 +1,123 @@
+#include "platform/file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "platform/errors.h"
+
+namespace lotto {
+namespace {
+
+[[noreturn]] void fail(const std::string& path, int err) {
+  throw InOutError(ioCodeFromErrno(err), path);
+}
+
+// Closes the descriptor when the scope ends, unless it was closed explicitly.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  int get() const { return fd_; }
+  // Returns 0 or the errno of a failed close (which can report a lost write).
+  int close() {
+    const int result = ::close(fd_);
+    fd_ = -1;
+    return result == 0 ? 0 : errno;
+  }
+
+ private:
+  int fd_;
+};
+
+int openOrFail(const std::string& path, int flags, mode_t mode = 0) {
+  int fd;
+  do {
+    fd = ::open(path.c_str(), flags | O_CLOEXEC, mode);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) fail(path, errno);
+  return fd;
+}
+
+// Writes all bytes; returns 0 or the errno of the failure.
+int writeAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    if (n == 0) return EIO;
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return 0;
+}
+
+}  // namespace
+
+bool fileExists(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::string readWholeFile(const std::string& path) {
+  FileDescriptor fd(openOrFail(path, O_RDONLY));
+  struct stat st {};
+  if (::fstat(fd.get(), &st) != 0) fail(path, errno);
+  if (!S_ISREG(st.st_mode)) fail(path, EACCES);
+  std::string content(static_cast<std::size_t>(st.st_size), '\0');
+  std::size_t done = 0;
+  // One read normally takes it all; the loop only covers short reads.
+  while (done < content.size()) {
+    const ssize_t n = ::read(fd.get(), content.data() + done, content.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      fail(path, errno);
+    }
+    if (n == 0) break;  // the file shrank meanwhile
+    done += static_cast<std::size_t>(n);
+  }
+  content.resize(done);
+  return content;
+}
+
+void appendToFile(const std::string& path, std::string_view bytes) {
+  FileDescriptor fd(openOrFail(path, O_WRONLY | O_APPEND));
+  if (const int err = writeAll(fd.get(), bytes)) fail(path, err);
+  if (::fsync(fd.get()) != 0) fail(path, errno);
+  if (const int err = fd.close()) fail(path, err);
+}
+
+void createFileIfMissing(const std::string& path) {
+  FileDescriptor fd(openOrFail(path, O_WRONLY | O_CREAT, 0644));
+  if (const int err = fd.close()) fail(path, err);
+}
+
+void replaceFileAtomically(const std::string& path, const std::string& tempPath,
+                           std::string_view bytes) {
+  int err = 0;
+  {
+    FileDescriptor fd(openOrFail(tempPath, O_WRONLY | O_CREAT | O_TRUNC, 0644));
+    err = writeAll(fd.get(), bytes);
+    if (err == 0 && ::fsync(fd.get()) != 0) err = errno;
+    if (err == 0) err = fd.close();
+  }
+  if (err == 0 && std::rename(tempPath.c_str(), path.c_str()) != 0) {
+    err = errno;
+    ::unlink(tempPath.c_str());
+    fail(path, err);
+  }
+  if (err != 0) {
+    ::unlink(tempPath.c_str());
+    fail(tempPath, err);
+  }
+}
+
+}  // namespace lotto

@@ -1,0 +1,27 @@
+#pragma once
+// The program's file access. Every failure throws InOutError with the file's name.
+
+#include <string>
+#include <string_view>
+
+namespace lotto {
+
+bool fileExists(const std::string& path);
+
+// The whole content of a file, taken with one read.
+std::string readWholeFile(const std::string& path);
+
+// Appends bytes to an existing file.
+void appendToFile(const std::string& path, std::string_view bytes);
+
+// Creates an empty file when none exists; an existing file is left as it is.
+void createFileIfMissing(const std::string& path);
+
+// Writes the complete new content under tempPath, flushes it to the disk and then renames
+// it over path. Rename is atomic, so at every moment path holds either the old or the new
+// content, never none and never a part. When anything fails the temporary file is
+// removed, path is untouched and InOutError is thrown.
+void replaceFileAtomically(const std::string& path, const std::string& tempPath,
+                           std::string_view bytes);
+
+}  // namespace lotto

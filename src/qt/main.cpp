@@ -1,0 +1,25 @@
+// The desktop program: the headless main window with its Qt view.
+
+#include <QApplication>
+
+#include "app/main_window.h"
+#include "platform/clock.h"
+#include "qt/main_window_view.h"
+#include "qt/qt_platform.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setOrganizationName("Brunnhold");
+  QApplication::setApplicationName("KalkuAT");
+  QApplication::setApplicationDisplayName(lotto::TForm1::kApplicationTitle);
+
+  lotto::QtUserInteraction interaction;
+  lotto::QtSoundPlayer sound;
+  lotto::QtShell shell;
+  lotto::SystemClock clock;
+  lotto::TForm1 form(lotto::Services{interaction, sound, shell, clock},
+                     QApplication::applicationFilePath().toStdString());
+  lotto::MainWindowView view(form, interaction);
+  view.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,337 @@
+#include "qt/main_window_view.h"
+
+#include <QAction>
+#include <QDateEdit>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+#include <cmath>
+
+#include "platform/errors.h"
+#include "qt/date_convert.h"
+#include "qt/qt_platform.h"
+#include "qt/vertical_label.h"
+#include "ui_mainwindow.h"
+
+namespace lotto {
+namespace {
+
+QString qs(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+QColor toQColor(Colour colour, const QPalette& palette) {
+  switch (colour) {
+    case Colour::Lime:
+      return QColor(0x00, 0xFF, 0x00);
+    case Colour::Yellow:
+      return QColor(0xFF, 0xFF, 0x00);
+    case Colour::Red:
+      return QColor(0xFF, 0x00, 0x00);
+    case Colour::Black:
+      return QColor(0x00, 0x00, 0x00);
+    case Colour::WindowText:
+      return palette.color(QPalette::WindowText);
+    case Colour::Window:
+      break;
+  }
+  return palette.color(QPalette::Base);
+}
+
+void setTextIfChanged(QLabel* label, const std::string& text) {
+  const QString wanted = qs(text);
+  if (label->text() != wanted) label->setText(wanted);
+}
+
+void setTextColour(QLabel* label, Colour colour) {
+  QPalette palette = label->palette();
+  const QColor wanted = toQColor(colour, QApplication::palette());
+  if (palette.color(QPalette::WindowText) != wanted) {
+    palette.setColor(QPalette::WindowText, wanted);
+    label->setPalette(palette);
+  }
+}
+
+void setBackground(QLineEdit* edit, Colour colour) {
+  QPalette palette = edit->palette();
+  const QColor wanted = toQColor(colour, QApplication::palette());
+  if (palette.color(QPalette::Base) != wanted) {
+    palette.setColor(QPalette::Base, wanted);
+    edit->setPalette(palette);
+  }
+}
+
+void setDate(QDateEdit* edit, const TDateTimePicker& picker) {
+  const QDate minimum = qDateOf(picker.MinDate);
+  if (edit->minimumDate() != minimum) edit->setMinimumDate(minimum);
+  const QDate wanted = qDateOf(picker.Date());
+  if (edit->date() != wanted) edit->setDate(wanted);
+}
+
+}  // namespace
+
+MainWindowView::MainWindowView(TForm1& form, QtUserInteraction& interaction, QWidget* parent)
+    : QMainWindow(parent),
+      ui_(std::make_unique<Ui::TForm1>()),
+      form_(form),
+      interaction_(interaction) {
+  ui_->setupUi(this);
+  resize(TForm1::kDesignedWidth, TForm1::kDesignedHeight);
+
+  // The status bar's two panels: the draw request state and the generator's progress.
+  auto* panel0 = new QLabel(this);
+  panel0->setObjectName("StatusBar1Panel0");
+  panel0->setMinimumWidth(150);
+  auto* panel1 = new QLabel(this);
+  panel1->setObjectName("StatusBar1Panel1");
+  panel1->setMinimumWidth(50);
+  ui_->StatusBar1->addWidget(panel0);
+  ui_->StatusBar1->addWidget(panel1, 1);
+
+  setStandardIcons();
+  bindTipGrid();
+  bindCommands();
+  rememberDesignedSizes();
+
+  interaction_.attach(
+      this, [this] { syncFromModel(); },
+      [this] {
+        syncFromModel();
+        repaint();
+      });
+  syncFromModel();
+}
+
+MainWindowView::~MainWindowView() = default;
+
+void MainWindowView::setStandardIcons() {
+  const std::pair<QToolButton*, QStyle::StandardPixmap> icons[] = {
+      {ui_->SpeedButton10, QStyle::SP_BrowserReload},
+      {ui_->SpeedButton6, QStyle::SP_ArrowLeft},
+      {ui_->SpeedButton7, QStyle::SP_ArrowRight},
+      {ui_->SpeedButton11, QStyle::SP_DialogDiscardButton},
+      {ui_->SpeedButton15, QStyle::SP_DialogSaveButton},
+      {ui_->SpeedButton16, QStyle::SP_DialogOpenButton},
+      {ui_->SpeedButton5, QStyle::SP_DialogApplyButton},
+      {ui_->SpeedButton8, QStyle::SP_BrowserStop},
+      {ui_->SpeedButton13, QStyle::SP_DialogHelpButton},
+  };
+  for (const auto& [button, pixmap] : icons) button->setIcon(style()->standardIcon(pixmap));
+}
+
+void MainWindowView::bindTipGrid() {
+  rows_.resize(TipGrid::kTips);
+  for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
+    const TipRowNames& names = kTipRowNames[static_cast<std::size_t>(tip - 1)];
+    RowWidgets& row = rows_[static_cast<std::size_t>(tip - 1)];
+    row.rowLabel = findChild<QLabel*>(QString("Label%1").arg(names.rowLabel));
+    row.hitLabel = findChild<QLabel*>(QString("Label%1").arg(names.hitLabel));
+    row.sumLabel = findChild<QLabel*>(QString("Label%1").arg(names.sumLabel));
+    if (names.furtherLabel != 0) {
+      row.furtherLabel = findChild<QLabel*>(QString("Label%1").arg(names.furtherLabel));
+    }
+    row.rowLabel->installEventFilter(this);
+
+    for (int index = 1; index <= TipGrid::kNumbers; ++index) {
+      auto* edit = findChild<QLineEdit*>(QString("Edit%1").arg(TipGrid::fieldNumber(tip, index)));
+      fields_.push_back({edit, tip, index});
+      edit->installEventFilter(this);
+      connect(edit, &QLineEdit::textEdited, this, [this, edit, tip, index](const QString& text) {
+        form_.TipFieldChange(tip, index, text.toStdString());
+        // The cleaning rule may have changed what was typed ("46" becomes empty).
+        const QString cleaned = qs(form_.Tips.text(tip, index));
+        if (edit->text() != cleaned) edit->setText(cleaned);
+      });
+    }
+  }
+}
+
+void MainWindowView::bindCommands() {
+  connect(ui_->SpeedButton11, &QAbstractButton::clicked, this,
+          [this] { runCommand([this] { form_.SpeedButton11Click(); }); });
+  connect(ui_->SpeedButton5, &QAbstractButton::clicked, this,
+          [this] { runCommand([this] { form_.SpeedButton5Click(); }); });
+  connect(ui_->Benden1, &QAction::triggered, this, &QWidget::close);
+
+  connect(ui_->CheckBox16, &QCheckBox::toggled, this, [this](bool checked) {
+    if (!syncing_) form_.CheckBox16.Checked = checked;
+  });
+  connect(ui_->CheckBox17, &QCheckBox::toggled, this, [this](bool checked) {
+    if (!syncing_) form_.CheckBox17.Checked = checked;
+  });
+  connect(ui_->DateTimePicker1, &QDateEdit::dateChanged, this, [this](QDate date) {
+    if (!syncing_) form_.DateTimePicker1.setDate(dayNumberOf(date));
+  });
+  connect(ui_->DateTimePicker2, &QDateEdit::dateChanged, this, [this](QDate date) {
+    if (!syncing_) form_.DateTimePicker2.setDate(dayNumberOf(date));
+  });
+  connect(ui_->ProxyHostEdit, &QLineEdit::textEdited, this,
+          [this](const QString& text) { form_.ProxyHostEdit.Text = text.toStdString(); });
+  connect(ui_->ProxyPortEdit, &QLineEdit::textEdited, this,
+          [this](const QString& text) { form_.ProxyPortEdit.Text = text.toStdString(); });
+  connect(ui_->PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
+    if (!syncing_) form_.ActivePage = static_cast<TForm1::Page>(index);
+  });
+
+  for (QLabel* link : {ui_->UpdateLink, ui_->OperatorLink}) link->installEventFilter(this);
+  for (QWidget* banner : {static_cast<QWidget*>(ui_->Panel8), static_cast<QWidget*>(ui_->Panel9)}) {
+    banner->installEventFilter(this);
+  }
+  for (VerticalLabel* label : {ui_->Label43, ui_->Label44}) {
+    connect(label, &VerticalLabel::clicked, this,
+            [this] { runCommand([this] { form_.ProductPageClick(); }); });
+  }
+}
+
+void MainWindowView::rememberDesignedSizes() {
+  QList<QWidget*> widgets = ui_->PageControl1->findChildren<QWidget*>();
+  widgets.prepend(ui_->PageControl1);
+  for (QWidget* widget : widgets) {
+    scaled_.push_back(
+        {widget, widget->font().pointSizeF(), widget->minimumSize(), widget->maximumSize()});
+  }
+}
+
+void MainWindowView::applyScale() {
+  if (appliedScale_ == form_.TabScale) return;
+  appliedScale_ = form_.TabScale;
+  const auto scaleSize = [this](QSize size) {
+    const auto scale = [this](int value) {
+      return value >= QWIDGETSIZE_MAX ? value
+                                      : static_cast<int>(std::lround(value * appliedScale_));
+    };
+    return QSize(scale(size.width()), scale(size.height()));
+  };
+  for (const ScaledWidget& entry : scaled_) {
+    QFont font = entry.widget->font();
+    if (entry.pointSize > 0) font.setPointSizeF(entry.pointSize * appliedScale_);
+    entry.widget->setFont(font);
+    entry.widget->setMinimumSize(scaleSize(entry.minimumSize));
+    entry.widget->setMaximumSize(scaleSize(entry.maximumSize));
+  }
+}
+
+void MainWindowView::runCommand(const std::function<void()>& command) {
+  try {
+    command();
+  } catch (const std::exception& error) {
+    interaction_.showError(error.what());
+  }
+  syncFromModel();
+}
+
+void MainWindowView::syncTipGrid() {
+  for (const FieldWidget& field : fields_) {
+    const QString wanted = qs(form_.Tips.text(field.tip, field.index));
+    if (field.edit->text() != wanted) field.edit->setText(wanted);
+    setBackground(field.edit, form_.Tips.colour(field.tip, field.index));
+  }
+  for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
+    const TipRow& row = form_.Tips.row(tip);
+    RowWidgets& widgets = rows_[static_cast<std::size_t>(tip - 1)];
+    setTextIfChanged(widgets.rowLabel, row.rowLabel.Caption);
+    setTextColour(widgets.rowLabel, row.rowLabel.FontColour);
+    setTextIfChanged(widgets.hitLabel, row.hitLabel.Caption);
+    setTextColour(widgets.hitLabel, row.hitLabel.FontColour);
+    setTextIfChanged(widgets.sumLabel, row.sumLabel.Caption);
+    if (widgets.furtherLabel != nullptr)
+      setTextIfChanged(widgets.furtherLabel, row.furtherLabel.Caption);
+  }
+}
+
+void MainWindowView::syncFromModel() {
+  syncing_ = true;
+  if (windowTitle() != qs(form_.Caption)) setWindowTitle(qs(form_.Caption));
+  applyScale();
+  syncTipGrid();
+
+  setTextIfChanged(ui_->Label35, form_.Label35.Caption);
+  setTextIfChanged(ui_->Label13, form_.Label13.Caption);
+  setTextIfChanged(ui_->Label29, form_.Label29.Caption);
+  ui_->CheckBox16->setChecked(form_.CheckBox16.Checked);
+  ui_->CheckBox17->setChecked(form_.CheckBox17.Checked);
+  setDate(ui_->DateTimePicker1, form_.DateTimePicker1);
+  setDate(ui_->DateTimePicker2, form_.DateTimePicker2);
+  setTextIfChanged(ui_->UpdateLink, form_.UpdateLink.Caption);
+  setTextIfChanged(ui_->OperatorLink, form_.OperatorLink.Caption);
+  if (ui_->ProxyHostEdit->text() != qs(form_.ProxyHostEdit.Text)) {
+    ui_->ProxyHostEdit->setText(qs(form_.ProxyHostEdit.Text));
+  }
+  if (ui_->ProxyPortEdit->text() != qs(form_.ProxyPortEdit.Text)) {
+    ui_->ProxyPortEdit->setText(qs(form_.ProxyPortEdit.Text));
+  }
+
+  for (auto& [name, control] : form_.commandControls()) {
+    const QString objectName = qs(name);
+    if (auto* widget = findChild<QWidget*>(objectName)) {
+      widget->setEnabled(control->Enabled);
+      widget->setVisible(control->Visible);
+    } else if (auto* action = findChild<QAction*>(objectName)) {
+      action->setEnabled(control->Enabled);
+      action->setVisible(control->Visible);
+    }
+  }
+
+  setTextIfChanged(findChild<QLabel*>("StatusBar1Panel0"), form_.StatusBar1.Panels[0]);
+  setTextIfChanged(findChild<QLabel*>("StatusBar1Panel1"), form_.StatusBar1.Panels[1]);
+  ui_->PageControl1->setCurrentIndex(static_cast<int>(form_.ActivePage));
+  syncing_ = false;
+}
+
+void MainWindowView::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  form_.FormResize(width(), height());
+  // The show sequence runs once the window is on the screen, so that a message it
+  // brings (a missing draw file) stands in front of the window.
+  QTimer::singleShot(0, this, [this] { runCommand([this] { form_.FormShow(); }); });
+}
+
+void MainWindowView::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  form_.FormResize(width(), height());
+  applyScale();
+}
+
+bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusOut) {
+    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    // Leaving a tip field; switching to another program or opening a menu is no leave.
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+      for (const FieldWidget& field : fields_) {
+        if (field.edit == watched) {
+          runCommand([this] { form_.TipFieldExit(); });
+          break;
+        }
+      }
+    }
+  } else if (event->type() == QEvent::MouseButtonRelease &&
+             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
+      if (rows_[static_cast<std::size_t>(tip - 1)].rowLabel == watched) {
+        runCommand([this, tip] { form_.TipLabelClick(tip); });
+        return true;
+      }
+    }
+    if (watched == ui_->UpdateLink) {
+      runCommand([this] { form_.LinkLabelClick(form_.UpdateLink); });
+      return true;
+    }
+    if (watched == ui_->OperatorLink) {
+      runCommand([this] { form_.LinkLabelClick(form_.OperatorLink); });
+      return true;
+    }
+    if (watched == ui_->Panel8 || watched == ui_->Panel9) {
+      runCommand([this] { form_.ProductPageClick(); });
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace lotto

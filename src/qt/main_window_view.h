@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/main_window.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace Ui {
+class TForm1;
+}
+
+namespace lotto {
+
+class QtUserInteraction;
+
+// The view of the main window: copies the state of TForm1 into the widgets after every
+// command and forwards the user's input to it. It holds no rule of the program.
+class MainWindowView : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  MainWindowView(TForm1& form, QtUserInteraction& ui, QWidget* parent = nullptr);
+  ~MainWindowView() override;
+
+  // Copies the state of the headless window into the widgets.
+  void syncFromModel();
+  // Runs a command of the headless window, shows what escapes it in an error box and
+  // shows the state it leaves.
+  void runCommand(const std::function<void()>& command);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct FieldWidget {
+    QLineEdit* edit;
+    int tip;
+    int index;
+  };
+  struct RowWidgets {
+    QLabel* rowLabel = nullptr;
+    QLabel* hitLabel = nullptr;
+    QLabel* sumLabel = nullptr;
+    QLabel* furtherLabel = nullptr;
+  };
+  struct ScaledWidget {
+    QWidget* widget;
+    qreal pointSize;
+    QSize minimumSize;
+    QSize maximumSize;
+  };
+
+  void setStandardIcons();
+  void bindTipGrid();
+  void bindCommands();
+  void rememberDesignedSizes();
+  void applyScale();
+  void syncTipGrid();
+
+  std::unique_ptr<Ui::TForm1> ui_;
+  TForm1& form_;
+  QtUserInteraction& interaction_;
+  std::vector<FieldWidget> fields_;
+  std::vector<RowWidgets> rows_;
+  std::vector<ScaledWidget> scaled_;
+  double appliedScale_ = 1.0;
+  bool syncing_ = false;
+  bool shown_ = false;
+};
+
+}  // namespace lotto

@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/main_window.h"
+#include "app/tip_grid.h"
+#include "draws/draw_file.h"
+#include "platform/dates.h"
+#include "support/fakes.h"
+#include "support/fixtures.h"
+
+namespace lotto {
+namespace {
+
+TEST(TipGrid, CleaningRule) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"1", "1"}, {"45", "45"}, {"07", "7"},         {"+3", "3"},
+      {"46", ""}, {"0", ""},    {"-5", ""},          {"-", ""},
+      {"", ""},   {"x", ""},    {"4a", ""},          {" 5", ""},
+      {"5 ", ""}, {"100", ""},  {"99999999999", ""}, {"0045", "45"},
+  };
+  for (const auto& [typed, kept] : cases) {
+    SCOPED_TRACE(typed);
+    EXPECT_EQ(cleanTipText(typed), kept);
+    TipGrid grid;
+    grid.setText(7, 3, typed);
+    EXPECT_EQ(grid.text(7, 3), kept);
+  }
+  // Typing "4" and then "6" into an empty field.
+  TipGrid grid;
+  grid.setText(1, 1, "4");
+  EXPECT_EQ(grid.text(1, 1), "4");
+  grid.setText(1, 1, "46");
+  EXPECT_EQ(grid.text(1, 1), "");
+}
+
+TEST(TipGrid, FieldNamesFollowTheRows) {
+  EXPECT_EQ(TipGrid::fieldNumber(1, 1), 1);
+  EXPECT_EQ(TipGrid::fieldNumber(6, 6), 36);
+  EXPECT_EQ(TipGrid::fieldNumber(7, 1), 43);
+  EXPECT_EQ(TipGrid::fieldNumber(9, 1), 56);
+  EXPECT_EQ(TipGrid::fieldNumber(9, 6), 61);
+  EXPECT_EQ(TipGrid::fieldNumber(12, 6), 79);
+  // Every field of the grid maps back to its own cell; the spinner fields do not.
+  int count = 0;
+  for (int number = 1; number <= 80; ++number) {
+    if (const auto cell = TipGrid::cellOfField(number)) {
+      EXPECT_EQ(TipGrid::fieldNumber(cell->tip, cell->index), number);
+      ++count;
+    }
+  }
+  EXPECT_EQ(count, 72);
+  for (int notInGrid : {37, 42, 55, 80}) EXPECT_FALSE(TipGrid::cellOfField(notInGrid)) << notInGrid;
+}
+
+TEST(TipGrid, MarkedTipsSurviveClearing) {
+  TipGrid grid;
+  for (int tip = 1; tip <= 12; ++tip) {
+    for (int index = 1; index <= 6; ++index) grid.setText(tip, index, std::to_string(tip + index));
+    grid.row(tip).hitLabel.Caption = "2";
+    grid.row(tip).sumLabel.Caption = "99";
+    grid.row(tip).furtherLabel.Caption = "further";
+  }
+  grid.toggleMark(3);
+  grid.toggleMark(7);
+  grid.toggleMark(5);
+  grid.toggleMark(5);  // two clicks: unmarked again
+  EXPECT_TRUE(grid.isMarked(3));
+  EXPECT_FALSE(grid.isMarked(5));
+  EXPECT_EQ(grid.row(3).rowLabel.FontColour, Colour::Red);
+  EXPECT_EQ(grid.row(5).rowLabel.FontColour, Colour::WindowText);
+
+  grid.clearUnmarked();
+  for (int tip = 1; tip <= 12; ++tip) {
+    SCOPED_TRACE(tip);
+    const bool kept = tip == 3 || tip == 7;
+    EXPECT_EQ(grid.text(tip, 1), kept ? std::to_string(tip + 1) : "");
+    EXPECT_EQ(grid.text(tip, 6), kept ? std::to_string(tip + 6) : "");
+    EXPECT_EQ(grid.row(tip).hitLabel.Caption, kept ? "2" : "");
+    EXPECT_EQ(grid.row(tip).sumLabel.Caption, kept ? "99" : "");
+    EXPECT_EQ(grid.row(tip).furtherLabel.Caption, "further");
+  }
+}
+
+class MainWindow : public ::testing::Test {
+ protected:
+  testing::TempDir dir;
+  testing::FakeServices fakes;
+  TForm1 form{fakes.services(), dir.file("kalkuat")};
+
+  void installRealHistory() {
+    const auto records = testing::realHistory();
+    writeDrawFile(dir.file(kDrawFileName), dir.file("tmp"), records);
+  }
+};
+
+TEST_F(MainWindow, StartsOnTheBundledHistoryWithTheNewestDraw) {
+  installRealHistory();
+  fakes.clock.todayValue = dayNumber(2026, 12, 9);
+  EXPECT_EQ(form.Caption, "Brunnholds Lotto - Kalkulant für Österreich V2");
+  form.FormShow();
+
+  EXPECT_EQ(form.Home, dir.path());
+  EXPECT_EQ(form.ZahlenFile, "ZahlenAT.dat");
+  EXPECT_EQ(form.SoundName, "yippee.wav");
+  EXPECT_TRUE(form.sortieren);
+  EXPECT_EQ(form.Label35.Caption, "Fr 21.08.26    1  3  24  32  36  42 Z:37");
+  EXPECT_EQ(form.Label29.Caption, form.Label35.Caption);
+  EXPECT_EQ(form.Label13.Caption, "Quersumme: 138");
+  EXPECT_EQ(form.Position, 3671);
+  EXPECT_EQ(form.DateTimePicker1.Date(), dayNumber(2026, 8, 21));
+  EXPECT_EQ(form.aktDatum, dayNumber(2026, 12, 9));
+  for (int tip = 1; tip <= 12; ++tip) {
+    EXPECT_EQ(form.Tips.text(tip, 1), "");
+    EXPECT_EQ(form.Tips.row(tip).hitLabel.Caption, "");
+  }
+  EXPECT_TRUE(fakes.ui.messages.empty());
+
+  // Typing a tip and leaving its last field scores it against the newest draw.
+  const char* typed[] = {"40", "7", "3", "11", "19", "2"};
+  for (int index = 1; index <= 6; ++index) form.TipFieldChange(1, index, typed[index - 1]);
+  form.TipFieldExit();
+  const char* sorted[] = {"2", "3", "7", "11", "19", "40"};
+  for (int index = 1; index <= 6; ++index) EXPECT_EQ(form.Tips.text(1, index), sorted[index - 1]);
+  EXPECT_EQ(form.Tips.colour(1, 2), Colour::Lime);
+  EXPECT_EQ(form.Tips.row(1).hitLabel.Caption, "1");
+  EXPECT_EQ(form.Tips.row(1).sumLabel.Caption, "82");
+}
+
+TEST_F(MainWindow, ResizeScalesTheTabAreaOnlyWhenTheHeightChanges) {
+  installRealHistory();
+  form.FormResize(600, 500);
+  form.FormShow();
+  EXPECT_EQ(form.Groesse, 500);
+  form.FormResize(800, 500);
+  EXPECT_DOUBLE_EQ(form.TabScale, 1.0);
+  form.FormResize(800, 750);
+  EXPECT_DOUBLE_EQ(form.TabScale, 1.5);
+  EXPECT_EQ(form.Groesse, 750);
+  form.FormResize(800, 600);
+  EXPECT_DOUBLE_EQ(form.TabScale, 1.2);
+  EXPECT_EQ(form.Height, 600);
+  EXPECT_EQ(form.Width, 800);
+}
+
+TEST_F(MainWindow, LinksOpenTheirAddresses) {
+  installRealHistory();
+  form.FormShow();
+  EXPECT_EQ(form.OperatorLink.Caption, "https://www.lotterien.at");
+  EXPECT_EQ(form.UpdateLink.Caption, "file://" + dir.path() + "Hilfe.html");
+  form.LinkLabelClick(form.OperatorLink);
+  form.LinkLabelClick(form.UpdateLink);
+  form.ProductPageClick();
+  EXPECT_EQ(fakes.shell.opened,
+            (std::vector<std::string>{"https://www.lotterien.at", form.UpdateLink.Caption,
+                                      form.UpdateLink.Caption}));
+}
+
+TEST(MainWindowHome, ProgramAtTheRootGetsNoSecondSeparator) {
+  testing::FakeServices fakes;
+  TForm1 form(fakes.services(), "/kalkuat");
+  form.FormShow();  // no draw file there: the message, nothing else
+  EXPECT_EQ(form.Home, "/");
+  EXPECT_EQ(form.drawFilePath(), "/ZahlenAT.dat");
+}
+
+}  // namespace
+}  // namespace lotto

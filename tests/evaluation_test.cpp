@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include "app/main_window.h"
+#include "draws/draw_file.h"
+#include "evaluation/complete_check.h"
+#include "evaluation/draw_choice.h"
+#include "evaluation/scoring.h"
+#include "platform/dates.h"
+#include "support/fakes.h"
+#include "support/fixtures.h"
+
+namespace lotto {
+namespace {
+
+using testing::makeDraw;
+
+DrawNumbers drawOf(std::array<int, 6> numbers, int zusatzzahl) {
+  return drawNumbersOf(makeDraw(2025, 1, 5, numbers, zusatzzahl));
+}
+
+TEST(Zettelcheck, ScoresHitsZusatzzahlAndStopsAtTheFirstNonNumber) {
+  struct Case {
+    TipTexts tip;
+    int gewinn;
+    bool zusatz;
+    std::array<int, 6> treffer;
+  };
+  const Case cases[] = {
+      {{"3", "7", "11", "20", "30", "40"}, 2, true, {1, 2, 1, 0, 0, 0}},
+      // Each comparison counts on its own: a number named twice scores twice.
+      {{"3", "3", "11", "20", "30", "40"}, 3, false, {1, 1, 1, 0, 0, 0}},
+      {{"3", "11", "19", "25", "33", "41"}, 6, false, {1, 1, 1, 1, 1, 1}},
+      // The third field is empty: positions 1 and 2 were compared with Zahl[1] only,
+      // so 11 is not counted although it was drawn.
+      {{"3", "11", "", "25", "33", "7"}, 1, false, {1, 0, 0, 0, 0, 0}},
+      {{"", "3", "11", "19", "25", "33"}, 0, false, {0, 0, 0, 0, 0, 0}},
+      // Group searches pass "0" for the positions they do not use.
+      {{"19", "20", "0", "0", "0", "0"}, 1, false, {1, 0, 0, 0, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.tip[0] << " " << c.tip[1] << " " << c.tip[2] << " "
+                                      << c.tip[3] << " " << c.tip[4] << " " << c.tip[5]);
+    ScoringFields scoring;
+    scoring.Zahl = drawOf({3, 11, 19, 25, 33, 41}, 7);
+    scoring.Treffer.fill(9);  // everything is reset first
+    scoring.Zusatz = true;
+    scoring.Zettelcheck(c.tip);
+    EXPECT_EQ(scoring.Gewinn, c.gewinn);
+    EXPECT_EQ(scoring.Zusatz, c.zusatz);
+    for (std::size_t k = 1; k <= 6; ++k) EXPECT_EQ(scoring.Treffer[k], c.treffer[k - 1]) << k;
+    EXPECT_EQ(scoring.Treffer[7], 0);
+    EXPECT_EQ(scoring.Treffer[8], 0);
+  }
+}
+
+TEST(DrawChoice, FirstDrawOnOrAfterTheDateElseTheNewest) {
+  const std::vector<DrawRecord> three = {makeDraw(2025, 1, 5, {1, 2, 3, 4, 5, 6}, 7),
+                                         makeDraw(2025, 1, 8, {1, 2, 3, 4, 5, 6}, 7),
+                                         makeDraw(2025, 1, 12, {1, 2, 3, 4, 5, 6}, 7)};
+  const std::vector<DrawRecord> one = {three[0]};
+  struct Case {
+    const char* name;
+    const std::vector<DrawRecord>* records;
+    double date;
+    std::optional<std::size_t> shown;
+    int blanks;
+    int position;
+  };
+  const Case cases[] = {
+      {"exact date of the middle draw", &three, dayNumber(2025, 1, 8), 1, 2, 1},
+      {"between two draws", &three, dayNumber(2025, 1, 6), 1, 2, 1},
+      {"after the last draw", &three, dayNumber(2025, 3, 1), 2, 2, 2},
+      {"exact date of the last draw", &three, dayNumber(2025, 1, 12), 2, 2, 2},
+      {"before the first draw", &three, dayNumber(2024, 12, 1), 0, 3, 0},
+      {"exact date of the first draw", &three, dayNumber(2025, 1, 5), 0, 3, 0},
+      {"before the only draw", &one, dayNumber(2024, 12, 1), 0, 2, 0},
+      {"after the only draw", &one, dayNumber(2025, 2, 1), 0, 2, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const DrawChoice choice = chooseDrawByDate(*c.records, c.date);
+    EXPECT_EQ(choice.shown, c.shown);
+    EXPECT_EQ(choice.blanksAfterDate, c.blanks);
+    EXPECT_EQ(choice.position, c.position);
+  }
+  const DrawChoice none = chooseDrawByDate({}, dayNumber(2025, 1, 1));
+  EXPECT_FALSE(none.shown);
+  EXPECT_EQ(none.position, 0);
+}
+
+// A main window on a draw file of its own in a temporary program folder.
+class WindowTest : public ::testing::Test {
+ protected:
+  testing::TempDir dir;
+  testing::FakeServices fakes;
+  TForm1 form{fakes.services(), dir.file("kalkuat")};
+
+  void showWith(const std::vector<DrawRecord>& records, double today) {
+    testing::writeRecords(dir.file(kDrawFileName), records);
+    fakes.clock.todayValue = today;
+    form.FormShow();
+  }
+  void typeTip(int tip, std::array<const char*, 6> numbers) {
+    for (int index = 1; index <= 6; ++index) form.TipFieldChange(tip, index, numbers[index - 1]);
+  }
+  std::array<std::string, 6> tipTexts(int tip) const {
+    std::array<std::string, 6> texts;
+    for (int index = 1; index <= 6; ++index) texts[index - 1] = form.Tips.text(tip, index);
+    return texts;
+  }
+};
+
+using DrawChoiceCommand = WindowTest;
+
+TEST_F(DrawChoiceCommand, ShowsTheChosenDrawEverywhere) {
+  const std::vector<DrawRecord> records = {makeDraw(2025, 1, 5, {3, 11, 19, 24, 37, 42}, 8, 6),
+                                           makeDraw(2025, 1, 8, {40, 1, 17, 9, 22, 30}, 5, 6),
+                                           makeDraw(2025, 1, 12, {2, 4, 6, 8, 10, 12}, 14, 6)};
+  showWith(records, dayNumber(2026, 1, 1));
+  EXPECT_EQ(form.Position, 2);
+
+  form.DateTimePicker1.setDate(dayNumber(2025, 1, 6));
+  form.DateTimePicker2.setDate(dayNumber(2025, 1, 10));  // after the draw that will be shown
+  form.SpeedButton5Click();
+  EXPECT_EQ(form.Position, 1);
+  EXPECT_EQ(form.Datum1, dayNumber(2025, 1, 8));
+  EXPECT_EQ(form.Zahl, (DrawNumbers{0, 40, 1, 17, 9, 22, 30, 5, 6}));  // stored order kept
+  EXPECT_EQ(form.Label29.Caption, "Mi 08.01.25    40  1  17  9  22  30 Z:5");
+  EXPECT_EQ(form.Label35.Caption, form.Label29.Caption);
+  EXPECT_EQ(form.Label13.Caption, "Quersumme: 119");
+  EXPECT_EQ(form.DateTimePicker1.Date(), dayNumber(2025, 1, 8));
+  EXPECT_EQ(form.DateTimePicker2.Date(), form.DateTimePicker2.MinDate);
+  EXPECT_EQ(form.aktDatum, dayNumber(2025, 1, 6));
+
+  form.DateTimePicker1.setDate(dayNumber(1990, 1, 1));
+  form.SpeedButton5Click();
+  EXPECT_EQ(form.Position, 0);
+  EXPECT_EQ(form.Label29.Caption, "So 05.01.25     3  11  19  24  37  42 Z:8");
+}
+
+TEST_F(DrawChoiceCommand, MissingFileShowsAMessageAndChangesNothing) {
+  form.FormShow();
+  EXPECT_EQ(fakes.ui.messages,
+            std::vector<std::string>{"Lesen Sie zuerst du Daten der Ziehungen ein"});
+  EXPECT_EQ(form.Label29.Caption, "");
+  EXPECT_EQ(form.Label13.Caption, "Quersumme");
+  EXPECT_EQ(form.Position, 0);
+}
+
+TEST_F(DrawChoiceCommand, EmptyFileShowsNothingAndStillChecksTheTips) {
+  showWith({}, dayNumber(2026, 1, 1));
+  EXPECT_TRUE(fakes.ui.messages.empty());
+  EXPECT_EQ(form.Label29.Caption, "");
+  EXPECT_EQ(form.Position, 0);
+  // The picker follows Datum1, which nothing has set: it stops at its earliest date.
+  EXPECT_EQ(form.DateTimePicker1.Date(), form.DateTimePicker1.MinDate);
+  typeTip(1, {"1", "2", "3", "4", "5", "6"});
+  form.SpeedButton5Click();
+  EXPECT_EQ(form.Tips.row(1).hitLabel.Caption, "0");
+}
+
+TEST_F(DrawChoiceCommand, DamagedRecordIsShownAndScoredAsItIs) {
+  showWith({makeDraw(2025, 1, 5, {0, 46, 255, 3, 4, 5}, 200)}, dayNumber(2026, 1, 1));
+  EXPECT_EQ(form.Label29.Caption, "So 05.01.25    0  46  255  3  4  5 Z:200");
+  EXPECT_EQ(form.Label13.Caption, "Quersumme: 313");
+  typeTip(1, {"3", "4", "5", "45", "44", "43"});
+  form.TipFieldExit();
+  EXPECT_EQ(form.Tips.row(1).hitLabel.Caption, "3");
+}
+
+using CompleteCheck = WindowTest;
+
+TEST_F(CompleteCheck, SortsColoursAndLabelsATip) {
+  showWith({makeDraw(2025, 1, 5, {3, 11, 19, 25, 33, 41}, 7)}, dayNumber(2026, 1, 1));
+  typeTip(1, {"40", "7", "3", "11", "19", "2"});
+  EXPECT_TRUE(fakes.sound.played.empty());
+  EXPECT_EQ(form.Komplettcheck(), 3);
+
+  EXPECT_EQ(tipTexts(1), (std::array<std::string, 6>{"2", "3", "7", "11", "19", "40"}));
+  const Colour expected[] = {Colour::Window, Colour::Lime, Colour::Yellow,
+                             Colour::Lime,   Colour::Lime, Colour::Window};
+  for (int index = 1; index <= 6; ++index)
+    EXPECT_EQ(form.Tips.colour(1, index), expected[index - 1]);
+  EXPECT_EQ(form.Tips.row(1).sumLabel.Caption, "82");
+  EXPECT_EQ(form.Tips.row(1).hitLabel.Caption, "3 + Z");
+  EXPECT_EQ(form.Tips.row(1).hitLabel.FontColour, Colour::Red);
+  // The sound is looked up in the program folder, whatever the current folder is.
+  EXPECT_EQ(fakes.sound.played, std::vector<std::string>{dir.file("yippee.wav")});
+}
+
+TEST_F(CompleteCheck, IncompleteTipsArePlainAndTipTwelveDecidesGewinn) {
+  showWith({makeDraw(2025, 1, 5, {3, 11, 19, 25, 33, 41}, 7)}, dayNumber(2026, 1, 1));
+  typeTip(2, {"3", "11", "19", "25", "33", "41"});
+  typeTip(3, {"3", "11", "19", "", "33", "41"});
+  EXPECT_EQ(form.Komplettcheck(), 6);
+  EXPECT_EQ(form.Tips.row(2).hitLabel.Caption, "6");
+  EXPECT_EQ(form.Gewinn, 0);  // tip 12 is empty
+  EXPECT_FALSE(form.Zusatz);
+
+  // A tip that loses a number after it was coloured is shown plain with empty labels.
+  form.TipFieldChange(2, 4, "");
+  form.Komplettcheck();
+  for (int index = 1; index <= 6; ++index) EXPECT_EQ(form.Tips.colour(2, index), Colour::Window);
+  EXPECT_EQ(form.Tips.row(2).hitLabel.Caption, "");
+  EXPECT_EQ(form.Tips.row(2).sumLabel.Caption, "");
+  EXPECT_EQ(form.Tips.row(3).hitLabel.Caption, "");
+
+  typeTip(12, {"7", "3", "1", "2", "4", "5"});
+  EXPECT_EQ(form.Komplettcheck(), 1);
+  EXPECT_EQ(form.Gewinn, 1);
+  EXPECT_TRUE(form.Zusatz);
+  EXPECT_EQ(form.Tips.row(12).hitLabel.FontColour, Colour::Black);
+}
+
+TEST_F(CompleteCheck, EmptyGridAndTwoWinningTips) {
+  showWith({makeDraw(2025, 1, 5, {3, 11, 19, 25, 33, 41}, 7)}, dayNumber(2026, 1, 1));
+  form.Gewinn = 4;
+  form.Zusatz = true;
+  EXPECT_EQ(form.Komplettcheck(), 0);
+  EXPECT_EQ(form.Gewinn, 0);
+  EXPECT_FALSE(form.Zusatz);
+
+  typeTip(4, {"3", "11", "19", "1", "2", "4"});
+  typeTip(9, {"25", "33", "41", "1", "2", "4"});
+  form.Komplettcheck();
+  EXPECT_EQ(fakes.sound.played.size(), 2u);
+}
+
+TEST_F(CompleteCheck, DoesNothingWhileSortierenIsFalse) {
+  showWith({makeDraw(2025, 1, 5, {3, 11, 19, 25, 33, 41}, 7)}, dayNumber(2026, 1, 1));
+  typeTip(1, {"40", "7", "3", "11", "19", "2"});
+  form.sortieren = false;
+  form.TipFieldExit();
+  EXPECT_EQ(tipTexts(1), (std::array<std::string, 6>{"40", "7", "3", "11", "19", "2"}));
+  EXPECT_EQ(form.Tips.row(1).hitLabel.Caption, "");
+  EXPECT_EQ(form.Tips.colour(1, 3), Colour::Window);
+  EXPECT_TRUE(fakes.sound.played.empty());
+}
+
+}  // namespace
+}  // namespace lotto

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include "platform/convert.h"
+#include "platform/dates.h"
+#include "platform/errors.h"
+#include "platform/file_io.h"
+#include "platform/german.h"
+#include "support/fixtures.h"
+
+namespace lotto {
+namespace {
+
+struct DateCase {
+  int year, month, day;
+  double dayNumber;
+  int weekday;
+};
+
+TEST(Dates, DayNumbersAndWeekdays) {
+  const DateCase cases[] = {
+      {1899, 12, 30, 0, 7},  // day 0 is a Saturday
+      {1899, 12, 31, 1, 1},  // Sunday
+      {1900, 1, 1, 2, 2},
+      {1955, 10, 9, 20371, 1},  // earliest date of the database picker, a Sunday
+      {1986, 9, 7, 31662, 1},   // first draw, a Sunday
+      {2000, 2, 29, 36585, 3},  // leap day
+      {2025, 1, 5, 45662, 1},   // Sunday
+      {2026, 8, 19, 46253, 4},  // Wednesday
+      {2026, 8, 21, 46255, 6},  // Friday
+  };
+  for (const DateCase& c : cases) {
+    SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month) + "-" +
+                 std::to_string(c.day));
+    EXPECT_EQ(dayNumber(c.year, c.month, c.day), c.dayNumber);
+    EXPECT_EQ(civilDate(c.dayNumber), (CivilDate{c.year, c.month, c.day}));
+    EXPECT_EQ(dayOfWeek(c.dayNumber), c.weekday);
+  }
+}
+
+TEST(Dates, RoundingToDaysAndOddValues) {
+  EXPECT_EQ(roundToDay(45662.4), 45662);
+  EXPECT_EQ(roundToDay(45662.5), 45662);  // half to even
+  EXPECT_EQ(roundToDay(45663.5), 45664);
+  // A damaged file can hold anything in the date bytes; nothing may crash or loop.
+  for (double odd : {-1.0e300, 1.0e300, -0.5, std::numeric_limits<double>::quiet_NaN(),
+                     std::numeric_limits<double>::infinity()}) {
+    const int weekday = dayOfWeek(odd);
+    EXPECT_GE(weekday, 1);
+    EXPECT_LE(weekday, 7);
+    (void)civilDate(odd);
+  }
+}
+
+TEST(German, DrawDateFormat) {
+  EXPECT_EQ(formatDrawDate(dayNumber(2025, 1, 5)), "So 05.01.25");
+  EXPECT_EQ(formatDrawDate(dayNumber(2026, 8, 21)), "Fr 21.08.26");
+  EXPECT_EQ(formatDrawDate(dayNumber(1999, 12, 29)), "Mi 29.12.99");
+  EXPECT_EQ(longWeekdayName(4), "Mittwoch");
+  EXPECT_EQ(shortWeekdayName(7), "Sa");
+}
+
+TEST(Convert, TextToInteger) {
+  struct Case {
+    const char* text;
+    std::optional<std::int32_t> value;
+  };
+  const Case cases[] = {
+      {"0", 0},
+      {"7", 7},
+      {"07", 7},
+      {"+5", 5},
+      {"-5", -5},
+      {"2147483647", 2147483647},
+      {"-2147483648", INT32_MIN},
+      {"2147483648", {}},
+      {"99999999999", {}},
+      {"", {}},
+      {"-", {}},
+      {"+", {}},
+      {" 5", {}},
+      {"5 ", {}},
+      {"0x10", {}},
+      {"1e3", {}},
+      {"4a", {}},
+      {"--5", {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(tryStrToInt(c.text), c.value);
+  }
+  EXPECT_EQ(StrToInt("45"), 45);
+  try {
+    StrToInt("x");
+    FAIL() << "no exception";
+  } catch (const ConversionError& e) {
+    EXPECT_STREQ(e.what(), "'x' ist kein gültiger Integerwert");
+  }
+}
+
+class FileIo : public ::testing::Test {
+ protected:
+  testing::TempDir dir;
+  std::string target = dir.file("data.bin");
+  std::string temp = dir.file("data.bin~");
+
+  void writePlain(const std::string& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+  }
+};
+
+TEST_F(FileIo, MissingFileIsFileNotFound) {
+  EXPECT_FALSE(fileExists(target));
+  try {
+    readWholeFile(target);
+    FAIL() << "no exception";
+  } catch (const InOutError& e) {
+    EXPECT_EQ(e.code(), kIoFileNotFound);
+    EXPECT_EQ(std::string(e.what()).rfind("E/A-Fehler 2", 0), 0u) << e.what();
+  }
+}
+
+TEST_F(FileIo, ReplaceWritesNewContentAndLeavesNoTemporaryFile) {
+  writePlain(target, "old");
+  replaceFileAtomically(target, temp, "new content");
+  EXPECT_EQ(readWholeFile(target), "new content");
+  EXPECT_FALSE(fileExists(temp));
+}
+
+TEST_F(FileIo, FailedWriteOfTheTemporaryFileLeavesTheOldFileWhole) {
+  writePlain(target, "the old history");
+  // Every write into /dev/full fails as on a full disk.
+  ASSERT_EQ(symlink("/dev/full", temp.c_str()), 0);
+  try {
+    replaceFileAtomically(target, temp, std::string(4096, 'x'));
+    FAIL() << "no exception";
+  } catch (const InOutError& e) {
+    EXPECT_EQ(e.code(), kIoDiskFull);
+  }
+  EXPECT_EQ(readWholeFile(target), "the old history");
+  struct stat st {};
+  EXPECT_NE(lstat(temp.c_str(), &st), 0) << "the temporary file was left behind";
+}
+
+TEST_F(FileIo, FailedRenameLeavesTheOldFileWhole) {
+  // A folder in the way of the target cannot be replaced by a file.
+  const std::string folder = dir.file("folder");
+  ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
+  writePlain(folder + "/inside", "kept");
+  EXPECT_THROW(replaceFileAtomically(folder, temp, "new"), InOutError);
+  EXPECT_EQ(readWholeFile(folder + "/inside"), "kept");
+  EXPECT_FALSE(fileExists(temp));
+}
+
+TEST_F(FileIo, AppendAndCreate) {
+  createFileIfMissing(target);
+  EXPECT_EQ(readWholeFile(target), "");
+  appendToFile(target, "ab");
+  appendToFile(target, "cd");
+  createFileIfMissing(target);  // an existing file stays as it is
+  EXPECT_EQ(readWholeFile(target), "abcd");
+  EXPECT_THROW(appendToFile(dir.file("missing"), "x"), InOutError);
+}
+
+}  // namespace
+}  // namespace lotto

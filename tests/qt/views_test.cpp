@@ -1,0 +1,130 @@
+// The views bind: object names, captions, typed values reaching the headless window.
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "app/main_window.h"
+#include "draws/draw_file.h"
+#include "platform/dates.h"
+#include "qt/main_window_view.h"
+#include "qt/qt_platform.h"
+#include "support/fakes.h"
+#include "support/fixtures.h"
+
+namespace lotto {
+
+class ViewsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  // A main window on the real history in a temporary program folder, shown and started.
+  struct Shown {
+    testing::TempDir dir;
+    QtUserInteraction interaction;
+    testing::FakeSoundPlayer sound;
+    testing::FakeShell shell;
+    testing::FakeClock clock;
+    TForm1 form{Services{interaction, sound, shell, clock}, dir.file("kalkuat")};
+    MainWindowView view{form, interaction};
+
+    Shown() {
+      writeDrawFile(dir.file(kDrawFileName), dir.file("tmp"), testing::realHistory());
+      clock.todayValue = dayNumber(2026, 12, 9);
+      view.show();
+      QTRY_VERIFY(form.sortieren);  // the show sequence has run
+    }
+  };
+
+  static QLineEdit* field(QWidget& view, int number) {
+    return view.findChild<QLineEdit*>(QString("Edit%1").arg(number));
+  }
+
+ private slots:
+  void mainWindowHasItsControlsUnderTheirNames() {
+    Shown shown;
+    QWidget& view = shown.view;
+    QCOMPARE(view.windowTitle(), QString("Brunnholds Lotto - Kalkulant für Österreich V2"));
+
+    int fields = 0;
+    for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
+      for (int index = 1; index <= TipGrid::kNumbers; ++index) {
+        QLineEdit* edit = field(view, TipGrid::fieldNumber(tip, index));
+        QVERIFY2(edit != nullptr,
+                 qPrintable(QString("Edit%1").arg(TipGrid::fieldNumber(tip, index))));
+        ++fields;
+      }
+      const TipRowNames& names = kTipRowNames[static_cast<std::size_t>(tip - 1)];
+      auto* label = view.findChild<QLabel*>(QString("Label%1").arg(names.rowLabel));
+      QVERIFY(label != nullptr);
+      QCOMPARE(label->text(), QString("%1. Tipp").arg(tip));
+      QVERIFY(view.findChild<QLabel*>(QString("Label%1").arg(names.hitLabel)) != nullptr);
+      QVERIFY(view.findChild<QLabel*>(QString("Label%1").arg(names.sumLabel)) != nullptr);
+    }
+    QCOMPARE(fields, 72);
+
+    auto* tabs = view.findChild<QTabWidget*>("PageControl1");
+    QVERIFY(tabs != nullptr);
+    const QStringList captions = {"Lottotipp", "Berechnungs-Optionen", "Diagramm", "Datenbank",
+                                  "Internet-Optionen"};
+    QCOMPARE(tabs->count(), captions.size());
+    for (int i = 0; i < tabs->count(); ++i) QCOMPARE(tabs->tabText(i), captions[i]);
+
+    QCOMPARE(view.findChild<QCheckBox*>("CheckBox16")->text(), QString("Sonntag Ziehungen"));
+    QCOMPARE(view.findChild<QCheckBox*>("CheckBox17")->text(), QString("Mittwoch Ziehungen"));
+    QCOMPARE(view.findChild<QAction*>("Benden1")->text(), QString("Beenden"));
+    QCOMPARE(view.findChild<QAction*>("Ziehungsdatenladen1")->text(),
+             QString("Ziehungen aktualisieren"));
+    QCOMPARE(view.findChild<QAbstractButton*>("SpeedButton11")->toolTip(),
+             QString("Löschen aller Tipps"));
+
+    QCOMPARE(view.findChild<QLabel*>("Label35")->text(),
+             QString("Fr 21.08.26    1  3  24  32  36  42 Z:37"));
+    QCOMPARE(view.findChild<QLabel*>("Label13")->text(), QString("Quersumme: 138"));
+  }
+
+  void typedNumbersAreCleanedAndReachTheWindow() {
+    Shown shown;
+    QLineEdit* edit = field(shown.view, 13);  // tip 3, number 1
+    edit->setFocus();
+    QTest::keyClicks(edit, "4");
+    QCOMPARE(edit->text(), QString("4"));
+    QCOMPARE(shown.form.Tips.text(3, 1), std::string("4"));
+    QTest::keyClicks(edit, "6");
+    QCOMPARE(edit->text(), QString(""));
+    QCOMPARE(shown.form.Tips.text(3, 1), std::string(""));
+  }
+
+  void leavingAFieldChecksTheTips() {
+    Shown shown;
+    const char* typed[] = {"40", "7", "3", "11", "19", "2"};
+    for (int index = 1; index <= 6; ++index) {
+      QLineEdit* edit = field(shown.view, index);
+      edit->setFocus();
+      QTest::keyClicks(edit, typed[index - 1]);
+    }
+    field(shown.view, 7)->setFocus();  // leave tip 1
+    QTRY_COMPARE(field(shown.view, 1)->text(), QString("2"));
+    QCOMPARE(field(shown.view, 6)->text(), QString("40"));
+    QCOMPARE(shown.view.findChild<QLabel*>("Label22")->text(), QString("1"));
+    QCOMPARE(field(shown.view, 2)->palette().color(QPalette::Base), QColor(0, 255, 0));
+  }
+
+  void clickingARowLabelMarksTheTip() {
+    Shown shown;
+    auto* label = shown.view.findChild<QLabel*>("Label30");  // "2. Tipp"
+    QTest::mouseClick(label, Qt::LeftButton);
+    QVERIFY(shown.form.Tips.isMarked(2));
+    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  }
+};
+
+}  // namespace lotto
+
+QTEST_MAIN(lotto::ViewsTest)
+#include "views_test.moc"
