@@ -84,6 +84,12 @@ std::vector<std::pair<std::string, TButton*>> TForm1::commandControls() {
       {"Ziehungsdatenladen1", &Ziehungsdatenladen1},
       {"Onlioneabgeben1", &Onlioneabgeben1},
       {"Benden1", &Benden1},
+      {"SpeedButton2", &SpeedButton2},
+      {"SpeedButton9", &SpeedButton9},
+      {"SpeedButton19", &SpeedButton19},
+      {"SpeedButton17", &SpeedButton17},
+      {"SpeedButton18", &SpeedButton18},
+      {"SpeedButton20", &SpeedButton20},
   };
   for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
     controls.emplace_back("Tipp" + std::to_string(tip) + "Edit",
@@ -106,6 +112,7 @@ void TForm1::FormShow() {
   aktDatum = DateTimePicker2.Date();
   DateTimePicker1.setDate(services_.clock.today());
   SpeedButton5Click();
+  SpeedButton2Click();
 }
 
 void TForm1::FormResize(int newWidth, int newHeight) {

@@ -10,10 +10,15 @@
 
 #include "app/controls.h"
 #include "app/tip_grid.h"
+#include "draws/draw_record.h"
 #include "evaluation/scoring.h"
 #include "platform/services.h"
+#include "stats/statistic_series.h"
+#include "stats/statistics.h"
 
 namespace lotto {
+
+struct NavigationStep;
 
 class TForm1 : public ScoringFields {
  public:
@@ -73,7 +78,10 @@ class TForm1 : public ScoringFields {
   TButton UpDown7;  // "Max.Berechnungsläufe" spinner with Edit55
 
   // ---- tab "Diagramm"
+  TButton SpeedButton2, SpeedButton9;  // number frequency, Quersumme distribution
+  TButton SpeedButton19, SpeedButton17, SpeedButton18, SpeedButton20;  // 2er, 3er, 4er, overdue
   TDateTimePicker DateTimePicker2;  // start date of the statistics
+  StatisticSeries Chart1;
 
   // ---- tab "Internet-Optionen"
   TEdit ProxyHostEdit;
@@ -118,11 +126,29 @@ class TForm1 : public ScoringFields {
   // Scores, sorts and colours all twelve tips; does nothing while sortieren is false.
   int Komplettcheck();
 
+  // ---- navigation
+  // Earlier and later draw, passing over the draws the day filter excludes.
+  void SpeedButton6Click();
+  void SpeedButton7Click();
+
+  // ---- statistics (each reads the draw file once and fills Chart1)
+  void SpeedButton2Click();  // number frequency
+  void SpeedButton9Click();  // Quersumme distribution
+  void Button2Click();       // pairs
+  void Button3Click();       // triples
+  void Button4Click();       // quadruples
+  void Button5Click();       // overdue numbers
+  void Button6Click();       // distribution of the numbers in the tips
+
   std::string drawFilePath() const { return Home + ZahlenFile; }
   std::string helpPagePath() const { return Home + kHelpPageName; }
 
  private:
   void showRecord(double date, const DrawNumbers& numbers, int blanksAfterDate);
+  void showNavigationStep(const std::vector<DrawRecord>& records, const NavigationStep& step);
+  StatisticsFilter statisticsFilter() const;
+  std::vector<DrawRecord> readForStatistic();
+  void groupSearch(int groupSize, const std::string& groupWord);
 
   Services services_;
   std::string programFile_;

@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "platform/errors.h"
+#include "qt/chart_view.h"
 #include "qt/date_convert.h"
 #include "qt/qt_platform.h"
 #include "qt/vertical_label.h"
@@ -157,6 +158,25 @@ void MainWindowView::bindCommands() {
           [this] { runCommand([this] { form_.SpeedButton5Click(); }); });
   connect(ui_->Benden1, &QAction::triggered, this, &QWidget::close);
 
+  // Each command with every control that starts it.
+  const std::vector<std::pair<std::vector<QAbstractButton*>, void (TForm1::*)()>> commands = {
+      {{ui_->SpeedButton6}, &TForm1::SpeedButton6Click},
+      {{ui_->SpeedButton7}, &TForm1::SpeedButton7Click},
+      {{ui_->SpeedButton2}, &TForm1::SpeedButton2Click},
+      {{ui_->SpeedButton9}, &TForm1::SpeedButton9Click},
+      {{ui_->Button2, ui_->SpeedButton19}, &TForm1::Button2Click},
+      {{ui_->Button3, ui_->SpeedButton17}, &TForm1::Button3Click},
+      {{ui_->Button4, ui_->SpeedButton18}, &TForm1::Button4Click},
+      {{ui_->Button5, ui_->SpeedButton20}, &TForm1::Button5Click},
+      {{ui_->SpeedButton1}, &TForm1::Button6Click},
+  };
+  for (const auto& [buttons, command] : commands) {
+    for (QAbstractButton* button : buttons) {
+      connect(button, &QAbstractButton::clicked, this,
+              [this, command = command] { runCommand([this, command] { (form_.*command)(); }); });
+    }
+  }
+
   connect(ui_->CheckBox16, &QCheckBox::toggled, this, [this](bool checked) {
     if (!syncing_) form_.CheckBox16.Checked = checked;
   });
@@ -278,6 +298,7 @@ void MainWindowView::syncFromModel() {
 
   setTextIfChanged(findChild<QLabel*>("StatusBar1Panel0"), form_.StatusBar1.Panels[0]);
   setTextIfChanged(findChild<QLabel*>("StatusBar1Panel1"), form_.StatusBar1.Panels[1]);
+  ui_->Chart1->showSeries(form_.Chart1);
   ui_->PageControl1->setCurrentIndex(static_cast<int>(form_.ActivePage));
   syncing_ = false;
 }

@@ -1,0 +1,279 @@
+#include <gtest/gtest.h>
+
+#include "evaluation/scoring.h"
+#include "platform/dates.h"
+#include "platform/errors.h"
+#include "stats/statistics.h"
+#include "support/window_fixture.h"
+
+namespace lotto {
+namespace {
+
+using testing::makeDraw;
+
+class Statistics : public testing::WindowTest {
+ protected:
+  // Statistics run on the window as after start, without the show sequence.
+  void useDraws(const std::vector<DrawRecord>& records) {
+    writeDraws(records);
+    form.Home = dir.path();
+    form.ZahlenFile = kDrawFileName;
+  }
+  static std::vector<double> zerosWithOnes(std::size_t size, std::initializer_list<int> onesAt) {
+    std::vector<double> values(size, 0.0);
+    for (int k : onesAt) values[static_cast<std::size_t>(k - 1)] = 1;
+    return values;
+  }
+};
+
+TEST_F(Statistics, FrequencyCountsTheZusatzzahlAndSwitchesTheMarksOff) {
+  useDraws({makeDraw(2025, 1, 5, {1, 2, 3, 4, 5, 6}, 7)});
+  EXPECT_TRUE(form.Chart1.Series2.Marks);
+  form.SpeedButton2Click();
+  EXPECT_EQ(chartValues(), zerosWithOnes(45, {1, 2, 3, 4, 5, 6, 7}));
+  EXPECT_EQ(form.Chart1.Series2.Points.front(), (ChartPoint{1, 1}));
+  EXPECT_EQ(form.Chart1.Series2.Points.back(), (ChartPoint{45, 0}));
+  EXPECT_FALSE(form.Chart1.LeftAxis.Automatic);
+  EXPECT_EQ(form.Chart1.rangeMinimum(), 0);
+  EXPECT_EQ(form.Chart1.rangeMaximum(), 1);
+  EXPECT_EQ(form.Chart1.Caption, "Zahlenverteilung     Ziehungen: 1    Quersumme: 21");
+  EXPECT_TRUE(form.Chart1.Series2.Active);
+  EXPECT_FALSE(form.Chart1.Series1.Active);
+  EXPECT_EQ(form.ActivePage, TForm1::Page::Lottotipp);  // the frequency does not switch tabs
+
+  // The marks stay off for every later statistic.
+  form.SpeedButton9Click();
+  EXPECT_FALSE(form.Chart1.Series2.Marks);
+  EXPECT_FALSE(form.Chart1.Series1.Marks);
+}
+
+TEST_F(Statistics, QuersummeDistributionAndTheHalfToEvenAverage) {
+  struct Case {
+    std::array<int, 6> first, second;
+    std::vector<ChartPoint> points;
+    const char* average;
+  };
+  // Quersummen 150, 151 and 152 from draws of six numbers.
+  const std::array<int, 6> q150 = {10, 20, 25, 30, 31, 34};
+  const std::array<int, 6> q151 = {10, 20, 25, 30, 31, 35};
+  const std::array<int, 6> q152 = {10, 20, 25, 30, 31, 36};
+  const Case cases[] = {
+      {q150, q152, {{150, 1}, {151, 0}, {152, 1}}, "151"},
+      {q150, q151, {{150, 1}, {151, 1}}, "150"},  // 150.5 goes to the even 150
+      {q151, q152, {{151, 1}, {152, 1}}, "152"},  // 151.5 goes to the even 152
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.average);
+    useDraws({makeDraw(2025, 1, 5, c.first, 1), makeDraw(2025, 1, 8, c.second, 1)});
+    form.SpeedButton9Click();
+    EXPECT_EQ(form.Chart1.Series2.Points, c.points);
+    EXPECT_TRUE(form.Chart1.LeftAxis.Automatic);
+    EXPECT_EQ(form.Chart1.rangeMinimum(), 0);
+    EXPECT_EQ(form.Chart1.rangeMaximum(), 1);
+    EXPECT_EQ(form.Chart1.Caption,
+              std::string("Quersummenverteilung     Ziehungen: 2    Quersumme: ") + c.average);
+  }
+}
+
+TEST_F(Statistics, FilterByStartDateAndDrawDays) {
+  useDraws({
+      makeDraw(2025, 1, 4, {1, 2, 3, 4, 5, 6}, 7),     // Saturday
+      makeDraw(2025, 1, 5, {1, 2, 3, 4, 5, 6}, 7),     // Sunday, before the start date
+      makeDraw(2025, 1, 8, {10, 11, 12, 13, 14, 15}, 16),  // Wednesday, on the start date
+      makeDraw(2025, 1, 10, {1, 2, 3, 4, 5, 6}, 7),    // Friday
+      makeDraw(2025, 1, 12, {20, 21, 22, 23, 24, 25}, 26),  // Sunday
+      makeDraw(2025, 1, 14, {1, 2, 3, 4, 5, 6}, 7),    // Tuesday
+  });
+  form.DateTimePicker2.setDate(dayNumber(2025, 1, 8));
+  form.SpeedButton2Click();
+  EXPECT_EQ(form.aktDatum, dayNumber(2025, 1, 8));
+  EXPECT_EQ(form.Chart1.Caption, "Zahlenverteilung     Ziehungen: 2    Quersumme: 105");
+  EXPECT_EQ(form.Chart1.y(0), 0);   // number 1 only came on excluded days
+  EXPECT_EQ(form.Chart1.y(9), 1);   // 10 on Wednesday
+  EXPECT_EQ(form.Chart1.y(19), 1);  // 20 on Sunday
+
+  form.CheckBox16.Checked = false;  // only Wednesday draws
+  form.SpeedButton2Click();
+  EXPECT_EQ(form.Chart1.Caption, "Zahlenverteilung     Ziehungen: 1    Quersumme: 75");
+  EXPECT_EQ(form.Chart1.y(19), 0);
+
+  form.CheckBox17.Checked = false;  // nothing passes: zero counts, average 0, no error
+  form.SpeedButton9Click();
+  EXPECT_TRUE(form.Chart1.Series2.Points.empty());
+  EXPECT_EQ(form.Chart1.rangeMaximum(), 0);
+  EXPECT_EQ(form.Chart1.Caption, "Quersummenverteilung     Ziehungen: 0    Quersumme: 0");
+  form.SpeedButton2Click();
+  EXPECT_EQ(chartValues(), std::vector<double>(45, 0.0));
+  EXPECT_EQ(form.Chart1.Caption, "Zahlenverteilung     Ziehungen: 0    Quersumme: 0");
+}
+
+TEST_F(Statistics, NeighbourGroupsOfOneDraw) {
+  const DrawRecord draw = makeDraw(2025, 1, 5, {4, 5, 6, 20, 30, 45}, 21, 9);
+  useDraws({draw});
+
+  form.Button2Click();
+  EXPECT_EQ(chartValues(), zerosWithOnes(44, {4, 5}));  // no pair at 20: 21 is the Zusatzzahl
+  EXPECT_EQ(form.Chart1.Caption, "Bei 1 Ziehungen wurden 2 Paare gefunden!");
+  EXPECT_EQ(form.Chart1.rangeMinimum(), 0);
+  EXPECT_EQ(form.Chart1.rangeMaximum(), 1);
+  EXPECT_EQ(form.ActivePage, TForm1::Page::Diagramm);
+  // The last counted draw stays in Zahl with the score of its last group, 44 45.
+  EXPECT_EQ(form.Zahl, drawNumbersOf(draw));
+  EXPECT_EQ(form.Gewinn, 1);
+  EXPECT_EQ(form.Treffer[2], 1);
+  EXPECT_FALSE(form.Zusatz);
+
+  form.Button3Click();
+  EXPECT_EQ(chartValues(), zerosWithOnes(43, {4}));
+  EXPECT_EQ(form.Chart1.Caption, "Bei 1 Ziehungen wurden 1 Dreier gefunden!");
+
+  form.Button4Click();
+  EXPECT_EQ(chartValues(), std::vector<double>(45, 0.0));
+  EXPECT_TRUE(form.Chart1.LeftAxis.Automatic);
+  EXPECT_EQ(form.Chart1.Caption, "Bei 1 Ziehungen wurden 0 Vierer gefunden!");
+}
+
+TEST_F(Statistics, QuadruplesEndWithThreeZeros) {
+  useDraws({makeDraw(2025, 1, 5, {40, 41, 42, 43, 44, 45}, 1), makeDraw(2025, 1, 8, {1, 2, 3, 4, 9, 10}, 11)});
+  form.Button4Click();
+  const std::vector<double> values = chartValues();
+  ASSERT_EQ(values.size(), 45u);
+  EXPECT_EQ(values[0], 1);   // 1 2 3 4
+  EXPECT_EQ(values[39], 1);  // 40 41 42 43
+  EXPECT_EQ(values[41], 1);  // 42 43 44 45
+  EXPECT_EQ((std::vector<double>(values.end() - 3, values.end())), (std::vector<double>{0, 0, 0}));
+  EXPECT_EQ(form.Chart1.rangeMaximum(), 1);
+}
+
+TEST_F(Statistics, GroupSearchesEqualScoringEveryGroupWithTheTipCheck) {
+  // The real history plus a hand-typed draw naming 5 six times (the tip check counts a
+  // hit for every drawn place, so the pair 5 6 scores 6 there and is not counted).
+  std::vector<DrawRecord> records = testing::realHistory();
+  records.push_back(makeDraw(2026, 8, 23, {5, 5, 5, 5, 5, 5}, 6, 3));
+  useDraws(records);
+  const StatisticsFilter filter{dayNumber(1986, 9, 7), true, true};
+
+  for (int g = 2; g <= 4; ++g) {
+    SCOPED_TRACE(g);
+    std::array<int, 46> expected{};
+    int groups = 0;
+    int draws = 0;
+    ScoringFields reference;
+    for (const DrawRecord& record : records) {
+      if (!filter.passes(record)) continue;
+      reference.Zahl = drawNumbersOf(record);
+      for (int k = 1; k <= lastGroupStart(g); ++k) {
+        std::array<std::string, 6> texts;
+        for (int p = 0; p < 6; ++p) texts[static_cast<std::size_t>(p)] = p < g ? std::to_string(k + p) : "0";
+        reference.Zettelcheck({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]});
+        if (reference.Gewinn == g) {
+          ++expected[static_cast<std::size_t>(k)];
+          ++groups;
+        }
+      }
+      ++draws;
+    }
+
+    (g == 2 ? form.Button2Click() : g == 3 ? form.Button3Click() : form.Button4Click());
+    for (int k = 1; k <= lastGroupStart(g); ++k) {
+      EXPECT_EQ(form.Chart1.y(static_cast<std::size_t>(k - 1)), expected[static_cast<std::size_t>(k)]) << k;
+    }
+    const std::string word = g == 2 ? "Paare" : g == 3 ? "Dreier" : "Vierer";
+    EXPECT_EQ(form.Chart1.Caption, "Bei " + std::to_string(draws) + " Ziehungen wurden " +
+                                       std::to_string(groups) + " " + word + " gefunden!");
+    EXPECT_EQ(form.Zahl, reference.Zahl);
+    EXPECT_EQ(form.Treffer, reference.Treffer);
+    EXPECT_EQ(form.Gewinn, reference.Gewinn);
+    EXPECT_EQ(form.Zusatz, reference.Zusatz);
+  }
+}
+
+TEST_F(Statistics, OverdueNumbers) {
+  useDraws({
+      makeDraw(2025, 1, 5, {1, 2, 3, 4, 5, 6}, 7),        // A
+      makeDraw(2025, 1, 8, {2, 10, 11, 12, 13, 14}, 15),  // B
+      makeDraw(2025, 1, 12, {3, 20, 21, 22, 23, 24}, 40), // C
+  });
+  form.Zahl = DrawNumbers{0, 9, 9, 9, 9, 9, 9, 9, 9};
+  form.Button5Click();
+  ASSERT_EQ(form.Chart1.count(), 45u);
+  EXPECT_EQ(form.Chart1.y(0), 3);   // 1 came only in A
+  EXPECT_EQ(form.Chart1.y(1), 2);   // 2 last came in B
+  EXPECT_EQ(form.Chart1.y(2), 1);   // 3 came in C
+  EXPECT_EQ(form.Chart1.y(39), 1);  // 40 was only the Zusatzzahl of C
+  EXPECT_EQ(form.Chart1.y(44), 4);  // 45 never came
+  EXPECT_EQ(form.Chart1.rangeMinimum(), 1);
+  EXPECT_EQ(form.Chart1.rangeMaximum(), 4);
+  EXPECT_EQ(form.Chart1.Caption, "Welche Zahl ist überfällig, wurde als seit wievielen Ziehungen nicht gezogen?");
+  EXPECT_EQ(form.ActivePage, TForm1::Page::Diagramm);
+  EXPECT_EQ(form.Zahl[1], 9);  // the overdue statistic leaves the draw fields alone
+
+  form.CheckBox16.Checked = false;
+  form.CheckBox17.Checked = false;
+  form.Button5Click();
+  EXPECT_EQ(chartValues(), std::vector<double>(45, 1.0));
+}
+
+TEST_F(Statistics, FailuresLeaveTheChartAsItWas) {
+  useDraws({makeDraw(2025, 1, 5, {1, 2, 3, 4, 5, 6}, 7)});
+  form.SpeedButton2Click();
+  const auto before = form.Chart1.Series2.Points;
+  const std::string caption = form.Chart1.Caption;
+
+  useDraws({makeDraw(2025, 1, 5, {1, 2, 3, 4, 5, 6}, 7), makeDraw(2025, 1, 8, {1, 2, 3, 4, 5, 46}, 7)});
+  for (void (TForm1::*command)() : {&TForm1::SpeedButton2Click, &TForm1::SpeedButton9Click, &TForm1::Button2Click,
+                                     &TForm1::Button3Click, &TForm1::Button4Click, &TForm1::Button5Click}) {
+    try {
+      (form.*command)();
+      FAIL() << "a damaged record was counted";
+    } catch (const AppError& e) {
+      EXPECT_NE(std::string(e.what()).find("Mi 08.01.25 (Datensatz 2 der Ziehungsdatei) enthält die ungültige Zahl 46"),
+                std::string::npos)
+          << e.what();
+    }
+    EXPECT_EQ(form.Chart1.Series2.Points, before);
+    EXPECT_EQ(form.Chart1.Caption, caption);
+    EXPECT_EQ(fakes.ui.busyDepth, 0);
+  }
+
+  std::remove(dir.file(kDrawFileName).c_str());
+  EXPECT_THROW(form.Button2Click(), InOutError);
+  EXPECT_EQ(form.Chart1.Series2.Points, before);
+}
+
+TEST_F(Statistics, TipDistribution) {
+  struct Case {
+    const char* name;
+    int filledTips;
+    bool gapInTipTwo;
+    std::vector<double> expected;
+    double maximum;
+  };
+  std::vector<double> twelve(45, 0.0), one(45, 0.0), gap(45, 0.0);
+  for (int k = 0; k < 6; ++k) {
+    twelve[static_cast<std::size_t>(k)] = 12;
+    one[static_cast<std::size_t>(k)] = 1;
+    gap[static_cast<std::size_t>(k)] = k < 2 ? 2 : 1;  // tip 1 and the two numbers of tip 2 before its gap
+  }
+  const Case cases[] = {
+      {"all twelve tips", 12, false, twelve, 12},
+      {"only tip 1", 1, false, one, 1},
+      {"tip 1 empty", 0, false, std::vector<double>(45, 0.0), 0},
+      {"a gap in tip 2 ends the counting", 12, true, gap, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    form.SpeedButton11Click();
+    for (int tip = 1; tip <= c.filledTips; ++tip) typeTip(tip, {"1", "2", "3", "4", "5", "6"});
+    if (c.gapInTipTwo) form.TipFieldChange(2, 3, "");
+    form.Button6Click();
+    EXPECT_EQ(chartValues(), c.expected);
+    EXPECT_EQ(form.Chart1.rangeMinimum(), 0);
+    EXPECT_EQ(form.Chart1.rangeMaximum(), c.maximum);
+    EXPECT_EQ(form.Chart1.Caption, "Zahlenverteilung des Tippes");
+    EXPECT_EQ(form.ActivePage, TForm1::Page::Diagramm);
+  }
+}
+
+}  // namespace
+}  // namespace lotto
