@@ -8,13 +8,14 @@ BUILD_DIR := build
 ASAN_DIR := build-asan
 FUZZ_DIR := build-fuzz
 
-.PHONY: deps build run test test-plain test-sanitizers test-fuzz format clean
+.PHONY: deps build run test test-plain test-sanitizers test-fuzz bench format clean
 
 deps:
 	@scripts/install-deps.sh
 
 build: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOTTO_BUILD_QT=ON \
+	  -DLOTTO_BUILD_TESTS=ON -DLOTTO_BUILD_BENCH=ON >/dev/null
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
@@ -38,6 +39,10 @@ test-fuzz: deps
 	  -DLOTTO_BUILD_TESTS=OFF -DLOTTO_FUZZ=ON >/dev/null
 	@cmake --build $(FUZZ_DIR) -j $(JOBS)
 	ctest --test-dir $(FUZZ_DIR) --output-on-failure
+
+# The speed figures, measured on the bundled history.
+bench: build
+	$(BUILD_DIR)/bench/statistics_bench
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

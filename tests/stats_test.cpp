@@ -77,12 +77,12 @@ TEST_F(Statistics, QuersummeDistributionAndTheHalfToEvenAverage) {
 
 TEST_F(Statistics, FilterByStartDateAndDrawDays) {
   useDraws({
-      makeDraw(2025, 1, 4, {1, 2, 3, 4, 5, 6}, 7),     // Saturday
-      makeDraw(2025, 1, 5, {1, 2, 3, 4, 5, 6}, 7),     // Sunday, before the start date
-      makeDraw(2025, 1, 8, {10, 11, 12, 13, 14, 15}, 16),  // Wednesday, on the start date
-      makeDraw(2025, 1, 10, {1, 2, 3, 4, 5, 6}, 7),    // Friday
+      makeDraw(2025, 1, 4, {1, 2, 3, 4, 5, 6}, 7),          // Saturday
+      makeDraw(2025, 1, 5, {1, 2, 3, 4, 5, 6}, 7),          // Sunday, before the start date
+      makeDraw(2025, 1, 8, {10, 11, 12, 13, 14, 15}, 16),   // Wednesday, on the start date
+      makeDraw(2025, 1, 10, {1, 2, 3, 4, 5, 6}, 7),         // Friday
       makeDraw(2025, 1, 12, {20, 21, 22, 23, 24, 25}, 26),  // Sunday
-      makeDraw(2025, 1, 14, {1, 2, 3, 4, 5, 6}, 7),    // Tuesday
+      makeDraw(2025, 1, 14, {1, 2, 3, 4, 5, 6}, 7),         // Tuesday
   });
   form.DateTimePicker2.setDate(dayNumber(2025, 1, 8));
   form.SpeedButton2Click();
@@ -134,7 +134,8 @@ TEST_F(Statistics, NeighbourGroupsOfOneDraw) {
 }
 
 TEST_F(Statistics, QuadruplesEndWithThreeZeros) {
-  useDraws({makeDraw(2025, 1, 5, {40, 41, 42, 43, 44, 45}, 1), makeDraw(2025, 1, 8, {1, 2, 3, 4, 9, 10}, 11)});
+  useDraws({makeDraw(2025, 1, 5, {40, 41, 42, 43, 44, 45}, 1),
+            makeDraw(2025, 1, 8, {1, 2, 3, 4, 9, 10}, 11)});
   form.Button4Click();
   const std::vector<double> values = chartValues();
   ASSERT_EQ(values.size(), 45u);
@@ -164,7 +165,8 @@ TEST_F(Statistics, GroupSearchesEqualScoringEveryGroupWithTheTipCheck) {
       reference.Zahl = drawNumbersOf(record);
       for (int k = 1; k <= lastGroupStart(g); ++k) {
         std::array<std::string, 6> texts;
-        for (int p = 0; p < 6; ++p) texts[static_cast<std::size_t>(p)] = p < g ? std::to_string(k + p) : "0";
+        for (int p = 0; p < 6; ++p)
+          texts[static_cast<std::size_t>(p)] = p < g ? std::to_string(k + p) : "0";
         reference.Zettelcheck({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]});
         if (reference.Gewinn == g) {
           ++expected[static_cast<std::size_t>(k)];
@@ -176,7 +178,9 @@ TEST_F(Statistics, GroupSearchesEqualScoringEveryGroupWithTheTipCheck) {
 
     (g == 2 ? form.Button2Click() : g == 3 ? form.Button3Click() : form.Button4Click());
     for (int k = 1; k <= lastGroupStart(g); ++k) {
-      EXPECT_EQ(form.Chart1.y(static_cast<std::size_t>(k - 1)), expected[static_cast<std::size_t>(k)]) << k;
+      EXPECT_EQ(form.Chart1.y(static_cast<std::size_t>(k - 1)),
+                expected[static_cast<std::size_t>(k)])
+          << k;
     }
     const std::string word = g == 2 ? "Paare" : g == 3 ? "Dreier" : "Vierer";
     EXPECT_EQ(form.Chart1.Caption, "Bei " + std::to_string(draws) + " Ziehungen wurden " +
@@ -190,9 +194,9 @@ TEST_F(Statistics, GroupSearchesEqualScoringEveryGroupWithTheTipCheck) {
 
 TEST_F(Statistics, OverdueNumbers) {
   useDraws({
-      makeDraw(2025, 1, 5, {1, 2, 3, 4, 5, 6}, 7),        // A
-      makeDraw(2025, 1, 8, {2, 10, 11, 12, 13, 14}, 15),  // B
-      makeDraw(2025, 1, 12, {3, 20, 21, 22, 23, 24}, 40), // C
+      makeDraw(2025, 1, 5, {1, 2, 3, 4, 5, 6}, 7),         // A
+      makeDraw(2025, 1, 8, {2, 10, 11, 12, 13, 14}, 15),   // B
+      makeDraw(2025, 1, 12, {3, 20, 21, 22, 23, 24}, 40),  // C
   });
   form.Zahl = DrawNumbers{0, 9, 9, 9, 9, 9, 9, 9, 9};
   form.Button5Click();
@@ -204,7 +208,8 @@ TEST_F(Statistics, OverdueNumbers) {
   EXPECT_EQ(form.Chart1.y(44), 4);  // 45 never came
   EXPECT_EQ(form.Chart1.rangeMinimum(), 1);
   EXPECT_EQ(form.Chart1.rangeMaximum(), 4);
-  EXPECT_EQ(form.Chart1.Caption, "Welche Zahl ist überfällig, wurde als seit wievielen Ziehungen nicht gezogen?");
+  EXPECT_EQ(form.Chart1.Caption,
+            "Welche Zahl ist überfällig, wurde als seit wievielen Ziehungen nicht gezogen?");
   EXPECT_EQ(form.ActivePage, TForm1::Page::Diagramm);
   EXPECT_EQ(form.Zahl[1], 9);  // the overdue statistic leaves the draw fields alone
 
@@ -220,14 +225,17 @@ TEST_F(Statistics, FailuresLeaveTheChartAsItWas) {
   const auto before = form.Chart1.Series2.Points;
   const std::string caption = form.Chart1.Caption;
 
-  useDraws({makeDraw(2025, 1, 5, {1, 2, 3, 4, 5, 6}, 7), makeDraw(2025, 1, 8, {1, 2, 3, 4, 5, 46}, 7)});
-  for (void (TForm1::*command)() : {&TForm1::SpeedButton2Click, &TForm1::SpeedButton9Click, &TForm1::Button2Click,
-                                     &TForm1::Button3Click, &TForm1::Button4Click, &TForm1::Button5Click}) {
+  useDraws(
+      {makeDraw(2025, 1, 5, {1, 2, 3, 4, 5, 6}, 7), makeDraw(2025, 1, 8, {1, 2, 3, 4, 5, 46}, 7)});
+  for (void (TForm1::*command)() :
+       {&TForm1::SpeedButton2Click, &TForm1::SpeedButton9Click, &TForm1::Button2Click,
+        &TForm1::Button3Click, &TForm1::Button4Click, &TForm1::Button5Click}) {
     try {
       (form.*command)();
       FAIL() << "a damaged record was counted";
     } catch (const AppError& e) {
-      EXPECT_NE(std::string(e.what()).find("Mi 08.01.25 (Datensatz 2 der Ziehungsdatei) enthält die ungültige Zahl 46"),
+      EXPECT_NE(std::string(e.what()).find(
+                    "Mi 08.01.25 (Datensatz 2 der Ziehungsdatei) enthält die ungültige Zahl 46"),
                 std::string::npos)
           << e.what();
     }
@@ -253,7 +261,8 @@ TEST_F(Statistics, TipDistribution) {
   for (int k = 0; k < 6; ++k) {
     twelve[static_cast<std::size_t>(k)] = 12;
     one[static_cast<std::size_t>(k)] = 1;
-    gap[static_cast<std::size_t>(k)] = k < 2 ? 2 : 1;  // tip 1 and the two numbers of tip 2 before its gap
+    gap[static_cast<std::size_t>(k)] =
+        k < 2 ? 2 : 1;  // tip 1 and the two numbers of tip 2 before its gap
   }
   const Case cases[] = {
       {"all twelve tips", 12, false, twelve, 12},

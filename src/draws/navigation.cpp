@@ -26,7 +26,8 @@ std::optional<NavigationStep> stepToEarlierDraw(const std::vector<DrawRecord>& r
     ++step.looks;
     p = std::max<std::int64_t>(p - 1, 0);
     step.shown = recordAt(records, p);  // Position itself is not changed by the reading
-    const bool skipped = skippedByDayFilter(records[step.shown].date, sundayChecked, wednesdayChecked);
+    const bool skipped =
+        skippedByDayFilter(records[step.shown].date, sundayChecked, wednesdayChecked);
     if (!skipped || static_cast<std::size_t>(step.looks) >= records.size()) break;
     if (p == 0) p += 2;  // turn round at the first record
   }
@@ -44,7 +45,8 @@ std::optional<NavigationStep> stepToLaterDraw(const std::vector<DrawRecord>& rec
     ++step.looks;
     step.shown = recordAt(records, p + 1);
     p = static_cast<std::int64_t>(step.shown);
-    const bool skipped = skippedByDayFilter(records[step.shown].date, sundayChecked, wednesdayChecked);
+    const bool skipped =
+        skippedByDayFilter(records[step.shown].date, sundayChecked, wednesdayChecked);
     if (!skipped || static_cast<std::size_t>(step.looks) >= records.size()) break;
     if (step.shown + 1 == records.size()) p -= 2;  // turn round at the newest record
   }

@@ -8,19 +8,22 @@ namespace lotto {
 
 void TForm1::SpeedButton6Click() {
   const std::vector<DrawRecord> records = readDrawFile(drawFilePath());
-  if (const auto step = stepToEarlierDraw(records, Position, CheckBox16.Checked, CheckBox17.Checked)) {
+  if (const auto step =
+          stepToEarlierDraw(records, Position, CheckBox16.Checked, CheckBox17.Checked)) {
     showNavigationStep(records, *step);
   }
 }
 
 void TForm1::SpeedButton7Click() {
   const std::vector<DrawRecord> records = readDrawFile(drawFilePath());
-  if (const auto step = stepToLaterDraw(records, Position, CheckBox16.Checked, CheckBox17.Checked)) {
+  if (const auto step =
+          stepToLaterDraw(records, Position, CheckBox16.Checked, CheckBox17.Checked)) {
     showNavigationStep(records, *step);
   }
 }
 
-void TForm1::showNavigationStep(const std::vector<DrawRecord>& records, const NavigationStep& step) {
+void TForm1::showNavigationStep(const std::vector<DrawRecord>& records,
+                                const NavigationStep& step) {
   const DrawRecord& record = records[step.shown];
   showRecord(record.date, drawNumbersOf(record), 2);
   Position = step.position;

@@ -1,17 +1,19 @@
 #include "qt/chart_view.h"
 
-#include <QCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <algorithm>
 
 namespace {
 
-QString number(double value) { return QString::number(value, 'f', 0); }
+QString number(double value) {
+  return QString::number(value, 'f', 0);
+}
 
 }  // namespace
 
@@ -83,5 +85,6 @@ void ChartView::showSeries(const lotto::StatisticSeries& series) {
   // A range without height (no points, or all values equal) is drawn one unit high.
   const double minimum = series.rangeMinimum();
   const double maximum = std::max(series.rangeMaximum(), minimum + 1);
-  if (valueAxis_->min() != minimum || valueAxis_->max() != maximum) valueAxis_->setRange(minimum, maximum);
+  if (valueAxis_->min() != minimum || valueAxis_->max() != maximum)
+    valueAxis_->setRange(minimum, maximum);
 }

@@ -97,9 +97,15 @@ void TForm1::groupSearch(int groupSize, const std::string& groupWord) {
   ActivePage = Page::Diagramm;
 }
 
-void TForm1::Button2Click() { groupSearch(2, "Paare"); }
-void TForm1::Button3Click() { groupSearch(3, "Dreier"); }
-void TForm1::Button4Click() { groupSearch(4, "Vierer"); }
+void TForm1::Button2Click() {
+  groupSearch(2, "Paare");
+}
+void TForm1::Button3Click() {
+  groupSearch(3, "Dreier");
+}
+void TForm1::Button4Click() {
+  groupSearch(4, "Vierer");
+}
 
 void TForm1::Button5Click() {
   BusyCursor busy(services_.ui);

@@ -17,7 +17,9 @@ void StatisticSeries::fixValueRange(double minimum, double maximum) {
   LeftAxis.Automatic = false;
 }
 
-double StatisticSeries::rangeMinimum() const { return LeftAxis.Automatic ? 0 : LeftAxis.Minimum; }
+double StatisticSeries::rangeMinimum() const {
+  return LeftAxis.Automatic ? 0 : LeftAxis.Minimum;
+}
 
 double StatisticSeries::rangeMaximum() const {
   if (!LeftAxis.Automatic) return LeftAxis.Maximum;

@@ -25,13 +25,16 @@ void requireValidNumbers(const DrawRecord& record, std::size_t index) {
   }
 }
 
-long long roundHalfEven(double value) { return static_cast<long long>(std::nearbyint(value)); }
+long long roundHalfEven(double value) {
+  return static_cast<long long>(std::nearbyint(value));
+}
 
 long long averageQuersumme(double sum, int draws) {
   return draws == 0 ? 0 : roundHalfEven(sum / draws);
 }
 
-FrequencyCounts countNumberFrequency(const std::vector<DrawRecord>& records, const StatisticsFilter& filter) {
+FrequencyCounts countNumberFrequency(const std::vector<DrawRecord>& records,
+                                     const StatisticsFilter& filter) {
   FrequencyCounts result;
   for (std::size_t index = 0; index < records.size(); ++index) {
     const DrawRecord& record = records[index];
@@ -44,7 +47,8 @@ FrequencyCounts countNumberFrequency(const std::vector<DrawRecord>& records, con
   return result;
 }
 
-QuersummeCounts countQuersummen(const std::vector<DrawRecord>& records, const StatisticsFilter& filter) {
+QuersummeCounts countQuersummen(const std::vector<DrawRecord>& records,
+                                const StatisticsFilter& filter) {
   QuersummeCounts result;
   for (std::size_t index = 0; index < records.size(); ++index) {
     const DrawRecord& record = records[index];
@@ -60,10 +64,12 @@ QuersummeCounts countQuersummen(const std::vector<DrawRecord>& records, const St
   return result;
 }
 
-int lastGroupStart(int groupSize) { return groupSize == 2 ? 44 : 43; }
+int lastGroupStart(int groupSize) {
+  return groupSize == 2 ? 44 : 43;
+}
 
-GroupCounts countNeighbourGroups(const std::vector<DrawRecord>& records, const StatisticsFilter& filter,
-                                 int groupSize) {
+GroupCounts countNeighbourGroups(const std::vector<DrawRecord>& records,
+                                 const StatisticsFilter& filter, int groupSize) {
   GroupCounts result;
   const int lastStart = lastGroupStart(groupSize);
   for (std::size_t index = 0; index < records.size(); ++index) {
@@ -90,7 +96,8 @@ GroupCounts countNeighbourGroups(const std::vector<DrawRecord>& records, const S
   return result;
 }
 
-std::array<int, 46> countOverdue(const std::vector<DrawRecord>& records, const StatisticsFilter& filter) {
+std::array<int, 46> countOverdue(const std::vector<DrawRecord>& records,
+                                 const StatisticsFilter& filter) {
   std::array<int, 46> counters;
   counters.fill(1);
   for (std::size_t index = 0; index < records.size(); ++index) {

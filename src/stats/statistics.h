@@ -35,7 +35,8 @@ struct FrequencyCounts {
   int draws = 0;
   double quersummeSum = 0;
 };
-FrequencyCounts countNumberFrequency(const std::vector<DrawRecord>& records, const StatisticsFilter& filter);
+FrequencyCounts countNumberFrequency(const std::vector<DrawRecord>& records,
+                                     const StatisticsFilter& filter);
 
 struct QuersummeCounts {
   std::array<int, 280> counts{};
@@ -44,7 +45,8 @@ struct QuersummeCounts {
   int draws = 0;
   double quersummeSum = 0;
 };
-QuersummeCounts countQuersummen(const std::vector<DrawRecord>& records, const StatisticsFilter& filter);
+QuersummeCounts countQuersummen(const std::vector<DrawRecord>& records,
+                                const StatisticsFilter& filter);
 
 // Draws holding the neighbouring numbers k .. k+g-1, for every start k. The count is the
 // one the tip-check rule gives for the tip k, .., k+g-1 with "0" in its other places: a
@@ -58,11 +60,12 @@ struct GroupCounts {
 };
 // Start numbers: 1..44 for pairs, 1..43 for triples and quadruples.
 int lastGroupStart(int groupSize);
-GroupCounts countNeighbourGroups(const std::vector<DrawRecord>& records, const StatisticsFilter& filter,
-                                 int groupSize);
+GroupCounts countNeighbourGroups(const std::vector<DrawRecord>& records,
+                                 const StatisticsFilter& filter, int groupSize);
 
 // Per number, 1 + the counted draws after the latest one that held it (as a number or as
 // the Zusatzzahl); 1 + all counted draws for a number that never came.
-std::array<int, 46> countOverdue(const std::vector<DrawRecord>& records, const StatisticsFilter& filter);
+std::array<int, 46> countOverdue(const std::vector<DrawRecord>& records,
+                                 const StatisticsFilter& filter);
 
 }  // namespace lotto

@@ -2,16 +2,21 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <QValueAxis>
 #include <QtTest>
 
 #include "app/main_window.h"
 #include "draws/draw_file.h"
 #include "platform/dates.h"
+#include "qt/chart_view.h"
 #include "qt/main_window_view.h"
 #include "qt/qt_platform.h"
 #include "support/fakes.h"
@@ -113,6 +118,52 @@ class ViewsTest : public QObject {
     QCOMPARE(field(shown.view, 6)->text(), QString("40"));
     QCOMPARE(shown.view.findChild<QLabel*>("Label22")->text(), QString("1"));
     QCOMPARE(field(shown.view, 2)->palette().color(QPalette::Base), QColor(0, 255, 0));
+  }
+
+  void chartViewDrawsTheStatisticSeries() {
+    StatisticSeries series;
+    series.beginStatistic();
+    series.addPoint(150, 2);
+    series.addPoint(151, 0);
+    series.addPoint(152, 5);
+    series.setAutomaticValueRange();
+    series.Caption = "Quersummenverteilung     Ziehungen: 7    Quersumme: 151";
+    ChartView chart;
+    chart.showSeries(series);
+
+    QBarSet* bars = chart.barSeries()->barSets().value(0);
+    QVERIFY(bars != nullptr);
+    QCOMPARE(bars->count(), 3);
+    QCOMPARE(bars->at(0), 2.0);
+    QCOMPARE(bars->at(2), 5.0);
+    QCOMPARE(chart.categoryAxis()->categoriesLabels(), QStringList({"150", "151", "152"}));
+    // The caption keeps its runs of blanks in the rich-text axis title.
+    QCOMPARE(
+        chart.categoryAxis()->titleText(),
+        QString("Quersummenverteilung     Ziehungen: 7    Quersumme: 151").replace(' ', "&nbsp;"));
+    QCOMPARE(chart.valueAxis()->min(), 0.0);
+    QCOMPARE(chart.valueAxis()->max(), 5.0);
+
+    series.beginStatistic();
+    for (int k = 1; k <= 45; ++k) series.addPoint(k, 500 + k);
+    series.fixValueRange(501, 545);
+    chart.showSeries(series);
+    QCOMPARE(bars->count(), 45);
+    QCOMPARE(chart.valueAxis()->min(), 501.0);
+    QCOMPARE(chart.valueAxis()->max(), 545.0);
+  }
+
+  void chartButtonsRunTheirStatistics() {
+    Shown shown;
+    shown.view.findChild<QAbstractButton*>("SpeedButton19")->click();  // "2er"
+    QCOMPARE(shown.form.ActivePage, TForm1::Page::Diagramm);
+    auto* tabs = shown.view.findChild<QTabWidget*>("PageControl1");
+    QCOMPARE(tabs->currentIndex(), 2);
+    auto* chart = shown.view.findChild<ChartView*>("Chart1");
+    QVERIFY(chart != nullptr);
+    QCOMPARE(chart->barSeries()->barSets().value(0)->count(), 44);
+    QVERIFY(
+        chart->categoryAxis()->titleText().startsWith("Bei&nbsp;3586&nbsp;Ziehungen&nbsp;wurden"));
   }
 
   void clickingARowLabelMarksTheTip() {

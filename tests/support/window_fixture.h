@@ -20,7 +20,9 @@ class WindowTest : public ::testing::Test {
   FakeServices fakes;
   TForm1 form{fakes.services(), dir.file("kalkuat")};
 
-  void writeDraws(const std::vector<DrawRecord>& records) { writeRecords(dir.file(kDrawFileName), records); }
+  void writeDraws(const std::vector<DrawRecord>& records) {
+    writeRecords(dir.file(kDrawFileName), records);
+  }
   // Writes the draws and runs the show sequence with the given date as today.
   void showWith(const std::vector<DrawRecord>& records, double today) {
     writeDraws(records);
