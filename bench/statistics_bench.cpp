@@ -15,11 +15,13 @@ using lotto::TForm1;
 class HistoryWindow {
  public:
   HistoryWindow() {
-    lotto::writeDrawFile(dir_.file(lotto::kDrawFileName), dir_.file("tmp"), lotto::testing::realHistory());
+    lotto::writeDrawFile(dir_.file(lotto::kDrawFileName), dir_.file("tmp"),
+                         lotto::testing::realHistory());
     form.Home = dir_.path();
     form.ZahlenFile = lotto::kDrawFileName;
     for (int tip = 1; tip <= 12; ++tip) {
-      for (int index = 1; index <= 6; ++index) form.TipFieldChange(tip, index, std::to_string(tip + 3 * index));
+      for (int index = 1; index <= 6; ++index)
+        form.TipFieldChange(tip, index, std::to_string(tip + 3 * index));
     }
   }
 
@@ -40,13 +42,19 @@ void runStatistic(benchmark::State& state) {
   }
 }
 
-BENCHMARK(runStatistic<&TForm1::SpeedButton2Click>)->Name("Zahlenverteilung")->Unit(benchmark::kMicrosecond);
-BENCHMARK(runStatistic<&TForm1::SpeedButton9Click>)->Name("Quersummenverteilung")->Unit(benchmark::kMicrosecond);
+BENCHMARK(runStatistic<&TForm1::SpeedButton2Click>)
+    ->Name("Zahlenverteilung")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(runStatistic<&TForm1::SpeedButton9Click>)
+    ->Name("Quersummenverteilung")
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(runStatistic<&TForm1::Button2Click>)->Name("Paare")->Unit(benchmark::kMicrosecond);
 BENCHMARK(runStatistic<&TForm1::Button3Click>)->Name("Dreier")->Unit(benchmark::kMicrosecond);
 BENCHMARK(runStatistic<&TForm1::Button4Click>)->Name("Vierer")->Unit(benchmark::kMicrosecond);
 BENCHMARK(runStatistic<&TForm1::Button5Click>)->Name("Ausstehende")->Unit(benchmark::kMicrosecond);
-BENCHMARK(runStatistic<&TForm1::Button6Click>)->Name("Tippverteilung")->Unit(benchmark::kMicrosecond);
+BENCHMARK(runStatistic<&TForm1::Button6Click>)
+    ->Name("Tippverteilung")
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -1,6 +1,7 @@
+#include "draws/navigation.h"
+
 #include <gtest/gtest.h>
 
-#include "draws/navigation.h"
 #include "platform/dates.h"
 #include "support/window_fixture.h"
 
@@ -11,8 +12,8 @@ using testing::makeDraw;
 
 // Sunday, Wednesday, Tuesday (typed in by hand), Sunday, Wednesday.
 const std::vector<DrawRecord> kDraws = {
-    makeDraw(2025, 1, 5, {1, 2, 3, 4, 5, 6}, 7),        // 0 Sunday
-    makeDraw(2025, 1, 8, {7, 8, 9, 10, 11, 12}, 13),    // 1 Wednesday
+    makeDraw(2025, 1, 5, {1, 2, 3, 4, 5, 6}, 7),          // 0 Sunday
+    makeDraw(2025, 1, 8, {7, 8, 9, 10, 11, 12}, 13),      // 1 Wednesday
     makeDraw(2025, 1, 14, {13, 14, 15, 16, 17, 18}, 19),  // 2 Tuesday
     makeDraw(2025, 1, 19, {19, 20, 21, 22, 23, 24}, 25),  // 3 Sunday
     makeDraw(2025, 1, 22, {25, 26, 27, 28, 29, 30}, 31),  // 4 Wednesday
@@ -62,7 +63,8 @@ TEST_F(Navigation, TurnsAtBothEndsAndPassesOverExcludedDays) {
       {"later at the newest draw shows it again", 4, true, true, true, 4, 4},
       {"later at the newest Wednesday turns to the Sunday before", 4, true, false, true, 3, 3},
       {"earlier at the first draw shows it again", 0, true, true, false, 0, 0},
-      {"earlier at an excluded first draw turns to the next later one", 0, false, true, false, 1, 1},
+      {"earlier at an excluded first draw turns to the next later one", 0, false, true, false, 1,
+       1},
       {"earlier without Sundays passes over them", 4, false, true, false, 2, 2},
       {"earlier without Wednesdays reaches the Tuesday", 3, true, false, false, 2, 2},
       {"earlier passes the Wednesday to the Sunday", 2, true, false, false, 0, 0},

@@ -48,6 +48,21 @@ class TDateTimePicker {
   double date_;
 };
 
+// A spinner: a whole number that an up-down control steps within its range. Every value
+// set is limited to the range.
+class TUpDown {
+ public:
+  TUpDown(int min, int max, int position)
+      : Min(min), Max(max), position_(std::clamp(position, min, max)) {}
+  int Position() const { return position_; }
+  void setPosition(int position) { position_ = std::clamp(position, Min, Max); }
+  const int Min;
+  const int Max;
+
+ private:
+  int position_;
+};
+
 struct TStatusBar {
   std::array<std::string, 2> Panels;
 };

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/settings.h"
 #include "draws/draw_display.h"
 #include "draws/draw_file.h"
 #include "evaluation/complete_check.h"
@@ -23,30 +24,9 @@ TForm1::TForm1(Services services, std::string programFile)
       services_(services),
       programFile_(std::move(programFile)) {
   // Commands whose handling is not built yet stay visible but disabled.
-  for (TButton* button : {&SpeedButton10,
-                          &SpeedButton6,
-                          &SpeedButton7,
-                          &SpeedButton15,
-                          &SpeedButton16,
-                          &SpeedButton4,
-                          &SpeedButton1,
-                          &SpeedButton3,
-                          &SpeedButton12,
-                          &SpeedButton14,
-                          &BitBtn4,
-                          &SpeedButton13,
-                          &Warenkorb,
-                          &UpDown8,
-                          &BitBtn1,
-                          &BitBtn6,
-                          &BitBtn8,
-                          &Button2,
-                          &Button3,
-                          &Button4,
-                          &Button5,
-                          &UpDown7,
-                          &Ziehungsdatenladen1,
-                          &Onlioneabgeben1}) {
+  for (TButton* button : {&SpeedButton10, &SpeedButton15, &SpeedButton16, &SpeedButton4,
+                          &SpeedButton3, &SpeedButton12, &SpeedButton14, &BitBtn4, &SpeedButton13,
+                          &Warenkorb, &BitBtn1, &Ziehungsdatenladen1, &Onlioneabgeben1}) {
     button->Enabled = false;
   }
   for (TButton& button : TippEditButtons) button.Enabled = false;
@@ -70,7 +50,6 @@ std::vector<std::pair<std::string, TButton*>> TForm1::commandControls() {
       {"BitBtn4", &BitBtn4},
       {"SpeedButton13", &SpeedButton13},
       {"Warenkorb", &Warenkorb},
-      {"UpDown8", &UpDown8},
       {"SpeedButton5", &SpeedButton5},
       {"BitBtn1", &BitBtn1},
       {"SpeedButton8", &SpeedButton8},
@@ -80,7 +59,6 @@ std::vector<std::pair<std::string, TButton*>> TForm1::commandControls() {
       {"Button3", &Button3},
       {"Button4", &Button4},
       {"Button5", &Button5},
-      {"UpDown7", &UpDown7},
       {"Ziehungsdatenladen1", &Ziehungsdatenladen1},
       {"Onlioneabgeben1", &Onlioneabgeben1},
       {"Benden1", &Benden1},
@@ -104,7 +82,24 @@ void TForm1::FormShow() {
   sortieren = false;
   Groesse = Height;
   Berechnunglaeuft = false;
+
+  // The settings: the stored tips go through the cleaning rule while no check runs.
+  SettingsStore& settings = services_.settings;
+  try {
+    settings.openKey(kSettingsKey);
+  } catch (const std::exception&) {
+    // Without a readable key every value keeps its default.
+  }
+  readFirstSettingsGroup(*this, settings);
   sortieren = true;
+  readSecondSettingsGroup(*this, settings);
+  LaufMax = UpDown7.Position() * 1000;
+  if (ProxyHostEdit.Text.empty()) ProxyPortEdit.Text = "80";
+  try {
+    settings.closeKey();
+  } catch (const std::exception&) {
+  }
+
   ZahlenFile = kDrawFileName;
   Home = folderOf(programFile_);
   if (Home.empty() || Home.back() != '/') Home += '/';
@@ -124,6 +119,10 @@ void TForm1::FormResize(int newWidth, int newHeight) {
   TabScale = TabScale * newHeight / Groesse;
   Height = newHeight;
   Groesse = newHeight;
+}
+
+void TForm1::FormClose() {
+  writeSettings(*this, services_.settings);
 }
 
 void TForm1::TipFieldExit() {

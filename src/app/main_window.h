@@ -12,6 +12,7 @@
 #include "app/tip_grid.h"
 #include "draws/draw_record.h"
 #include "evaluation/scoring.h"
+#include "generator/options.h"
 #include "platform/services.h"
 #include "stats/statistic_series.h"
 #include "stats/statistics.h"
@@ -20,7 +21,7 @@ namespace lotto {
 
 struct NavigationStep;
 
-class TForm1 : public ScoringFields {
+class TForm1 : public ScoringFields, public GenerationOptions {
  public:
   static constexpr int kDesignedWidth = 560;
   static constexpr int kDesignedHeight = 500;
@@ -36,12 +37,15 @@ class TForm1 : public ScoringFields {
   std::string Caption = "Brunnholds Lotto - Kalkulant für Österreich V2";
   int Width = kDesignedWidth;
   int Height = kDesignedHeight;
+  enum class State { Normal, Minimized, Maximized };
+  State WindowState = State::Normal;
   enum class Page { Lottotipp, BerechnungsOptionen, Diagramm, Datenbank, InternetOptionen };
   Page ActivePage = Page::Lottotipp;
   // Factor by which the tab area (positions, sizes, fonts) is scaled against its design.
   double TabScale = 1.0;
 
-  // ---- fields shared by the commands (Zahl, Treffer, Gewinn, Zusatz: ScoringFields)
+  // ---- fields shared by the commands (Zahl, Treffer, Gewinn, Zusatz: ScoringFields;
+  // the option controls: GenerationOptions)
   std::string Home;           // program folder, ending in a separator
   std::string ZahlenFile;     // "ZahlenAT.dat"
   double aktDatum = 0;        // working date
@@ -68,14 +72,12 @@ class TForm1 : public ScoringFields {
   TButton SpeedButton15, SpeedButton16, SpeedButton4, SpeedButton1, SpeedButton3, SpeedButton12,
       SpeedButton14, BitBtn4, SpeedButton13, Warenkorb;
   std::array<TButton, 12> TippEditButtons;  // Tipp1Edit ... Tipp12Edit
-  TButton UpDown8;                          // tip count spinner with Edit80
 
   // ---- tab "Datenbank"
   TLabel Label29;                   // draw text
   TDateTimePicker DateTimePicker1;  // the date asked for
   TButton SpeedButton5;             // check the tips for that date
   TButton BitBtn1, SpeedButton8, BitBtn6, BitBtn8, Button2, Button3, Button4, Button5;
-  TButton UpDown7;  // "Max.Berechnungsläufe" spinner with Edit55
 
   // ---- tab "Diagramm"
   TButton SpeedButton2, SpeedButton9;  // number frequency, Quersumme distribution
@@ -101,6 +103,14 @@ class TForm1 : public ScoringFields {
   void FormShow();
   // The tab area is rescaled by newHeight / Groesse whenever the height changes.
   void FormResize(int newWidth, int newHeight);
+  // Closing the window writes the settings.
+  void FormClose();
+
+  // ---- spinners whose steps recompute the run budget LaufMax
+  // A step of "Max.Berechnungsläufe" or of the number of tips: LaufMax := UpDown7 x 1000.
+  // A value typed into the field counts from the next step or the next start.
+  void UpDown7Click() { LaufMax = UpDown7.Position() * 1000; }
+  void UpDown8Click() { LaufMax = UpDown7.Position() * 1000; }
 
   // ---- tip grid
   // A change of field `index` of tip `tip`, by typing or by program code.
@@ -125,6 +135,10 @@ class TForm1 : public ScoringFields {
   void SpeedButton5Click();
   // Scores, sorts and colours all twelve tips; does nothing while sortieren is false.
   int Komplettcheck();
+
+  // ---- draw history
+  void BitBtn8Click();  // "Eingeben": type a draw in
+  void BitBtn6Click();  // "Löschen": remove the draw on show
 
   // ---- navigation
   // Earlier and later draw, passing over the draws the day filter excludes.

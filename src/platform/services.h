@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/clock.h"
+#include "platform/settings_store.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
 #include "platform/user_interaction.h"
@@ -14,6 +15,7 @@ struct Services {
   SoundPlayer& sound;
   Shell& shell;
   Clock& clock;
+  SettingsStore& settings;
 };
 
 }  // namespace lotto

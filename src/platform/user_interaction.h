@@ -4,6 +4,15 @@
 
 namespace lotto {
 
+// How a modal dialog was closed.
+enum class ModalResult { None, Ok, Cancel, Abort, Retry };
+
+// A window that is shown modally; the front end finds the view that belongs to it.
+class ModalDialog {
+ public:
+  virtual ~ModalDialog() = default;
+};
+
 // What headless code needs of the user: messages, the busy cursor and redraws.
 class UserInteraction {
  public:
@@ -17,6 +26,8 @@ class UserInteraction {
   virtual void setBusy(bool busy) = 0;
   // Shows the current state of the windows while a command is still running.
   virtual void redraw() = 0;
+  // Shows a dialog modally and returns how it was closed.
+  virtual ModalResult showModal(ModalDialog& dialog) = 0;
 };
 
 // Shows the busy cursor for the lifetime of the object, also when a command fails.

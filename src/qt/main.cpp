@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "qt/main_window_view.h"
 #include "qt/qt_platform.h"
+#include "qt/qt_settings_store.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -17,7 +18,8 @@ int main(int argc, char** argv) {
   lotto::QtSoundPlayer sound;
   lotto::QtShell shell;
   lotto::SystemClock clock;
-  lotto::TForm1 form(lotto::Services{interaction, sound, shell, clock},
+  lotto::QtSettingsStore settings;
+  lotto::TForm1 form(lotto::Services{interaction, sound, shell, clock, settings},
                      QApplication::applicationFilePath().toStdString());
   lotto::MainWindowView view(form, interaction);
   view.show();

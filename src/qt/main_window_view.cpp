@@ -1,13 +1,14 @@
 #include "qt/main_window_view.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
 #include <QDateEdit>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QStatusBar>
 #include <QStyle>
-#include <QTimer>
 #include <QToolButton>
 #include <cmath>
 
@@ -15,6 +16,7 @@
 #include "qt/chart_view.h"
 #include "qt/date_convert.h"
 #include "qt/qt_platform.h"
+#include "qt/step_spin_box.h"
 #include "qt/vertical_label.h"
 #include "ui_mainwindow.h"
 
@@ -96,6 +98,7 @@ MainWindowView::MainWindowView(TForm1& form, QtUserInteraction& interaction, QWi
   setStandardIcons();
   bindTipGrid();
   bindCommands();
+  bindOptions();
   rememberDesignedSizes();
 
   interaction_.attach(
@@ -197,6 +200,11 @@ void MainWindowView::bindCommands() {
     if (!syncing_) form_.ActivePage = static_cast<TForm1::Page>(index);
   });
 
+  connect(ui_->BitBtn8, &QAbstractButton::clicked, this,
+          [this] { runCommand([this] { form_.BitBtn8Click(); }); });
+  connect(ui_->BitBtn6, &QAbstractButton::clicked, this,
+          [this] { runCommand([this] { form_.BitBtn6Click(); }); });
+
   for (QLabel* link : {ui_->UpdateLink, ui_->OperatorLink}) link->installEventFilter(this);
   for (QWidget* banner : {static_cast<QWidget*>(ui_->Panel8), static_cast<QWidget*>(ui_->Panel9)}) {
     banner->installEventFilter(this);
@@ -204,6 +212,32 @@ void MainWindowView::bindCommands() {
   for (VerticalLabel* label : {ui_->Label43, ui_->Label44}) {
     connect(label, &VerticalLabel::clicked, this,
             [this] { runCommand([this] { form_.ProductPageClick(); }); });
+  }
+}
+
+void MainWindowView::bindOptions() {
+  for (auto& [number, box] : form_.checkBoxes()) {
+    auto* widget = findChild<QCheckBox*>(QString("CheckBox%1").arg(number));
+    checkBoxes_.push_back({widget, box});
+    connect(widget, &QCheckBox::toggled, this, [this, box = box](bool checked) {
+      if (!syncing_) box->Checked = checked;
+    });
+    // The text after a spinner in the gap of a caption toggles its box like the box's own text.
+    if (auto* rest = findChild<QLabel*>(QString("CheckBox%1Rest").arg(number))) {
+      captionRests_.push_back({rest, widget});
+      rest->installEventFilter(this);
+    }
+  }
+  int number = 1;
+  for (TUpDown* spinner : form_.spinners()) {
+    auto* widget = findChild<StepSpinBox*>(QString("UpDown%1").arg(number));
+    spinners_.push_back({widget, spinner});
+    connect(widget, &QSpinBox::valueChanged, this, [this, spinner](int value) {
+      if (!syncing_) spinner->setPosition(value);
+    });
+    if (number == 7) connect(widget, &StepSpinBox::stepped, this, [this] { form_.UpDown7Click(); });
+    if (number == 8) connect(widget, &StepSpinBox::stepped, this, [this] { form_.UpDown8Click(); });
+    ++number;
   }
 }
 
@@ -298,6 +332,15 @@ void MainWindowView::syncFromModel() {
 
   setTextIfChanged(findChild<QLabel*>("StatusBar1Panel0"), form_.StatusBar1.Panels[0]);
   setTextIfChanged(findChild<QLabel*>("StatusBar1Panel1"), form_.StatusBar1.Panels[1]);
+  for (const auto& [widget, box] : checkBoxes_) widget->setChecked(box->Checked);
+  for (const auto& [widget, spinner] : spinners_) {
+    widget->setRange(spinner->Min, spinner->Max);
+    if (widget->value() != spinner->Position()) widget->setValue(spinner->Position());
+  }
+  if (form_.WindowState == TForm1::State::Normal && windowState() == Qt::WindowNoState &&
+      size() != QSize(form_.Width, form_.Height)) {
+    resize(form_.Width, form_.Height);
+  }
   ui_->Chart1->showSeries(form_.Chart1);
   ui_->PageControl1->setCurrentIndex(static_cast<int>(form_.ActivePage));
   syncing_ = false;
@@ -308,9 +351,28 @@ void MainWindowView::showEvent(QShowEvent* event) {
   if (shown_) return;
   shown_ = true;
   form_.FormResize(width(), height());
-  // The show sequence runs once the window is on the screen, so that a message it
-  // brings (a missing draw file) stands in front of the window.
-  QTimer::singleShot(0, this, [this] { runCommand([this] { form_.FormShow(); }); });
+  runCommand([this] { form_.FormShow(); });
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event) {
+  noteWindowState();
+  runCommand([this] { form_.FormClose(); });
+  QMainWindow::closeEvent(event);
+}
+
+void MainWindowView::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange) noteWindowState();
+  QMainWindow::changeEvent(event);
+}
+
+void MainWindowView::noteWindowState() {
+  if (isMinimized()) {
+    form_.WindowState = TForm1::State::Minimized;
+  } else if (isMaximized() || isFullScreen()) {
+    form_.WindowState = TForm1::State::Maximized;
+  } else {
+    form_.WindowState = TForm1::State::Normal;
+  }
 }
 
 void MainWindowView::resizeEvent(QResizeEvent* event) {
@@ -333,6 +395,12 @@ bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
     }
   } else if (event->type() == QEvent::MouseButtonRelease &&
              static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    for (const auto& [rest, box] : captionRests_) {
+      if (rest == watched && box->isEnabled()) {
+        box->click();
+        return true;
+      }
+    }
     for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
       if (rows_[static_cast<std::size_t>(tip - 1)].rowLabel == watched) {
         runCommand([this, tip] { form_.TipLabelClick(tip); });

@@ -7,8 +7,10 @@
 
 #include "app/main_window.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
+class StepSpinBox;
 
 namespace Ui {
 class TForm1;
@@ -36,6 +38,8 @@ class MainWindowView : public QMainWindow {
  protected:
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -60,6 +64,8 @@ class MainWindowView : public QMainWindow {
   void setStandardIcons();
   void bindTipGrid();
   void bindCommands();
+  void bindOptions();
+  void noteWindowState();
   void rememberDesignedSizes();
   void applyScale();
   void syncTipGrid();
@@ -70,6 +76,9 @@ class MainWindowView : public QMainWindow {
   std::vector<FieldWidget> fields_;
   std::vector<RowWidgets> rows_;
   std::vector<ScaledWidget> scaled_;
+  std::vector<std::pair<QCheckBox*, TCheckBox*>> checkBoxes_;
+  std::vector<std::pair<QLabel*, QCheckBox*>> captionRests_;
+  std::vector<std::pair<StepSpinBox*, TUpDown*>> spinners_;
   double appliedScale_ = 1.0;
   bool syncing_ = false;
   bool shown_ = false;

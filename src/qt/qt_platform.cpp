@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "qt/draw_entry_view.h"
+
 namespace lotto {
 namespace {
 
@@ -47,6 +49,15 @@ void QtUserInteraction::redraw() {
   if (sinceLast.isValid() && sinceLast.elapsed() < 33) return;
   sinceLast.start();
   if (repaint_) repaint_();
+}
+
+ModalResult QtUserInteraction::showModal(ModalDialog& dialog) {
+  if (beforeShowing_) beforeShowing_();
+  if (auto* entry = dynamic_cast<TForm3*>(&dialog)) {
+    DrawEntryView view(*entry, parent_);
+    return view.run();
+  }
+  throw AppError("Für dieses Fenster gibt es keine Ansicht");
 }
 
 void QtSoundPlayer::play(const std::string& path) {

@@ -20,6 +20,7 @@ class QtUserInteraction : public UserInteraction {
   void showError(const std::string& text) override;
   void setBusy(bool busy) override;
   void redraw() override;
+  ModalResult showModal(ModalDialog& dialog) override;
 
  private:
   QWidget* parent_ = nullptr;

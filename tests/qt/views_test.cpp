@@ -6,9 +6,12 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QValueAxis>
 #include <QtTest>
@@ -17,8 +20,10 @@
 #include "draws/draw_file.h"
 #include "platform/dates.h"
 #include "qt/chart_view.h"
+#include "qt/draw_entry_view.h"
 #include "qt/main_window_view.h"
 #include "qt/qt_platform.h"
+#include "qt/step_spin_box.h"
 #include "support/fakes.h"
 #include "support/fixtures.h"
 
@@ -35,14 +40,16 @@ class ViewsTest : public QObject {
     testing::FakeSoundPlayer sound;
     testing::FakeShell shell;
     testing::FakeClock clock;
-    TForm1 form{Services{interaction, sound, shell, clock}, dir.file("kalkuat")};
+    testing::FakeSettingsStore settings;
+    TForm1 form{Services{interaction, sound, shell, clock, settings}, dir.file("kalkuat")};
     MainWindowView view{form, interaction};
 
     Shown() {
       writeDrawFile(dir.file(kDrawFileName), dir.file("tmp"), testing::realHistory());
       clock.todayValue = dayNumber(2026, 12, 9);
       view.show();
-      QTRY_VERIFY(form.sortieren);  // the show sequence has run
+      QVERIFY(QTest::qWaitForWindowActive(&view));
+      QVERIFY(form.sortieren);  // the show sequence has run
     }
   };
 
@@ -164,6 +171,70 @@ class ViewsTest : public QObject {
     QCOMPARE(chart->barSeries()->barSets().value(0)->count(), 44);
     QVERIFY(
         chart->categoryAxis()->titleText().startsWith("Bei&nbsp;3586&nbsp;Ziehungen&nbsp;wurden"));
+
+    // Every command that works can be reached in the window.
+    for (const char* name :
+         {"Button2", "Button3", "Button4", "Button5", "SpeedButton1", "SpeedButton2",
+          "SpeedButton9", "SpeedButton17", "SpeedButton18", "SpeedButton20", "SpeedButton6",
+          "SpeedButton7", "SpeedButton5", "SpeedButton11", "BitBtn6", "BitBtn8"}) {
+      QVERIFY2(shown.view.findChild<QAbstractButton*>(name)->isEnabled(), name);
+    }
+    shown.view.findChild<QAbstractButton*>("SpeedButton6")->click();
+    QCOMPARE(shown.view.findChild<QLabel*>("Label35")->text(),
+             QString("Mi 19.08.26    3  5  6  22  38  40 Z:27"));
+  }
+
+  void optionsTabBindsItsControls() {
+    Shown shown;
+    QWidget& view = shown.view;
+    auto* box = view.findChild<QCheckBox*>("CheckBox3");
+    QVERIFY(box != nullptr);
+    QCOMPARE(box->text(), QString("maximal"));
+    QCOMPARE(box->accessibleName(),
+             QString("maximal                     Übereinstimmungen mit anderen Tipps"));
+    QVERIFY(box->isChecked());
+    QCOMPARE(view.findChild<QCheckBox*>("CheckBox14")->text(),
+             QString("Zahlen die besonders selten gezogen wurden bevorzugen"));
+    box->click();
+    QVERIFY(!shown.form.CheckBox3.Checked);
+    // The text after the spinner toggles the box as well.
+    QTest::mouseClick(view.findChild<QLabel*>("CheckBox3Rest"), Qt::LeftButton);
+    QVERIFY(shown.form.CheckBox3.Checked);
+
+    auto* quersumme = view.findChild<QSpinBox*>("UpDown1");
+    QCOMPARE(quersumme->minimum(), 21);
+    QCOMPARE(quersumme->maximum(), 279);
+    QCOMPARE(quersumme->value(), 100);
+    quersumme->setValue(120);
+    QCOMPARE(shown.form.UpDown1.Position(), 120);
+
+    // A typed budget counts from the next step of a spinner.
+    auto* budget = view.findChild<StepSpinBox*>("UpDown7");
+    budget->setValue(250);
+    QCOMPARE(shown.form.LaufMax, 100000);
+    view.findChild<StepSpinBox*>("UpDown8")->stepBy(-1);
+    QCOMPARE(shown.form.UpDown8.Position(), 11);
+    QCOMPARE(shown.form.LaufMax, 250000);
+    budget->stepBy(1);
+    QCOMPARE(shown.form.LaufMax, 251000);
+  }
+
+  void entryDialogShowsItsPresetsAndHandsBackTheDraw() {
+    TForm3 form;
+    form.presetFrom(testing::makeDraw(2025, 1, 5, {3, 11, 19, 24, 37, 42}, 8, 4));
+    DrawEntryView view(form);
+    QCOMPARE(view.windowTitle(), QString("Zahlen der Ziehung eingeben"));
+    QCOMPARE(view.findChild<QSpinBox*>("UpDown2")->value(), 11);
+    QCOMPARE(view.findChild<QSpinBox*>("UpDown7")->value(), 8);
+    QVERIFY(view.findChild<QSpinBox*>("UpDown8")->isHidden());
+    QVERIFY(view.findChild<QLabel*>("Label2")->isHidden());
+    QCOMPARE(view.findChild<QDateEdit*>("DateTimePicker1")->date(), QDate(2025, 1, 5));
+
+    view.findChild<QSpinBox*>("UpDown1")->setValue(44);
+    view.findChild<QDateEdit*>("DateTimePicker1")->setDate(QDate(2025, 1, 8));
+    QTimer::singleShot(0, &view, [&view] { view.findChild<QPushButton*>("BitBtn2")->click(); });
+    QCOMPARE(view.run(), ModalResult::Ok);
+    QCOMPARE(form.enteredDraw(), testing::makeDraw(2025, 1, 8, {11, 19, 24, 37, 42, 44}, 8, 4));
   }
 
   void clickingARowLabelMarksTheTip() {

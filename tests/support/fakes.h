@@ -1,7 +1,10 @@
 #pragma once
 // Small fakes of the platform interfaces that record what the program asked of them.
 
+#include <functional>
+#include <map>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "platform/services.h"
@@ -14,11 +17,19 @@ class FakeUserInteraction : public UserInteraction {
   void showError(const std::string& text) override { errors.push_back(text); }
   void setBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
   void redraw() override { ++redraws; }
+  // A modal dialog is handed to `onModal`, which plays the user's part; without one the
+  // dialog is cancelled.
+  ModalResult showModal(ModalDialog& dialog) override {
+    ++modals;
+    return onModal ? onModal(dialog) : ModalResult::Cancel;
+  }
 
   std::vector<std::string> messages;
   std::vector<std::string> errors;
   int busyDepth = 0;
   int redraws = 0;
+  int modals = 0;
+  std::function<ModalResult(ModalDialog&)> onModal;
 };
 
 class FakeSoundPlayer : public SoundPlayer {
@@ -39,13 +50,59 @@ class FakeClock : public Clock {
   double todayValue = 0;
 };
 
+// A settings key in memory, with the kind of every value.
+class FakeSettingsStore : public SettingsStore {
+ public:
+  using Value = std::variant<std::int32_t, std::string, std::vector<std::uint8_t>>;
+
+  void openKey(const std::string& path) override { openedKeys.push_back(path); }
+  void closeKey() override { ++closes; }
+  std::optional<std::int32_t> readInteger(const std::string& name) override {
+    return read<std::int32_t>(name);
+  }
+  std::optional<std::string> readString(const std::string& name) override {
+    return read<std::string>(name);
+  }
+  std::optional<std::vector<std::uint8_t>> readBinary(const std::string& name) override {
+    return read<std::vector<std::uint8_t>>(name);
+  }
+  void writeInteger(const std::string& name, std::int32_t value) override { write(name, value); }
+  void writeString(const std::string& name, const std::string& value) override {
+    write(name, value);
+  }
+  void writeBinary(const std::string& name, const std::vector<std::uint8_t>& value) override {
+    write(name, value);
+  }
+
+  std::map<std::string, Value> values;
+  std::vector<std::string> openedKeys;
+  int closes = 0;
+  // When not negative: the number of writes that succeed before every further one fails.
+  int writesBeforeFailure = -1;
+
+ private:
+  template <typename T>
+  std::optional<T> read(const std::string& name) {
+    const auto found = values.find(name);
+    if (found == values.end()) return std::nullopt;
+    if (const T* value = std::get_if<T>(&found->second)) return *value;
+    throw SettingsKindError(name);
+  }
+  void write(const std::string& name, Value value) {
+    if (writesBeforeFailure == 0) throw AppError("Schreibfehler");
+    if (writesBeforeFailure > 0) --writesBeforeFailure;
+    values[name] = std::move(value);
+  }
+};
+
 // All fakes together, ready to hand to a window.
 struct FakeServices {
   FakeUserInteraction ui;
   FakeSoundPlayer sound;
   FakeShell shell;
   FakeClock clock;
-  Services services() { return Services{ui, sound, shell, clock}; }
+  FakeSettingsStore settings;
+  Services services() { return Services{ui, sound, shell, clock, settings}; }
 };
 
 }  // namespace lotto::testing

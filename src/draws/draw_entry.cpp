@@ -1,0 +1,65 @@
+#include "draws/draw_entry.h"
+
+#include <algorithm>
+
+#include "platform/dates.h"
+
+namespace lotto {
+namespace {
+
+TUpDown numberSpinner() { return TUpDown(1, 45, 45); }
+
+}  // namespace
+
+TForm3::TForm3()
+    : DateTimePicker1(dayNumber(100, 1, 1), 0),
+      Numbers{numberSpinner(), numberSpinner(), numberSpinner(), numberSpinner(),
+              numberSpinner(), numberSpinner(), numberSpinner()} {}
+
+void TForm3::presetFrom(const DrawRecord& newest) {
+  DateTimePicker1.setDate(newest.date);
+  for (std::size_t i = 0; i < 7; ++i) Numbers[i].setPosition(newest.bytes[i]);
+  UpDown8.setPosition(newest.spare());
+  SpareVisible = false;
+}
+
+void TForm3::presetEmpty(double today) {
+  DateTimePicker1.setDate(today);
+  for (TUpDown& number : Numbers) number.setPosition(45);
+  UpDown8.setPosition(10);
+  SpareVisible = false;
+}
+
+DrawRecord TForm3::enteredDraw() const {
+  DrawRecord record;
+  record.date = DateTimePicker1.Date();
+  for (std::size_t i = 0; i < 7; ++i) record.bytes[i] = static_cast<std::uint8_t>(Numbers[i].Position());
+  record.bytes[7] = static_cast<std::uint8_t>(UpDown8.Position());
+  std::sort(record.bytes.begin(), record.bytes.begin() + 6);
+  return record;
+}
+
+std::vector<DrawRecord> withDrawEntered(const std::vector<DrawRecord>& records, const DrawRecord& entered) {
+  std::vector<DrawRecord> result;
+  result.reserve(records.size() + 1);
+  bool written = false;
+  for (const DrawRecord& record : records) {
+    if (!written && record.date >= entered.date) {
+      result.push_back(entered);
+      written = true;
+    }
+    if (record.date != entered.date) result.push_back(record);
+  }
+  if (!written) result.push_back(entered);
+  return result;
+}
+
+std::vector<DrawRecord> withoutDrawsOf(const std::vector<DrawRecord>& records, double date) {
+  std::vector<DrawRecord> result;
+  result.reserve(records.size());
+  std::copy_if(records.begin(), records.end(), std::back_inserter(result),
+               [date](const DrawRecord& record) { return record.date != date; });
+  return result;
+}
+
+}  // namespace lotto

@@ -1,0 +1,112 @@
+// The settings go through a real QSettings file in a temporary folder and come back by
+// name and kind.
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <bit>
+
+#include "app/main_window.h"
+#include "draws/draw_file.h"
+#include "platform/dates.h"
+#include "qt/qt_settings_store.h"
+#include "support/fakes.h"
+#include "support/fixtures.h"
+
+namespace lotto {
+
+class SettingsStoreTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir configFolder_;
+
+  struct Window {
+    testing::TempDir dir;
+    testing::FakeUserInteraction ui;
+    testing::FakeSoundPlayer sound;
+    testing::FakeShell shell;
+    testing::FakeClock clock;
+    QtSettingsStore settings;
+    TForm1 form{Services{ui, sound, shell, clock, settings}, dir.file("kalkuat")};
+    Window() {
+      writeDrawFile(dir.file(kDrawFileName), dir.file("tmp"),
+                    {testing::makeDraw(2025, 1, 5, {3, 11, 19, 25, 33, 41}, 7)});
+      clock.todayValue = dayNumber(2026, 1, 1);
+    }
+  };
+
+  static QSettings storedFile() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Brunnhold", "KalkuAT"); }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(configFolder_.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configFolder_.path());
+  }
+
+  void valuesAreStoredByNameAndKindAndComeBack() {
+    {
+      Window first;
+      first.form.FormShow();
+      first.form.CheckBox7.Checked = true;
+      first.form.UpDown2.setPosition(200);
+      first.form.TipFieldChange(2, 1, "13");
+      first.form.ProxyHostEdit.Text = "proxy.example";
+      first.form.ProxyPortEdit.Text = "3128";
+      first.form.DateTimePicker2.setDate(dayNumber(2001, 2, 4));
+      first.form.FormResize(610, 530);
+      first.form.FormClose();
+    }
+
+    QSettings file = storedFile();
+    QVERIFY(QFile::exists(file.fileName()));
+    QCOMPARE(file.value("Chekcbox7").toInt(), 1);
+    QCOMPARE(file.value("Chekcbox8").toInt(), 1);
+    QCOMPARE(file.value("Chekcbox11").toInt(), 0);
+    QCOMPARE(file.value("UpDown2").toInt(), 200);
+    QCOMPARE(file.value("height").toInt(), 530);
+    QCOMPARE(file.value("TippTop").toInt(), 84);
+    QCOMPARE(file.value("Edit7").toString(), QString("13"));
+    QCOMPARE(file.value("Edit8").toString(), QString(""));
+    QCOMPARE(file.value("ProxyHostEdit").toString(), QString("proxy.example"));
+    // The date is binary: the eight bytes of the double, little-endian.
+    const QVariant date = file.value("DateTimePicker2");
+    QCOMPARE(date.typeId(), int(QMetaType::QByteArray));
+    const QByteArray bytes = date.toByteArray();
+    QCOMPARE(bytes.size(), 8);
+    std::uint64_t bits = 0;
+    for (int i = 0; i < 8; ++i) bits |= std::uint64_t(std::uint8_t(bytes[i])) << (8 * i);
+    QCOMPARE(std::bit_cast<double>(bits), dayNumber(2001, 2, 4));
+
+    Window second;
+    second.form.FormShow();
+    QVERIFY(second.form.CheckBox7.Checked);
+    QCOMPARE(second.form.UpDown2.Position(), 200);
+    QCOMPARE(second.form.Tips.text(2, 1), std::string("13"));
+    QCOMPARE(second.form.ProxyPortEdit.Text, std::string("3128"));
+    QCOMPARE(second.form.DateTimePicker2.Date(), dayNumber(2001, 2, 4));
+    QCOMPARE(second.form.Height, 530);
+  }
+
+  void kindsAreTold() {
+    {
+      QSettings file = storedFile();
+      file.setValue("UpDown3", QString("abc"));
+      file.setValue("Edit1", QByteArray("\x01\x02", 2));
+      file.setValue("DateTimePicker2", QString("gestern"));
+    }
+    QtSettingsStore store;
+    store.openKey("Brunnhold\\KalkuAT");
+    QCOMPARE(store.readInteger("UpDown2").value_or(0), 200);
+    QVERIFY_THROWS_EXCEPTION(SettingsKindError, store.readInteger("UpDown3"));
+    QVERIFY_THROWS_EXCEPTION(SettingsKindError, store.readString("Edit1"));
+    QVERIFY_THROWS_EXCEPTION(SettingsKindError, store.readBinary("DateTimePicker2"));
+    QVERIFY(!store.readInteger("gibt es nicht").has_value());
+    store.closeKey();
+  }
+};
+
+}  // namespace lotto
+
+QTEST_GUILESS_MAIN(lotto::SettingsStoreTest)
+#include "settings_store_test.moc"
