@@ -11,9 +11,10 @@
 
 namespace {
 
-const char* const kNames[] = {"Chekcbox1", "Chekcbox20", "Land", "TippTop", "TippLeft", "height", "width",
-                              "UpDown1",   "UpDown6",    "UpDown7", "Edit1", "Edit36", "Edit43", "Edit79",
-                              "DruckPapier", "ProxyHostEdit", "ProxyPortEdit", "DateTimePicker2"};
+const char* const kNames[] = {
+    "Chekcbox1", "Chekcbox20", "Land",        "TippTop",       "TippLeft",      "height",
+    "width",     "UpDown1",    "UpDown6",     "UpDown7",       "Edit1",         "Edit36",
+    "Edit43",    "Edit79",     "DruckPapier", "ProxyHostEdit", "ProxyPortEdit", "DateTimePicker2"};
 
 }  // namespace
 
@@ -29,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     at += 3 + length;
     if (kind == 0) {
       std::int32_t value = 0;
-      for (std::size_t i = 0; i < std::min<std::size_t>(length, 4); ++i) value = (value << 8) | content[i];
+      for (std::size_t i = 0; i < std::min<std::size_t>(length, 4); ++i)
+        value = (value << 8) | content[i];
       fakes.settings.values[name] = value;
     } else if (kind == 1) {
       fakes.settings.values[name] = std::string(reinterpret_cast<const char*>(content), length);

@@ -158,8 +158,10 @@ TEST(DrawEntryHelpers, InsertionKeepsTheOrderAndReplacesTheSameDate) {
   EXPECT_EQ(withDrawEntered(kHistory, late).back(), late);
   EXPECT_EQ(withDrawEntered({}, late), std::vector<DrawRecord>{late});
   const DrawRecord same = makeDraw(2025, 1, 5, {7, 8, 9, 10, 11, 12}, 13);
-  EXPECT_EQ(withDrawEntered(kHistory, same), (std::vector<DrawRecord>{same, kHistory[1], kHistory[2]}));
-  EXPECT_EQ(withoutDrawsOf(kHistory, kHistory[0].date), (std::vector<DrawRecord>{kHistory[1], kHistory[2]}));
+  EXPECT_EQ(withDrawEntered(kHistory, same),
+            (std::vector<DrawRecord>{same, kHistory[1], kHistory[2]}));
+  EXPECT_EQ(withoutDrawsOf(kHistory, kHistory[0].date),
+            (std::vector<DrawRecord>{kHistory[1], kHistory[2]}));
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
+#include "app/settings.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
 
-#include "app/settings.h"
 #include "platform/dates.h"
 #include "support/window_fixture.h"
 
@@ -22,7 +23,9 @@ std::vector<std::uint8_t> dateValue(double date) {
 class Settings : public testing::WindowTest {
  protected:
   std::map<std::string, Value>& stored = fakes.settings.values;
-  void start() { showWith({makeDraw(2025, 1, 5, {3, 11, 19, 25, 33, 41}, 7)}, dayNumber(2026, 1, 1)); }
+  void start() {
+    showWith({makeDraw(2025, 1, 5, {3, 11, 19, 25, 33, 41}, 7)}, dayNumber(2026, 1, 1));
+  }
 };
 
 TEST_F(Settings, FirstStartGivesTheDefaultsAndTheFirstCloseStoresEveryValue) {
@@ -192,7 +195,8 @@ TEST_F(Settings, EverythingComesBackAfterARestart) {
   EXPECT_EQ(again.UpDown1.Position(), 90);
   EXPECT_EQ(again.UpDown3.Position(), 2);
   EXPECT_EQ(again.UpDown8.Position(), 5);
-  for (int index = 1; index <= 6; ++index) EXPECT_EQ(again.Tips.text(4, index), form.Tips.text(4, index));
+  for (int index = 1; index <= 6; ++index)
+    EXPECT_EQ(again.Tips.text(4, index), form.Tips.text(4, index));
   EXPECT_EQ(again.Tips.text(12, 6), "44");
   EXPECT_EQ(again.ProxyHostEdit.Text, "proxy.example");
   EXPECT_EQ(again.ProxyPortEdit.Text, "3128");

@@ -1,11 +1,11 @@
 #include "app/settings.h"
 
-#include <bit>
 #include <cmath>
 #include <cstring>
 
 #include "app/main_window.h"
 #include "platform/dates.h"
+#include "platform/little_endian.h"
 
 namespace lotto {
 namespace {
@@ -16,7 +16,9 @@ constexpr int kLargestWindow = 10000;
 // The paper formats of the slip print are 0..3; -1 means none chosen.
 constexpr int kLastPaperFormat = 3;
 
-std::string checkBoxValueName(int number) { return "Chekcbox" + std::to_string(number); }
+std::string checkBoxValueName(int number) {
+  return "Chekcbox" + std::to_string(number);
+}
 
 template <typename Read>
 void readGroup(Read&& read) {
@@ -28,17 +30,13 @@ void readGroup(Read&& read) {
 }
 
 std::vector<std::uint8_t> dateBytes(double date) {
-  const auto bits = std::bit_cast<std::uint64_t>(date);
-  std::vector<std::uint8_t> bytes(8);
-  for (std::size_t i = 0; i < 8; ++i) bytes[i] = static_cast<std::uint8_t>(bits >> (8 * i));
-  return bytes;
+  const auto bytes = doubleToBytes(date);
+  return {bytes.begin(), bytes.end()};
 }
 
 double dateOfBytes(const std::vector<std::uint8_t>& bytes, const std::string& name) {
   if (bytes.size() != 8) throw SettingsKindError(name);
-  std::uint64_t bits = 0;
-  for (std::size_t i = 0; i < 8; ++i) bits |= static_cast<std::uint64_t>(bytes[i]) << (8 * i);
-  const double date = std::bit_cast<double>(bits);
+  const double date = doubleFromBytes(bytes.data());
   // Only a date a date field can show is a date.
   if (!std::isfinite(date) || date < dayNumber(100, 1, 1) || date > dayNumber(9999, 12, 31)) {
     throw SettingsKindError(name);
@@ -53,20 +51,24 @@ void readFirstSettingsGroup(TForm1& form, SettingsStore& store) {
   form.TippLeft = 29;
   readGroup([&] {
     for (auto& [number, box] : form.checkBoxes()) {
-      if (const auto value = store.readInteger(checkBoxValueName(number))) box->Checked = *value != 0;
+      if (const auto value = store.readInteger(checkBoxValueName(number)))
+        box->Checked = *value != 0;
     }
     form.Land = store.readInteger("Land").value_or(1);
     if (const auto value = store.readInteger("TippTop")) form.TippTop = *value;
     if (const auto value = store.readInteger("TippLeft")) form.TippLeft = *value;
     if (const auto value = store.readInteger("height")) {
-      if (*value >= kSmallestWindow && *value <= kLargestWindow) form.FormResize(form.Width, *value);
+      if (*value >= kSmallestWindow && *value <= kLargestWindow)
+        form.FormResize(form.Width, *value);
     }
     if (const auto value = store.readInteger("width")) {
-      if (*value >= kSmallestWindow && *value <= kLargestWindow) form.FormResize(*value, form.Height);
+      if (*value >= kSmallestWindow && *value <= kLargestWindow)
+        form.FormResize(*value, form.Height);
     }
     int number = 1;
     for (TUpDown* spinner : form.spinners()) {
-      if (const auto value = store.readInteger("UpDown" + std::to_string(number))) spinner->setPosition(*value);
+      if (const auto value = store.readInteger("UpDown" + std::to_string(number)))
+        spinner->setPosition(*value);
       ++number;
     }
     for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
@@ -94,7 +96,8 @@ void readSecondSettingsGroup(TForm1& form, SettingsStore& store) {
 void writeSettings(TForm1& form, SettingsStore& store) {
   try {
     store.openKey(kSettingsKey);
-    for (auto& [number, box] : form.checkBoxes()) store.writeInteger(checkBoxValueName(number), box->Checked ? 1 : 0);
+    for (auto& [number, box] : form.checkBoxes())
+      store.writeInteger(checkBoxValueName(number), box->Checked ? 1 : 0);
     store.writeInteger("Land", form.Land);
     store.writeInteger("TippTop", form.TippTop);
     store.writeInteger("TippLeft", form.TippLeft);
@@ -103,10 +106,12 @@ void writeSettings(TForm1& form, SettingsStore& store) {
       store.writeInteger("width", form.Width);
     }
     int number = 1;
-    for (TUpDown* spinner : form.spinners()) store.writeInteger("UpDown" + std::to_string(number++), spinner->Position());
+    for (TUpDown* spinner : form.spinners())
+      store.writeInteger("UpDown" + std::to_string(number++), spinner->Position());
     for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
       for (int index = 1; index <= TipGrid::kNumbers; ++index) {
-        store.writeString("Edit" + std::to_string(TipGrid::fieldNumber(tip, index)), form.Tips.text(tip, index));
+        store.writeString("Edit" + std::to_string(TipGrid::fieldNumber(tip, index)),
+                          form.Tips.text(tip, index));
       }
     }
     store.writeInteger("DruckPapier", form.Pageformat);

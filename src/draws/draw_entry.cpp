@@ -7,14 +7,17 @@
 namespace lotto {
 namespace {
 
-TUpDown numberSpinner() { return TUpDown(1, 45, 45); }
+TUpDown numberSpinner() {
+  return TUpDown(1, 45, 45);
+}
 
 }  // namespace
 
 TForm3::TForm3()
-    : DateTimePicker1(dayNumber(100, 1, 1), 0),
-      Numbers{numberSpinner(), numberSpinner(), numberSpinner(), numberSpinner(),
-              numberSpinner(), numberSpinner(), numberSpinner()} {}
+    : DateTimePicker1(dayNumber(100, 1, 1), 0), Numbers{numberSpinner(), numberSpinner(),
+                                                        numberSpinner(), numberSpinner(),
+                                                        numberSpinner(), numberSpinner(),
+                                                        numberSpinner()} {}
 
 void TForm3::presetFrom(const DrawRecord& newest) {
   DateTimePicker1.setDate(newest.date);
@@ -33,13 +36,15 @@ void TForm3::presetEmpty(double today) {
 DrawRecord TForm3::enteredDraw() const {
   DrawRecord record;
   record.date = DateTimePicker1.Date();
-  for (std::size_t i = 0; i < 7; ++i) record.bytes[i] = static_cast<std::uint8_t>(Numbers[i].Position());
+  for (std::size_t i = 0; i < 7; ++i)
+    record.bytes[i] = static_cast<std::uint8_t>(Numbers[i].Position());
   record.bytes[7] = static_cast<std::uint8_t>(UpDown8.Position());
   std::sort(record.bytes.begin(), record.bytes.begin() + 6);
   return record;
 }
 
-std::vector<DrawRecord> withDrawEntered(const std::vector<DrawRecord>& records, const DrawRecord& entered) {
+std::vector<DrawRecord> withDrawEntered(const std::vector<DrawRecord>& records,
+                                        const DrawRecord& entered) {
   std::vector<DrawRecord> result;
   result.reserve(records.size() + 1);
   bool written = false;

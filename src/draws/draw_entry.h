@@ -34,7 +34,8 @@ class TForm3 : public ModalDialog {
 
 // The history with a new draw in date order: a stored draw of the same date is replaced,
 // otherwise the new one lands before the first later draw (or at the end).
-std::vector<DrawRecord> withDrawEntered(const std::vector<DrawRecord>& records, const DrawRecord& entered);
+std::vector<DrawRecord> withDrawEntered(const std::vector<DrawRecord>& records,
+                                        const DrawRecord& entered);
 
 // The history without every draw of the given date.
 std::vector<DrawRecord> withoutDrawsOf(const std::vector<DrawRecord>& records, double date);

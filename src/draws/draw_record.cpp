@@ -1,15 +1,11 @@
 #include "draws/draw_record.h"
 
-#include <bit>
 #include <cstring>
-#include <limits>
 
 #include "platform/dates.h"
+#include "platform/little_endian.h"
 
 namespace lotto {
-
-static_assert(sizeof(double) == 8 && std::numeric_limits<double>::is_iec559,
-              "the draw file stores IEEE 754 doubles");
 
 int weekdayOf(const DrawRecord& record) {
   return dayOfWeek(record.date);
@@ -23,18 +19,15 @@ int quersumme(const DrawRecord& record) {
 
 std::array<std::uint8_t, kDrawRecordSize> encodeDrawRecord(const DrawRecord& record) {
   std::array<std::uint8_t, kDrawRecordSize> out{};
-  const auto bits = std::bit_cast<std::uint64_t>(record.date);
-  for (std::size_t i = 0; i < 8; ++i) out[i] = static_cast<std::uint8_t>(bits >> (8 * i));
+  const auto date = doubleToBytes(record.date);
+  std::memcpy(out.data(), date.data(), 8);
   std::memcpy(out.data() + 8, record.bytes.data(), 8);
   return out;
 }
 
 DrawRecord decodeDrawRecord(const std::uint8_t* sixteenBytes) {
-  std::uint64_t bits = 0;
-  for (std::size_t i = 0; i < 8; ++i)
-    bits |= static_cast<std::uint64_t>(sixteenBytes[i]) << (8 * i);
   DrawRecord record;
-  record.date = std::bit_cast<double>(bits);
+  record.date = doubleFromBytes(sixteenBytes);
   std::memcpy(record.bytes.data(), sixteenBytes + 8, 8);
   return record;
 }

@@ -19,23 +19,23 @@ struct GenerationOptions {
   TCheckBox CheckBox14{true};     // shown, stored and restored; no rule reads it
   TCheckBox CheckBox3{true};      // at most UpDown3 numbers shared with other tips
   TUpDown UpDown3{0, 5, 3};
-  TCheckBox CheckBox4{true};      // at most UpDown4 numbers of the last draw
+  TCheckBox CheckBox4{true};  // at most UpDown4 numbers of the last draw
   TUpDown UpDown4{0, 5, 0};
-  TCheckBox CheckBox5{true};      // at most UpDown5 numbers of the draw before it
+  TCheckBox CheckBox5{true};  // at most UpDown5 numbers of the draw before it
   TUpDown UpDown5{0, 5, 0};
-  TCheckBox CheckBox8{true};      // force a pair of consecutive numbers
-  TCheckBox CheckBox18{true};     // no run of three
-  TCheckBox CheckBox1{false};     // prefer frequent pairs (and overdue numbers)
-  TCheckBox CheckBox11{false};    // ... the rarest pairs
-  TCheckBox CheckBox6{false};     // prefer frequent triples
-  TCheckBox CheckBox12{false};    // ... the rarest triples
-  TCheckBox CheckBox7{false};     // prefer frequent quadruples
-  TCheckBox CheckBox13{false};    // ... the rarest quadruples
-  TCheckBox CheckBox9{true};      // no tip matching UpDown6 numbers of a past draw
+  TCheckBox CheckBox8{true};    // force a pair of consecutive numbers
+  TCheckBox CheckBox18{true};   // no run of three
+  TCheckBox CheckBox1{false};   // prefer frequent pairs (and overdue numbers)
+  TCheckBox CheckBox11{false};  // ... the rarest pairs
+  TCheckBox CheckBox6{false};   // prefer frequent triples
+  TCheckBox CheckBox12{false};  // ... the rarest triples
+  TCheckBox CheckBox7{false};   // prefer frequent quadruples
+  TCheckBox CheckBox13{false};  // ... the rarest quadruples
+  TCheckBox CheckBox9{true};    // no tip matching UpDown6 numbers of a past draw
   TUpDown UpDown6{3, 6, 5};
-  TCheckBox CheckBox15{false};    // only preferred numbers
-  TCheckBox CheckBox20{false};    // show and edit the number list before drawing
-  TUpDown UpDown8{1, 12, 12};     // number of tips to compute (tab "Lottotipp")
+  TCheckBox CheckBox15{false};     // only preferred numbers
+  TCheckBox CheckBox20{false};     // show and edit the number list before drawing
+  TUpDown UpDown8{1, 12, 12};      // number of tips to compute (tab "Lottotipp")
   TUpDown UpDown7{1, 10000, 100};  // "Max.Berechnungsläufe" in thousands (tab "Datenbank")
 
   // The check boxes in the order of their numbers, with their numbers.

@@ -7,14 +7,17 @@
 namespace lotto {
 namespace {
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+QString qs(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 }  // namespace
 
 void QtSettingsStore::openKey(const std::string& path) {
   const QStringList parts = qs(path).split('\\', Qt::SkipEmptyParts);
   if (parts.size() < 2) throw AppError("Ungültiger Einstellungsschlüssel: " + path);
-  settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, parts[0], parts[1]);
+  settings_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, parts[0],
+                                          parts[1]);
   for (qsizetype i = 2; i < parts.size(); ++i) settings_->beginGroup(parts[i]);
 }
 
@@ -42,7 +45,8 @@ std::optional<std::int32_t> QtSettingsStore::readInteger(const std::string& name
       return static_cast<std::int32_t>(value.toUInt());
     case QMetaType::LongLong: {
       const qlonglong wide = value.toLongLong();
-      if (wide >= std::numeric_limits<std::int32_t>::min() && wide <= std::numeric_limits<std::int32_t>::max()) {
+      if (wide >= std::numeric_limits<std::int32_t>::min() &&
+          wide <= std::numeric_limits<std::int32_t>::max()) {
         return static_cast<std::int32_t>(wide);
       }
       break;

@@ -36,7 +36,9 @@ class SettingsStoreTest : public QObject {
     }
   };
 
-  static QSettings storedFile() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Brunnhold", "KalkuAT"); }
+  static QSettings storedFile() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Brunnhold", "KalkuAT");
+  }
 
  private slots:
   void initTestCase() {
