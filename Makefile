@@ -8,7 +8,7 @@ BUILD_DIR := build
 ASAN_DIR := build-asan
 FUZZ_DIR := build-fuzz
 
-.PHONY: deps build run test test-plain test-sanitizers test-fuzz bench format clean
+.PHONY: deps build run test test-plain test-sanitizers test-fuzz bench tidy format clean
 
 deps:
 	@scripts/install-deps.sh
@@ -43,6 +43,10 @@ test-fuzz: deps
 # The speed figures, measured on the bundled history.
 bench: build
 	$(BUILD_DIR)/bench/statistics_bench
+
+# The checks of .clang-tidy over all sources.
+tidy: build
+	@git ls-files 'src/*.cpp' | xargs -P $(JOBS) -n 4 clang-tidy -p $(BUILD_DIR) --quiet
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
