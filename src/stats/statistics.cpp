@@ -25,6 +25,23 @@ void requireValidNumbers(const DrawRecord& record, std::size_t index) {
   }
 }
 
+namespace {
+
+// Calls `count(record, index)` for every draw the statistics count, in file order, after
+// making sure its numbers can index the count tables.
+template <typename Count>
+void forEachCountedDraw(const std::vector<DrawRecord>& records, const StatisticsFilter& filter,
+                        Count&& count) {
+  for (std::size_t index = 0; index < records.size(); ++index) {
+    const DrawRecord& record = records[index];
+    if (!filter.passes(record)) continue;
+    requireValidNumbers(record, index);
+    count(record, index);
+  }
+}
+
+}  // namespace
+
 long long roundHalfEven(double value) {
   return static_cast<long long>(std::nearbyint(value));
 }
@@ -36,31 +53,25 @@ long long averageQuersumme(double sum, int draws) {
 FrequencyCounts countNumberFrequency(const std::vector<DrawRecord>& records,
                                      const StatisticsFilter& filter) {
   FrequencyCounts result;
-  for (std::size_t index = 0; index < records.size(); ++index) {
-    const DrawRecord& record = records[index];
-    if (!filter.passes(record)) continue;
-    requireValidNumbers(record, index);
+  forEachCountedDraw(records, filter, [&](const DrawRecord& record, std::size_t /*index*/) {
     for (std::size_t i = 0; i < 7; ++i) ++result.counts[record.bytes[i]];
     ++result.draws;
     result.quersummeSum += quersumme(record);
-  }
+  });
   return result;
 }
 
 QuersummeCounts countQuersummen(const std::vector<DrawRecord>& records,
                                 const StatisticsFilter& filter) {
   QuersummeCounts result;
-  for (std::size_t index = 0; index < records.size(); ++index) {
-    const DrawRecord& record = records[index];
-    if (!filter.passes(record)) continue;
-    requireValidNumbers(record, index);
+  forEachCountedDraw(records, filter, [&](const DrawRecord& record, std::size_t /*index*/) {
     const int q = quersumme(record);
     ++result.counts[static_cast<std::size_t>(q)];
     result.smallest = std::min(result.smallest, q);
     result.largest = std::max(result.largest, q);
     ++result.draws;
     result.quersummeSum += q;
-  }
+  });
   return result;
 }
 
@@ -72,10 +83,7 @@ GroupCounts countNeighbourGroups(const std::vector<DrawRecord>& records,
                                  const StatisticsFilter& filter, int groupSize) {
   GroupCounts result;
   const int lastStart = lastGroupStart(groupSize);
-  for (std::size_t index = 0; index < records.size(); ++index) {
-    const DrawRecord& record = records[index];
-    if (!filter.passes(record)) continue;
-    requireValidNumbers(record, index);
+  forEachCountedDraw(records, filter, [&](const DrawRecord& record, std::size_t index) {
     // How often each number stands among the six drawn numbers: the hits the tip-check
     // rule gives a tip number. Numbers run up to 46 (the quadruple starting at 43).
     std::array<int, 47> drawn{};
@@ -92,7 +100,7 @@ GroupCounts countNeighbourGroups(const std::vector<DrawRecord>& records,
     }
     ++result.draws;
     result.lastCounted = index;
-  }
+  });
   return result;
 }
 
@@ -100,13 +108,10 @@ std::array<int, 46> countOverdue(const std::vector<DrawRecord>& records,
                                  const StatisticsFilter& filter) {
   std::array<int, 46> counters;
   counters.fill(1);
-  for (std::size_t index = 0; index < records.size(); ++index) {
-    const DrawRecord& record = records[index];
-    if (!filter.passes(record)) continue;
-    requireValidNumbers(record, index);
+  forEachCountedDraw(records, filter, [&](const DrawRecord& record, std::size_t /*index*/) {
     for (int& counter : counters) ++counter;
     for (std::size_t i = 0; i < 7; ++i) counters[record.bytes[i]] = 1;
-  }
+  });
   return counters;
 }
 
