@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "app/main_window.h"
-#include "app/tip_grid.h"
+#include "controls/tip_grid.h"
 #include "draws/draw_file.h"
 #include "platform/dates.h"
 #include "platform/errors.h"
@@ -151,7 +151,7 @@ TEST_F(MainWindow, LinksOpenTheirAddresses) {
   installRealHistory();
   form.FormShow();
   EXPECT_EQ(form.OperatorLink.Caption, "https://www.lotterien.at");
-  EXPECT_EQ(form.UpdateLink.Caption, "file://" + dir.path() + "Hilfe.html");
+  EXPECT_EQ(form.UpdateLink.Caption, dir.path() + "Hilfe.html");
   form.LinkLabelClick(form.OperatorLink);
   form.LinkLabelClick(form.UpdateLink);
   form.ProductPageClick();

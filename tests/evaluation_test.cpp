@@ -60,34 +60,44 @@ TEST(DrawChoice, FirstDrawOnOrAfterTheDateElseTheNewest) {
                                          makeDraw(2025, 1, 8, {1, 2, 3, 4, 5, 6}, 7),
                                          makeDraw(2025, 1, 12, {1, 2, 3, 4, 5, 6}, 7)};
   const std::vector<DrawRecord> one = {three[0]};
+  const std::vector<DrawRecord> none;
   struct Case {
     const char* name;
     const std::vector<DrawRecord>* records;
+    bool cut;  // a partial record follows
     double date;
     std::optional<std::size_t> shown;
     int blanks;
     int position;
+    bool failedAtCut;
   };
   const Case cases[] = {
-      {"exact date of the middle draw", &three, dayNumber(2025, 1, 8), 1, 2, 1},
-      {"between two draws", &three, dayNumber(2025, 1, 6), 1, 2, 1},
-      {"after the last draw", &three, dayNumber(2025, 3, 1), 2, 2, 2},
-      {"exact date of the last draw", &three, dayNumber(2025, 1, 12), 2, 2, 2},
-      {"before the first draw", &three, dayNumber(2024, 12, 1), 0, 3, 0},
-      {"exact date of the first draw", &three, dayNumber(2025, 1, 5), 0, 3, 0},
-      {"before the only draw", &one, dayNumber(2024, 12, 1), 0, 2, 0},
-      {"after the only draw", &one, dayNumber(2025, 2, 1), 0, 2, 0},
+      {"exact date of the middle draw", &three, false, dayNumber(2025, 1, 8), 1, 2, 1, false},
+      {"between two draws", &three, false, dayNumber(2025, 1, 6), 1, 2, 1, false},
+      {"after the last draw", &three, false, dayNumber(2025, 3, 1), 2, 2, 2, false},
+      {"exact date of the last draw", &three, false, dayNumber(2025, 1, 12), 2, 2, 2, false},
+      {"before the first draw", &three, false, dayNumber(2024, 12, 1), 0, 3, 0, false},
+      {"exact date of the first draw", &three, false, dayNumber(2025, 1, 5), 0, 3, 0, false},
+      {"before the only draw", &one, false, dayNumber(2024, 12, 1), 0, 2, 0, false},
+      {"after the only draw", &one, false, dayNumber(2025, 2, 1), 0, 2, 0, false},
+      {"empty file", &none, false, dayNumber(2025, 1, 1), std::nullopt, 2, 0, false},
+      // A cut file: the search stops at a whole record on or after the date; only a
+      // search past every whole record reads the partial one and fails there.
+      {"cut: between two draws", &three, true, dayNumber(2025, 1, 6), 1, 2, 1, false},
+      {"cut: exact date of the last draw", &three, true, dayNumber(2025, 1, 12), 2, 2, 2, false},
+      {"cut: after the last draw", &three, true, dayNumber(2025, 3, 1), std::nullopt, 2, 3, true},
+      {"cut: before the only draw", &one, true, dayNumber(2024, 12, 1), 0, 3, 0, false},
+      {"cut: after the only draw", &one, true, dayNumber(2025, 2, 1), std::nullopt, 2, 1, true},
+      {"cut: no whole record", &none, true, dayNumber(2025, 1, 1), std::nullopt, 2, 1, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const DrawChoice choice = chooseDrawByDate(*c.records, c.date);
+    const DrawChoice choice = chooseDrawByDate({*c.records, c.cut, "f"}, c.date);
     EXPECT_EQ(choice.shown, c.shown);
     EXPECT_EQ(choice.blanksAfterDate, c.blanks);
     EXPECT_EQ(choice.position, c.position);
+    EXPECT_EQ(choice.failedAtCut, c.failedAtCut);
   }
-  const DrawChoice none = chooseDrawByDate({}, dayNumber(2025, 1, 1));
-  EXPECT_FALSE(none.shown);
-  EXPECT_EQ(none.position, 0);
 }
 
 using testing::WindowTest;

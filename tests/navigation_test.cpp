@@ -144,11 +144,13 @@ TEST(NavigationSteps, UnreachablePassingDrawsStopAfterAsManyLooksAsRecords) {
   const std::vector<DrawRecord> draws = {makeDraw(2025, 1, 1, {1, 2, 3, 4, 5, 6}, 7),
                                          makeDraw(2025, 1, 8, {1, 2, 3, 4, 5, 6}, 7),
                                          makeDraw(2025, 1, 12, {1, 2, 3, 4, 5, 6}, 7)};
-  const auto step = stepToEarlierDraw(draws, 1, true, false);
+  DayFilter sundaysOnly;
+  sundaysOnly.CheckBox17.Checked = false;
+  const auto step = stepToEarlierDraw({draws}, 1, sundaysOnly);
   ASSERT_TRUE(step);
   EXPECT_EQ(step->looks, 3);
-  EXPECT_LT(step->shown, 2u);
-  EXPECT_FALSE(stepToLaterDraw({}, 0, true, true));
+  EXPECT_LT(step->shown.value_or(9), 2u);
+  EXPECT_FALSE(stepToLaterDraw({}, 0, DayFilter{}));
 }
 
 }  // namespace

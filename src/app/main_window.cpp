@@ -1,12 +1,11 @@
 #include "app/main_window.h"
 
 #include "app/settings.h"
-#include "draws/draw_display.h"
+#include "draws/draw_entry.h"
 #include "draws/draw_file.h"
+#include "draws/navigation.h"
 #include "evaluation/complete_check.h"
-#include "evaluation/draw_choice.h"
-#include "platform/dates.h"
-#include "platform/file_io.h"
+#include "platform/errors.h"
 
 namespace lotto {
 namespace {
@@ -19,10 +18,7 @@ std::string folderOf(const std::string& file) {
 }  // namespace
 
 TForm1::TForm1(Services services, std::string programFile)
-    : DateTimePicker1(dayNumber(1955, 10, 9), dayNumber(1986, 1, 1)),
-      DateTimePicker2(dayNumber(1986, 9, 7), dayNumber(1986, 9, 7)),
-      services_(services),
-      programFile_(std::move(programFile)) {
+    : services_(services), programFile_(std::move(programFile)) {
   // Commands whose handling is not built yet stay visible but disabled.
   for (TButton* button : {&SpeedButton10, &SpeedButton15, &SpeedButton16, &SpeedButton4,
                           &SpeedButton3, &SpeedButton12, &SpeedButton14, &BitBtn4, &SpeedButton13,
@@ -34,47 +30,7 @@ TForm1::TForm1(Services services, std::string programFile)
   OperatorLink.Caption = kOperatorAddress;
 }
 
-std::vector<std::pair<std::string, TButton*>> TForm1::commandControls() {
-  std::vector<std::pair<std::string, TButton*>> controls = {
-      {"SpeedButton10", &SpeedButton10},
-      {"SpeedButton6", &SpeedButton6},
-      {"SpeedButton7", &SpeedButton7},
-      {"SpeedButton11", &SpeedButton11},
-      {"SpeedButton15", &SpeedButton15},
-      {"SpeedButton16", &SpeedButton16},
-      {"SpeedButton4", &SpeedButton4},
-      {"SpeedButton1", &SpeedButton1},
-      {"SpeedButton3", &SpeedButton3},
-      {"SpeedButton12", &SpeedButton12},
-      {"SpeedButton14", &SpeedButton14},
-      {"BitBtn4", &BitBtn4},
-      {"SpeedButton13", &SpeedButton13},
-      {"Warenkorb", &Warenkorb},
-      {"SpeedButton5", &SpeedButton5},
-      {"BitBtn1", &BitBtn1},
-      {"SpeedButton8", &SpeedButton8},
-      {"BitBtn6", &BitBtn6},
-      {"BitBtn8", &BitBtn8},
-      {"Button2", &Button2},
-      {"Button3", &Button3},
-      {"Button4", &Button4},
-      {"Button5", &Button5},
-      {"Ziehungsdatenladen1", &Ziehungsdatenladen1},
-      {"Onlioneabgeben1", &Onlioneabgeben1},
-      {"Benden1", &Benden1},
-      {"SpeedButton2", &SpeedButton2},
-      {"SpeedButton9", &SpeedButton9},
-      {"SpeedButton19", &SpeedButton19},
-      {"SpeedButton17", &SpeedButton17},
-      {"SpeedButton18", &SpeedButton18},
-      {"SpeedButton20", &SpeedButton20},
-  };
-  for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
-    controls.emplace_back("Tipp" + std::to_string(tip) + "Edit",
-                          &TippEditButtons[static_cast<std::size_t>(tip - 1)]);
-  }
-  return controls;
-}
+// ---- life cycle
 
 void TForm1::FormShow() {
   SoundName = "yippee.wav";
@@ -87,7 +43,7 @@ void TForm1::FormShow() {
   SettingsStore& settings = services_.settings;
   try {
     settings.openKey(kSettingsKey);
-  } catch (const std::exception&) {
+  } catch (const AppError&) {
     // Without a readable key every value keeps its default.
   }
   readFirstSettingsGroup(*this, settings);
@@ -97,13 +53,14 @@ void TForm1::FormShow() {
   if (ProxyHostEdit.Text.empty()) ProxyPortEdit.Text = "80";
   try {
     settings.closeKey();
-  } catch (const std::exception&) {
+  } catch (const AppError&) {
   }
 
   ZahlenFile = kDrawFileName;
   Home = folderOf(programFile_);
   if (Home.empty() || Home.back() != '/') Home += '/';
-  UpdateLink.Caption = "file://" + helpPagePath();
+  // A link label shows its address and opens it; a local page is a path.
+  UpdateLink.Caption = helpPagePath();
   aktDatum = DateTimePicker2.Date();
   DateTimePicker1.setDate(services_.clock.today());
   SpeedButton5Click();
@@ -125,6 +82,8 @@ void TForm1::FormClose() {
   writeSettings(*this, services_.settings);
 }
 
+// ---- tip grid and links
+
 void TForm1::TipFieldExit() {
   if (sortieren) Komplettcheck();
 }
@@ -137,36 +96,86 @@ void TForm1::ProductPageClick() {
   services_.shell.openDocument(UpdateLink.Caption);
 }
 
-void TForm1::showRecord(double date, const DrawNumbers& numbers, int blanksAfterDate) {
-  Datum1 = date;
-  Zahl = numbers;
-  Label29.Caption = drawText(date, numbers, blanksAfterDate);
-  Label13.Caption = quersummeText(numbers);
-}
+// ---- evaluation
 
 void TForm1::SpeedButton5Click() {
-  const std::string path = drawFilePath();
-  if (!fileExists(path)) {
-    services_.ui.showMessage("Lesen Sie zuerst du Daten der Ziehungen ein");
-    return;
-  }
-  const std::vector<DrawRecord> records = readDrawFile(path);
-  aktDatum = roundToDay(DateTimePicker1.Date());
-  const DrawChoice choice = chooseDrawByDate(records, aktDatum);
-  if (choice.shown) {
-    const DrawRecord& record = records[*choice.shown];
-    showRecord(record.date, drawNumbersOf(record), choice.blanksAfterDate);
-  }
-  Position = choice.position;
-  DateTimePicker1.setDate(Datum1);
-  if (DateTimePicker2.Date() > Datum1) DateTimePicker2.setDate(DateTimePicker2.MinDate);
-  Label35.Caption = Label29.Caption;
-  Komplettcheck();
+  checkTipsForChosenDate({.drawFile = drawFilePath(),
+                          .show = *this,
+                          .aktDatum = aktDatum,
+                          .Zahl = Zahl,
+                          .statisticsStart = DateTimePicker2,
+                          .ui = services_.ui,
+                          .completeCheck = [this] { Komplettcheck(); }});
 }
 
 int TForm1::Komplettcheck() {
   if (!sortieren) return 0;
   return runCompleteCheck(Tips, *this, services_.sound, Home + SoundName);
+}
+
+// ---- draw history
+
+void TForm1::BitBtn8Click() {
+  enterDraw(drawFilePath(), aktDatum, DateTimePicker1, services_.ui, services_.clock);
+  SpeedButton5Click();
+}
+
+void TForm1::BitBtn6Click() {
+  removeDrawsOf(drawFilePath(), Home + "Zahlen.da~", Datum1, services_.ui);
+  SpeedButton5Click();
+}
+
+// ---- navigation
+
+void TForm1::SpeedButton6Click() {
+  showEarlierDraw(drawFilePath(), *this, *this, Zahl, [this] { Komplettcheck(); });
+}
+
+void TForm1::SpeedButton7Click() {
+  showLaterDraw(drawFilePath(), *this, *this, Zahl, [this] { Komplettcheck(); });
+}
+
+// ---- statistics
+
+StatisticParts TForm1::statisticParts() {
+  return {.drawFile = drawFilePath(),
+          .days = *this,
+          .chart = *this,
+          .aktDatum = aktDatum,
+          .ui = services_.ui};
+}
+
+void TForm1::SpeedButton2Click() {
+  numberFrequency(statisticParts());
+}
+
+void TForm1::SpeedButton9Click() {
+  quersummeDistribution(statisticParts());
+}
+
+void TForm1::groupSearch(int groupSize) {
+  neighbourGroupSearch(statisticParts(), groupSize, *this);
+  ActivePage = Page::Diagramm;
+}
+
+void TForm1::Button2Click() {
+  groupSearch(2);
+}
+void TForm1::Button3Click() {
+  groupSearch(3);
+}
+void TForm1::Button4Click() {
+  groupSearch(4);
+}
+
+void TForm1::Button5Click() {
+  overdueNumbers(statisticParts());
+  ActivePage = Page::Diagramm;
+}
+
+void TForm1::Button6Click() {
+  tipDistribution(Tips, Chart1, services_.ui);
+  ActivePage = Page::Diagramm;
 }
 
 }  // namespace lotto

@@ -1,31 +1,35 @@
 #pragma once
-// The main window: the state of all its controls, the fields shared by the commands,
-// and the commands themselves. The Qt view only copies this state into widgets and
-// forwards the user's input.
+// The main window: a composition of its parts, each a type of its own that the subsystem
+// owning it defines, and the window's commands as thin handlers that call the subsystems
+// with the parts they work on. The parts are bases, so the window's fields and controls
+// keep their names (form.Zahl, form.Label29, form.CheckBox16). The Qt view only copies
+// this state into widgets and forwards the user's input.
 
-#include <cstdint>
 #include <string>
-#include <utility>
-#include <vector>
 
-#include "app/controls.h"
-#include "app/tip_grid.h"
-#include "draws/draw_record.h"
+#include "app/window_parts.h"
+#include "controls/controls.h"
+#include "controls/tip_grid.h"
+#include "draws/day_filter.h"
+#include "draws/draw_on_show.h"
+#include "evaluation/draw_choice.h"
 #include "evaluation/scoring.h"
 #include "generator/options.h"
 #include "platform/services.h"
-#include "stats/statistic_series.h"
-#include "stats/statistics.h"
+#include "stats/commands.h"
 
 namespace lotto {
 
-struct NavigationStep;
-
-class TForm1 : public ScoringFields, public GenerationOptions {
+class TForm1 : public WindowFrame,
+               public MainWindowFields,
+               public DrawOnShow,       // Datum1, Position, Label29, Label35, Label13, ...
+               public ScoringFields,    // Zahl, Treffer, Gewinn, Zusatz
+               public DayFilter,        // CheckBox16, CheckBox17
+               public ChartTab,         // DateTimePicker2, Chart1
+               public GenerationOptions,
+               public InternetOptions,
+               public CommandButtons {
  public:
-  static constexpr int kDesignedWidth = 560;
-  static constexpr int kDesignedHeight = 500;
-
   static constexpr const char* kApplicationTitle = "Brunnholds Lotto-Kalkulant Oesterreich";
   static constexpr const char* kOperatorAddress = "https://www.lotterien.at";
   static constexpr const char* kHelpPageName = "Hilfe.html";
@@ -33,70 +37,8 @@ class TForm1 : public ScoringFields, public GenerationOptions {
   // `programFile` is the path of the running program; its folder becomes Home.
   TForm1(Services services, std::string programFile);
 
-  // ---- window
-  std::string Caption = "Brunnholds Lotto - Kalkulant für Österreich V2";
-  int Width = kDesignedWidth;
-  int Height = kDesignedHeight;
-  enum class State { Normal, Minimized, Maximized };
-  State WindowState = State::Normal;
-  enum class Page { Lottotipp, BerechnungsOptionen, Diagramm, Datenbank, InternetOptionen };
-  Page ActivePage = Page::Lottotipp;
-  // Factor by which the tab area (positions, sizes, fonts) is scaled against its design.
-  double TabScale = 1.0;
-
-  // ---- fields shared by the commands (Zahl, Treffer, Gewinn, Zusatz: ScoringFields;
-  // the option controls: GenerationOptions)
-  std::string Home;           // program folder, ending in a separator
-  std::string ZahlenFile;     // "ZahlenAT.dat"
-  double aktDatum = 0;        // working date
-  double Datum1 = 0;          // date of the draw on show
-  std::int32_t Position = 0;  // index of the draw on show in the draw file
-  bool sortieren = false;     // the complete check runs only while this is true
-  bool Berechnunglaeuft = false;
-  std::int32_t LaufMax = 100000;
-  std::string SoundName;
-  std::int32_t Groesse = 0;  // window height at the last rescale
-  std::int32_t TippTop = 84;
-  std::int32_t TippLeft = 29;
-  std::int32_t Pageformat = 0;
-  std::int32_t Land = 1;
-
-  // ---- tab "Lottotipp"
   TipGrid Tips;
-  TLabel Label35;                                     // draw text in the draw bar
-  TLabel Label13{"Quersumme"};                        // Quersumme of the draw on show
-  TCheckBox CheckBox16{true};                         // "Sonntag Ziehungen"
-  TCheckBox CheckBox17{true};                         // "Mittwoch Ziehungen"
-  TButton SpeedButton10, SpeedButton6, SpeedButton7;  // download, earlier, later draw
-  TButton SpeedButton11;                              // "Löschen aller Tipps"
-  TButton SpeedButton15, SpeedButton16, SpeedButton4, SpeedButton1, SpeedButton3, SpeedButton12,
-      SpeedButton14, BitBtn4, SpeedButton13, Warenkorb;
-  std::array<TButton, 12> TippEditButtons;  // Tipp1Edit ... Tipp12Edit
-
-  // ---- tab "Datenbank"
-  TLabel Label29;                   // draw text
-  TDateTimePicker DateTimePicker1;  // the date asked for
-  TButton SpeedButton5;             // check the tips for that date
-  TButton BitBtn1, SpeedButton8, BitBtn6, BitBtn8, Button2, Button3, Button4, Button5;
-
-  // ---- tab "Diagramm"
-  TButton SpeedButton2, SpeedButton9;  // number frequency, Quersumme distribution
-  TButton SpeedButton19, SpeedButton17, SpeedButton18, SpeedButton20;  // 2er, 3er, 4er, overdue
-  TDateTimePicker DateTimePicker2;  // start date of the statistics
-  StatisticSeries Chart1;
-
-  // ---- tab "Internet-Optionen"
-  TEdit ProxyHostEdit;
-  TEdit ProxyPortEdit{"80"};
-  TLabel UpdateLink;    // the program's own help page
-  TLabel OperatorLink;  // the lottery operator's web site
-
-  // ---- menu and status bar
-  TButton Ziehungsdatenladen1, Onlioneabgeben1, Benden1;
   TStatusBar StatusBar1;
-
-  // Every command control by its name, for the view to bind.
-  std::vector<std::pair<std::string, TButton*>> commandControls();
 
   // ---- life cycle
   // Runs once when the window is first shown.
@@ -154,15 +96,11 @@ class TForm1 : public ScoringFields, public GenerationOptions {
   void Button5Click();       // overdue numbers
   void Button6Click();       // distribution of the numbers in the tips
 
-  std::string drawFilePath() const { return Home + ZahlenFile; }
   std::string helpPagePath() const { return Home + kHelpPageName; }
 
  private:
-  void showRecord(double date, const DrawNumbers& numbers, int blanksAfterDate);
-  void showNavigationStep(const std::vector<DrawRecord>& records, const NavigationStep& step);
-  StatisticsFilter statisticsFilter() const;
-  std::vector<DrawRecord> readForStatistic();
-  void groupSearch(int groupSize, const std::string& groupWord);
+  StatisticParts statisticParts();
+  void groupSearch(int groupSize);
 
   Services services_;
   std::string programFile_;

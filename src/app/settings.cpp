@@ -24,7 +24,7 @@ template <typename Read>
 void readGroup(Read&& read) {
   try {
     read();
-  } catch (const std::exception&) {
+  } catch (const AppError&) {
     // The rest of the group keeps its defaults.
   }
 }
@@ -118,12 +118,12 @@ void writeSettings(TForm1& form, SettingsStore& store) {
     store.writeString("ProxyHostEdit", form.ProxyHostEdit.Text);
     store.writeString("ProxyPortEdit", form.ProxyPortEdit.Text);
     store.writeBinary("DateTimePicker2", dateBytes(form.DateTimePicker2.Date()));
-  } catch (const std::exception&) {
+  } catch (const AppError&) {
     // What was written stays; the window closes anyway.
   }
   try {
     store.closeKey();
-  } catch (const std::exception&) {
+  } catch (const AppError&) {
   }
 }
 

@@ -3,7 +3,16 @@
 // Draws are held on Sundays and Wednesdays; a record on another weekday can only come
 // from manual entry, and the two forms treat it differently.
 
+#include "controls/controls.h"
+
 namespace lotto {
+
+// The two check boxes in the top panel of the tab "Lottotipp"; both checked at start and
+// not kept in the settings.
+struct DayFilter {
+  TCheckBox CheckBox16{true};  // "Sonntag Ziehungen"
+  TCheckBox CheckBox17{true};  // "Mittwoch Ziehungen"
+};
 
 // Counting form (statistics): a draw takes part only when its weekday's box is checked;
 // a draw on any other weekday never takes part.

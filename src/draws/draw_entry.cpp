@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "draws/draw_file.h"
+#include "draws/draw_on_show.h"
 #include "platform/dates.h"
 
 namespace lotto {
@@ -65,6 +67,43 @@ std::vector<DrawRecord> withoutDrawsOf(const std::vector<DrawRecord>& records, d
   std::copy_if(records.begin(), records.end(), std::back_inserter(result),
                [date](const DrawRecord& record) { return record.date != date; });
   return result;
+}
+
+void enterDraw(const std::string& drawFile, double& aktDatum, TDateTimePicker& DateTimePicker1,
+               UserInteraction& ui, Clock& clock) {
+  const std::vector<DrawRecord> records = readDrawFile(drawFile);
+
+  TForm3 dialog;
+  if (records.empty()) {
+    dialog.presetEmpty(clock.today());
+  } else {
+    // The dialog shows the newest draw's date, so it must be one.
+    requireShowableDate(records.back(), records.size() - 1);
+    aktDatum = records.back().date;
+    dialog.presetFrom(records.back());
+  }
+
+  if (ui.showModal(dialog) == ModalResult::Ok) {
+    const DrawRecord entered = dialog.enteredDraw();
+    if (records.empty() || entered.date > roundToDay(aktDatum)) {
+      // The newest draw goes to the end; the file keeps its order.
+      appendDrawRecord(drawFile, entered);
+      aktDatum = entered.date;
+    } else {
+      const std::vector<DrawRecord> rewritten = withDrawEntered(records, entered);
+      writeDrawFile(drawFile, drawFile + "~", rewritten);
+      aktDatum = rewritten.back().date;
+    }
+    DateTimePicker1.setDate(aktDatum);
+  } else if (!records.empty()) {
+    DateTimePicker1.setDate(aktDatum);
+  }
+}
+
+void removeDrawsOf(const std::string& drawFile, const std::string& tempFile, double date,
+                   UserInteraction& ui) {
+  BusyCursor busy(ui);
+  writeDrawFile(drawFile, tempFile, withoutDrawsOf(readDrawFile(drawFile), date));
 }
 
 }  // namespace lotto

@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/controls.h"
+#include "controls/controls.h"
 #include "draws/draw_record.h"
+#include "platform/clock.h"
 #include "platform/user_interaction.h"
 
 namespace lotto {
@@ -39,5 +40,16 @@ std::vector<DrawRecord> withDrawEntered(const std::vector<DrawRecord>& records,
 
 // The history without every draw of the given date.
 std::vector<DrawRecord> withoutDrawsOf(const std::vector<DrawRecord>& records, double date);
+
+// "Eingeben": the entry dialog opens with the newest stored draw (or, for an empty
+// history, with today and 45 everywhere); the draw typed in is stored in date order, a
+// draw of a stored date replacing it. Whether or not it is stored, aktDatum and
+// DateTimePicker1 end on the newest stored date; the caller then checks the tips.
+void enterDraw(const std::string& drawFile, double& aktDatum, TDateTimePicker& DateTimePicker1,
+               UserInteraction& ui, Clock& clock);
+
+// "Löschen": rewrites the draw file through tempFile without every draw of the date.
+void removeDrawsOf(const std::string& drawFile, const std::string& tempFile, double date,
+                   UserInteraction& ui);
 
 }  // namespace lotto

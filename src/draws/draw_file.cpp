@@ -5,15 +5,21 @@
 
 namespace lotto {
 
-std::vector<DrawRecord> decodeDrawFile(std::string_view bytes, const std::string& path) {
-  if (bytes.size() % kDrawRecordSize != 0) throw InOutError(kIoReadPastEnd, path);
-  std::vector<DrawRecord> records;
-  records.reserve(bytes.size() / kDrawRecordSize);
+void DrawHistory::throwIfCut() const {
+  if (cut) throw InOutError(kIoReadPastEnd, path);
+}
+
+DrawHistory decodeDrawFile(std::string_view bytes, const std::string& path) {
+  DrawHistory history;
+  history.path = path;
+  history.cut = bytes.size() % kDrawRecordSize != 0;
+  const std::size_t whole = bytes.size() / kDrawRecordSize;
+  history.records.reserve(whole);
   const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
-  for (std::size_t offset = 0; offset < bytes.size(); offset += kDrawRecordSize) {
-    records.push_back(decodeDrawRecord(data + offset));
+  for (std::size_t i = 0; i < whole; ++i) {
+    history.records.push_back(decodeDrawRecord(data + i * kDrawRecordSize));
   }
-  return records;
+  return history;
 }
 
 std::string encodeDrawFile(const std::vector<DrawRecord>& records) {
@@ -26,13 +32,18 @@ std::string encodeDrawFile(const std::vector<DrawRecord>& records) {
   return bytes;
 }
 
-std::vector<DrawRecord> readDrawFile(const std::string& path) {
+DrawHistory readDrawHistory(const std::string& path) {
   return decodeDrawFile(readWholeFile(path), path);
 }
 
+std::vector<DrawRecord> readDrawFile(const std::string& path) {
+  DrawHistory history = readDrawHistory(path);
+  history.throwIfCut();
+  return std::move(history.records);
+}
+
 void appendDrawRecord(const std::string& path, const DrawRecord& record) {
-  // A damaged length would put the new record out of step with all others.
-  decodeDrawFile(readWholeFile(path), path);
+  if (fileSize(path) % kDrawRecordSize != 0) throw InOutError(kIoReadPastEnd, path);
   const auto encoded = encodeDrawRecord(record);
   appendToFile(path,
                std::string_view(reinterpret_cast<const char*>(encoded.data()), encoded.size()));

@@ -12,15 +12,33 @@ namespace lotto {
 
 inline constexpr const char* kDrawFileName = "ZahlenAT.dat";
 
-// Decodes the bytes of a draw file. A length that is not a multiple of 16 (a damaged
-// file ending in a partial record) throws InOutError naming `path`.
-std::vector<DrawRecord> decodeDrawFile(std::string_view bytes, const std::string& path);
+// The draw file as a command reads it: every whole record, and whether a partial record
+// follows them (a file cut while a record was appended). A command uses the whole records
+// it comes to; only a loop that reads on past the last of them meets the partial record
+// and fails there, keeping what it did before.
+struct DrawHistory {
+  std::vector<DrawRecord> records;
+  bool cut = false;
+  std::string path;
+
+  std::size_t size() const { return records.size(); }
+  // Reading on after the last whole record: E/A-Fehler 100 when a partial record stands
+  // there, nothing at the end of a whole file.
+  void throwIfCut() const;
+};
+
+// Decodes the bytes of a draw file; trailing bytes short of a record mark it as cut.
+DrawHistory decodeDrawFile(std::string_view bytes, const std::string& path);
 std::string encodeDrawFile(const std::vector<DrawRecord>& records);
 
-// Reads the whole file. A missing file or a partial record throws InOutError.
+// Reads the whole file. A missing file throws InOutError.
+DrawHistory readDrawHistory(const std::string& path);
+// Reads every record, for commands that need all of them before they act (entry,
+// removal): a missing or cut file throws InOutError.
 std::vector<DrawRecord> readDrawFile(const std::string& path);
 
-// Appends one record after the last one; the file must exist and be whole.
+// Appends one record after the last one. The file must exist and hold whole records
+// only, so that the new record is never out of step with the others.
 void appendDrawRecord(const std::string& path, const DrawRecord& record);
 
 // Creates an empty draw file when none exists.

@@ -2,56 +2,105 @@
 
 #include <algorithm>
 
-#include "draws/day_filter.h"
-
 namespace lotto {
 namespace {
 
-// The record read when reading "up to index position": the last one if the file ends
-// first.
-std::size_t recordAt(const std::vector<DrawRecord>& records, std::int64_t position) {
-  const auto last = static_cast<std::int64_t>(records.size()) - 1;
-  return static_cast<std::size_t>(std::clamp<std::int64_t>(position, 0, last));
+bool skipped(const DrawRecord& record, const DayFilter& days) {
+  return skippedByDayFilter(record.date, days.CheckBox16.Checked, days.CheckBox17.Checked);
+}
+
+// Reading "up to index p" takes record p, or the last one when the file ends first; in a
+// cut file reading past the last whole record meets the partial one instead.
+bool readsCutRecord(const DrawHistory& history, std::int64_t p) {
+  return history.cut && p >= static_cast<std::int64_t>(history.size());
+}
+
+std::size_t recordAt(const DrawHistory& history, std::int64_t p) {
+  const auto last = static_cast<std::int64_t>(history.size()) - 1;
+  return static_cast<std::size_t>(std::clamp<std::int64_t>(p, 0, last));
+}
+
+bool hasNothingToShow(const DrawHistory& history) {
+  return history.records.empty() && !history.cut;
+}
+
+void showStep(const std::string& drawFile, DrawOnShow& show, DrawNumbers& Zahl,
+              const std::function<void()>& completeCheck,
+              std::optional<NavigationStep> (*step)(const DrawHistory&, std::int32_t,
+                                                    const DayFilter&),
+              const DayFilter& days) {
+  const DrawHistory history = readDrawHistory(drawFile);
+  const std::optional<NavigationStep> result = step(history, show.Position, days);
+  if (!result) return;
+  if (result->shown) {
+    showRecord(show, Zahl, history.records[*result->shown], *result->shown, 2);
+    show.Label35.Caption = show.Label29.Caption;
+    show.DateTimePicker1.setDate(show.Datum1);
+  }
+  show.Position = result->position;
+  if (result->failedAtCut) history.throwIfCut();
+  // Once for the draw shown and once more for every draw passed over, each time against
+  // the draw finally shown.
+  for (int look = 0; look < result->looks; ++look) completeCheck();
 }
 
 }  // namespace
 
-std::optional<NavigationStep> stepToEarlierDraw(const std::vector<DrawRecord>& records,
-                                                std::int32_t position, bool sundayChecked,
-                                                bool wednesdayChecked) {
-  if (records.empty()) return std::nullopt;
+std::optional<NavigationStep> stepToEarlierDraw(const DrawHistory& history, std::int32_t position,
+                                                const DayFilter& days) {
+  if (hasNothingToShow(history)) return std::nullopt;
   NavigationStep step;
   std::int64_t p = position;
   while (true) {
-    ++step.looks;
     p = std::max<std::int64_t>(p - 1, 0);
-    step.shown = recordAt(records, p);  // Position itself is not changed by the reading
-    const bool skipped =
-        skippedByDayFilter(records[step.shown].date, sundayChecked, wednesdayChecked);
-    if (!skipped || static_cast<std::size_t>(step.looks) >= records.size()) break;
+    if (readsCutRecord(history, p)) {
+      step.failedAtCut = true;
+      break;
+    }
+    ++step.looks;
+    step.shown = recordAt(history, p);  // Position itself is not changed by the reading
+    if (!skipped(history.records[*step.shown], days) ||
+        static_cast<std::size_t>(step.looks) >= history.size()) {
+      break;
+    }
     if (p == 0) p += 2;  // turn round at the first record
   }
   step.position = static_cast<std::int32_t>(p);
   return step;
 }
 
-std::optional<NavigationStep> stepToLaterDraw(const std::vector<DrawRecord>& records,
-                                              std::int32_t position, bool sundayChecked,
-                                              bool wednesdayChecked) {
-  if (records.empty()) return std::nullopt;
+std::optional<NavigationStep> stepToLaterDraw(const DrawHistory& history, std::int32_t position,
+                                              const DayFilter& days) {
+  if (hasNothingToShow(history)) return std::nullopt;
   NavigationStep step;
   std::int64_t p = position;
   while (true) {
+    if (readsCutRecord(history, p + 1)) {
+      step.failedAtCut = true;
+      ++p;
+      break;
+    }
     ++step.looks;
-    step.shown = recordAt(records, p + 1);
-    p = static_cast<std::int64_t>(step.shown);
-    const bool skipped =
-        skippedByDayFilter(records[step.shown].date, sundayChecked, wednesdayChecked);
-    if (!skipped || static_cast<std::size_t>(step.looks) >= records.size()) break;
-    if (step.shown + 1 == records.size()) p -= 2;  // turn round at the newest record
+    step.shown = recordAt(history, p + 1);
+    p = static_cast<std::int64_t>(*step.shown);
+    if (!skipped(history.records[*step.shown], days) ||
+        static_cast<std::size_t>(step.looks) >= history.size()) {
+      break;
+    }
+    if (*step.shown + 1 == history.size()) p -= 2;  // turn round at the newest record
   }
   step.position = static_cast<std::int32_t>(p);
   return step;
+}
+
+void showEarlierDraw(const std::string& drawFile, const DayFilter& days, DrawOnShow& show,
+                     DrawNumbers& Zahl, const std::function<void()>& completeCheck) {
+  showStep(drawFile, show, Zahl, completeCheck, &stepToEarlierDraw, days);
+}
+
+void showLaterDraw(const std::string& drawFile, const DayFilter& days, DrawOnShow& show,
+                   DrawNumbers& Zahl, const std::function<void()>& completeCheck) {
+  showStep(drawFile, show, Zahl, completeCheck, &stepToLaterDraw, days);
 }
 
 }  // namespace lotto

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/tip_grid.h"
+#include "controls/tip_grid.h"
 #include "evaluation/scoring.h"
 #include "platform/sound.h"
 

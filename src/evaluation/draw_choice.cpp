@@ -1,10 +1,19 @@
 #include "evaluation/draw_choice.h"
 
+#include "platform/dates.h"
+#include "platform/file_io.h"
+
 namespace lotto {
 
-DrawChoice chooseDrawByDate(const std::vector<DrawRecord>& records, double date) {
+DrawChoice chooseDrawByDate(const DrawHistory& history, double date) {
   DrawChoice choice;
-  if (records.empty()) return choice;
+  const std::vector<DrawRecord>& records = history.records;
+  if (records.empty()) {
+    // A file of one partial record fails at its first read.
+    choice.position = history.cut ? 1 : 0;
+    choice.failedAtCut = history.cut;
+    return choice;
+  }
 
   // The file is read from its first record until one is dated on or after the date.
   std::size_t last = 0;
@@ -21,12 +30,43 @@ DrawChoice chooseDrawByDate(const std::vector<DrawRecord>& records, double date)
   }
   choice.position = static_cast<std::int32_t>(last);
 
-  // Reaching the end shows the last record read, again if it was found just now.
-  if (last + 1 == records.size() && records[last].date > 0) {
-    choice.shown = last;
-    choice.blanksAfterDate = 2;
+  if (last + 1 == records.size()) {
+    if (history.cut) {
+      // Only a search still before the date reads on into the partial record.
+      if (records[last].date < date) {
+        choice.failedAtCut = true;
+        choice.position = static_cast<std::int32_t>(records.size());
+      }
+    } else if (records[last].date > 0) {
+      // Reaching the end shows the last record read, again if it was found just now.
+      choice.shown = last;
+      choice.blanksAfterDate = 2;
+    }
   }
   return choice;
+}
+
+void checkTipsForChosenDate(const TipCheckParts& parts) {
+  if (!fileExists(parts.drawFile)) {
+    parts.ui.showMessage("Lesen Sie zuerst du Daten der Ziehungen ein");
+    return;
+  }
+  const DrawHistory history = readDrawHistory(parts.drawFile);
+  DrawOnShow& show = parts.show;
+  parts.aktDatum = roundToDay(show.DateTimePicker1.Date());
+  const DrawChoice choice = chooseDrawByDate(history, parts.aktDatum);
+  if (choice.shown) {
+    showRecord(show, parts.Zahl, history.records[*choice.shown], *choice.shown,
+               choice.blanksAfterDate);
+  }
+  show.Position = choice.position;
+  if (choice.failedAtCut) history.throwIfCut();
+  show.DateTimePicker1.setDate(show.Datum1);
+  if (parts.statisticsStart.Date() > show.Datum1) {
+    parts.statisticsStart.setDate(parts.statisticsStart.MinDate);
+  }
+  show.Label35.Caption = show.Label29.Caption;
+  parts.completeCheck();
 }
 
 }  // namespace lotto

@@ -2,10 +2,14 @@
 // Which draw is shown for a date: the first draw dated on or after it, else the newest.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
-#include <vector>
+#include <string>
 
-#include "draws/draw_record.h"
+#include "controls/controls.h"
+#include "draws/draw_file.h"
+#include "draws/draw_on_show.h"
+#include "platform/user_interaction.h"
 
 namespace lotto {
 
@@ -18,9 +22,28 @@ struct DrawChoice {
   int blanksAfterDate = 2;
   // The new Position: index of the last record looked at.
   std::int32_t position = 0;
+  // Every whole record of a cut file lies before the date, so the search reads on into
+  // the partial record and fails there; `position` is where it had counted to.
+  bool failedAtCut = false;
 };
 
 // `date` is the date asked for, already rounded to a whole day.
-DrawChoice chooseDrawByDate(const std::vector<DrawRecord>& records, double date);
+DrawChoice chooseDrawByDate(const DrawHistory& history, double date);
+
+// The parts of the main window the tip check works on.
+struct TipCheckParts {
+  std::string drawFile;
+  DrawOnShow& show;
+  double& aktDatum;
+  DrawNumbers& Zahl;
+  TDateTimePicker& statisticsStart;  // DateTimePicker2
+  UserInteraction& ui;
+  std::function<void()> completeCheck;
+};
+
+// "Bewertung des Tipps für die Ziehung des gewählten Datums": shows the draw chosen for
+// the date of DateTimePicker1, puts the picker on its date and scores all tips against
+// it. Without a draw file it only says so.
+void checkTipsForChosenDate(const TipCheckParts& parts);
 
 }  // namespace lotto

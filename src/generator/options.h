@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/controls.h"
+#include "controls/controls.h"
 
 namespace lotto {
 

@@ -51,6 +51,11 @@ int dayOfWeek(double date) {
   return static_cast<int>(r) + 1;
 }
 
+bool isShowableDate(double date) {
+  // NaN fails both comparisons.
+  return date >= kEarliestDate && date <= kLatestDate;
+}
+
 double roundToDay(double date) {
   return std::nearbyint(date);
 }

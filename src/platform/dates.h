@@ -23,6 +23,12 @@ int dayOfWeek(double date);
 // Rounds to the nearest whole day, a half to the even day.
 double roundToDay(double date);
 
+// The dates a date field can hold: 1 January 100 to 31 December 9999. A damaged draw file
+// can hold any double; such a date is never shown or converted to a calendar date.
+inline constexpr double kEarliestDate = -657434;
+inline constexpr double kLatestDate = 2958465;
+bool isShowableDate(double date);
+
 inline constexpr int kSunday = 1;
 inline constexpr int kWednesday = 4;
 

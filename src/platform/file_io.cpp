@@ -67,6 +67,13 @@ bool fileExists(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+std::uint64_t fileSize(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) fail(path, errno);
+  if (!S_ISREG(st.st_mode)) fail(path, EACCES);
+  return static_cast<std::uint64_t>(st.st_size);
+}
+
 std::string readWholeFile(const std::string& path) {
   FileDescriptor fd(openOrFail(path, O_RDONLY));
   struct stat st {};

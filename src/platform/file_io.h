@@ -1,12 +1,16 @@
 #pragma once
 // The program's file access. Every failure throws InOutError with the file's name.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace lotto {
 
 bool fileExists(const std::string& path);
+
+// The size of an existing file in bytes.
+std::uint64_t fileSize(const std::string& path);
 
 // The whole content of a file, taken with one read.
 std::string readWholeFile(const std::string& path);

@@ -7,7 +7,8 @@ namespace lotto {
 // How a modal dialog was closed.
 enum class ModalResult { None, Ok, Cancel, Abort, Retry };
 
-// A window that is shown modally; the front end finds the view that belongs to it.
+// A window that is shown modally. The front end keeps a view for each kind of dialog and
+// finds it by the dialog's type.
 class ModalDialog {
  public:
   virtual ~ModalDialog() = default;
@@ -22,6 +23,8 @@ class UserInteraction {
   virtual void showMessage(const std::string& text) = 0;
   // An error box with the failure's text.
   virtual void showError(const std::string& text) = 0;
+  // A question with the buttons yes and no; true for yes.
+  virtual bool askYesNo(const std::string& caption, const std::string& text) = 0;
   // Busy cursor on or off; BusyCursor below pairs the calls.
   virtual void setBusy(bool busy) = 0;
   // Shows the current state of the windows while a command is still running.

@@ -19,7 +19,12 @@ int main(int argc, char** argv) {
   lotto::QtShell shell;
   lotto::SystemClock clock;
   lotto::QtSettingsStore settings;
-  lotto::TForm1 form(lotto::Services{interaction, sound, shell, clock, settings},
+  lotto::registerDialogViews(interaction);
+  lotto::TForm1 form(lotto::Services{.ui = interaction,
+                                     .sound = sound,
+                                     .shell = shell,
+                                     .clock = clock,
+                                     .settings = settings},
                      QApplication::applicationFilePath().toStdString());
   lotto::MainWindowView view(form, interaction);
   view.show();

@@ -14,6 +14,7 @@
 
 #include "platform/errors.h"
 #include "qt/chart_view.h"
+#include "qt/command_guard.h"
 #include "qt/date_convert.h"
 #include "qt/qt_platform.h"
 #include "qt/step_spin_box.h"
@@ -81,8 +82,10 @@ MainWindowView::MainWindowView(TForm1& form, QtUserInteraction& interaction, QWi
     : QMainWindow(parent),
       ui_(std::make_unique<Ui::TForm1>()),
       form_(form),
-      interaction_(interaction) {
+      interaction_(interaction),
+      guard_(new CommandGuard(this)) {
   ui_->setupUi(this);
+  guard_->allow(ui_->SpeedButton8);
   resize(TForm1::kDesignedWidth, TForm1::kDesignedHeight);
 
   // The status bar's two panels: the draw request state and the generator's progress.
@@ -270,12 +273,23 @@ void MainWindowView::applyScale() {
 }
 
 void MainWindowView::runCommand(const std::function<void()>& command) {
+  if (guard_->running()) return;
+  // The one place that shows what escapes a command. The program's own failures carry
+  // the text the user reads; anything else is a fault of the program itself.
   try {
-    command();
-  } catch (const std::exception& error) {
+    guard_->run(command);
+  } catch (const AppError& error) {
     interaction_.showError(error.what());
+  } catch (const std::exception& error) {
+    interaction_.showError(std::string("Interner Fehler des Programms: ") + error.what());
+  } catch (...) {
+    interaction_.showError("Interner Fehler des Programms");
   }
   syncFromModel();
+}
+
+bool MainWindowView::commandRunning() const {
+  return guard_->running();
 }
 
 void MainWindowView::syncTipGrid() {
@@ -355,6 +369,10 @@ void MainWindowView::showEvent(QShowEvent* event) {
 }
 
 void MainWindowView::closeEvent(QCloseEvent* event) {
+  if (guard_->running()) {
+    event->ignore();  // not while a command runs; the user closes it again afterwards
+    return;
+  }
   noteWindowState();
   runCommand([this] { form_.FormClose(); });
   QMainWindow::closeEvent(event);

@@ -18,6 +18,7 @@ class TForm1;
 
 namespace lotto {
 
+class CommandGuard;
 class QtUserInteraction;
 
 // The view of the main window: copies the state of TForm1 into the widgets after every
@@ -32,8 +33,10 @@ class MainWindowView : public QMainWindow {
   // Copies the state of the headless window into the widgets.
   void syncFromModel();
   // Runs a command of the headless window, shows what escapes it in an error box and
-  // shows the state it leaves.
+  // shows the state it leaves. While a command runs no other one starts: the window takes
+  // no input but the stop button's.
   void runCommand(const std::function<void()>& command);
+  bool commandRunning() const;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -73,6 +76,7 @@ class MainWindowView : public QMainWindow {
   std::unique_ptr<Ui::TForm1> ui_;
   TForm1& form_;
   QtUserInteraction& interaction_;
+  CommandGuard* guard_;
   std::vector<FieldWidget> fields_;
   std::vector<RowWidgets> rows_;
   std::vector<ScaledWidget> scaled_;

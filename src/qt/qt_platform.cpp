@@ -5,8 +5,9 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QUrl>
+#include <stdexcept>
 
+#include "draws/draw_entry.h"
 #include "qt/draw_entry_view.h"
 
 namespace lotto {
@@ -15,6 +16,15 @@ namespace {
 QString qs(const std::string& text) {
   return QString::fromStdString(text);
 }
+
+// A box is answered with the normal arrow, whatever the command behind it shows.
+class ArrowCursor {
+ public:
+  ArrowCursor() { QApplication::setOverrideCursor(Qt::ArrowCursor); }
+  ArrowCursor(const ArrowCursor&) = delete;
+  ArrowCursor& operator=(const ArrowCursor&) = delete;
+  ~ArrowCursor() { QApplication::restoreOverrideCursor(); }
+};
 
 }  // namespace
 
@@ -25,14 +35,36 @@ void QtUserInteraction::attach(QWidget* parent, std::function<void()> beforeShow
   repaint_ = std::move(repaint);
 }
 
-void QtUserInteraction::showMessage(const std::string& text) {
+bool QtUserInteraction::showBox(const Box& box) {
   if (beforeShowing_) beforeShowing_();
-  QMessageBox::information(parent_, QApplication::applicationDisplayName(), qs(text));
+  if (script_) return script_(box);
+  const QString caption =
+      box.caption.empty() ? QApplication::applicationDisplayName() : qs(box.caption);
+  ArrowCursor arrow;
+  switch (box.kind) {
+    case Box::Kind::Message:
+      QMessageBox::information(parent_, caption, qs(box.text));
+      return true;
+    case Box::Kind::Error:
+      QMessageBox::critical(parent_, caption, qs(box.text));
+      return true;
+    case Box::Kind::Question:
+      return QMessageBox::question(parent_, caption, qs(box.text),
+                                   QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  }
+  return false;
+}
+
+void QtUserInteraction::showMessage(const std::string& text) {
+  showBox({Box::Kind::Message, "", text});
 }
 
 void QtUserInteraction::showError(const std::string& text) {
-  if (beforeShowing_) beforeShowing_();
-  QMessageBox::critical(parent_, QApplication::applicationDisplayName(), qs(text));
+  showBox({Box::Kind::Error, "", text});
+}
+
+bool QtUserInteraction::askYesNo(const std::string& caption, const std::string& text) {
+  return showBox({Box::Kind::Question, caption, text});
 }
 
 void QtUserInteraction::setBusy(bool busy) {
@@ -52,12 +84,15 @@ void QtUserInteraction::redraw() {
 }
 
 ModalResult QtUserInteraction::showModal(ModalDialog& dialog) {
+  const auto view = views_.find(std::type_index(typeid(dialog)));
+  if (view == views_.end()) throw std::logic_error("no view registered for this dialog");
   if (beforeShowing_) beforeShowing_();
-  if (auto* entry = dynamic_cast<TForm3*>(&dialog)) {
-    DrawEntryView view(*entry, parent_);
-    return view.run();
-  }
-  throw AppError("Für dieses Fenster gibt es keine Ansicht");
+  ArrowCursor arrow;
+  return view->second(dialog, parent_);
+}
+
+void registerDialogViews(QtUserInteraction& interaction) {
+  interaction.registerView<TForm3, DrawEntryView>();
 }
 
 void QtSoundPlayer::play(const std::string& path) {
@@ -71,10 +106,13 @@ void QtSoundPlayer::play(const std::string& path) {
   effect_.play();
 }
 
-void QtShell::openDocument(const std::string& pathOrAddress) {
+QUrl documentUrl(const std::string& pathOrAddress) {
   const QString target = qs(pathOrAddress);
-  const QUrl url = target.startsWith('/') ? QUrl::fromLocalFile(target) : QUrl(target);
-  QDesktopServices::openUrl(url);
+  return target.startsWith('/') ? QUrl::fromLocalFile(target) : QUrl(target);
+}
+
+void QtShell::openDocument(const std::string& pathOrAddress) {
+  QDesktopServices::openUrl(documentUrl(pathOrAddress));
 }
 
 }  // namespace lotto

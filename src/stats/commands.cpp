@@ -1,8 +1,10 @@
-// The statistic commands of the main window. Each reads the draw file once, counts in
-// memory and only then replaces the chart, so a failure (a missing file, a damaged
-// record) leaves the chart as it was.
+// Each statistic reads the draw file once and counts in memory. A record with a number
+// outside 1..45 stops it with a message before the chart is touched; a cut file lets it
+// begin (the chart is emptied, aktDatum set) and fails where the counting reaches the
+// partial record, before anything is plotted.
 
-#include "app/main_window.h"
+#include "stats/commands.h"
+
 #include "draws/draw_file.h"
 #include "platform/convert.h"
 #include "stats/statistics.h"
@@ -30,101 +32,106 @@ void plotFixed(StatisticSeries& chart, const std::array<int, N>& counts, int las
   chart.BottomAxisAutomatic = true;
 }
 
+StatisticsFilter filterOf(const StatisticParts& parts) {
+  return StatisticsFilter{parts.chart.DateTimePicker2.Date(), parts.days.CheckBox16.Checked,
+                          parts.days.CheckBox17.Checked};
+}
+
+// The frame every statistic of the history shares: read the file, take the start date,
+// count, begin the chart, and fail at the partial record of a cut file.
+template <typename Count, typename Begin>
+auto countHistory(const StatisticParts& parts, Count&& count, Begin&& begin) {
+  const DrawHistory history = readDrawHistory(parts.drawFile);
+  parts.aktDatum = parts.chart.DateTimePicker2.Date();
+  auto result = count(history.records, filterOf(parts));
+  parts.chart.Chart1.beginStatistic();
+  begin(history.records, result);
+  history.throwIfCut();
+  return result;
+}
+
 }  // namespace
 
-StatisticsFilter TForm1::statisticsFilter() const {
-  return StatisticsFilter{DateTimePicker2.Date(), CheckBox16.Checked, CheckBox17.Checked};
+void numberFrequency(const StatisticParts& parts) {
+  BusyCursor busy(parts.ui);
+  StatisticSeries& chart = parts.chart.Chart1;
+  const FrequencyCounts result =
+      countHistory(parts, countNumberFrequency, [&chart](const auto&, const auto&) {
+        chart.Series1.Marks = false;  // off for the rest of the run
+        chart.Series2.Marks = false;
+      });
+  plotFixed(chart, result.counts, 45);
+  chart.Caption = averageCaption("Zahlenverteilung", result.draws, result.quersummeSum);
 }
 
-std::vector<DrawRecord> TForm1::readForStatistic() {
-  std::vector<DrawRecord> records = readDrawFile(drawFilePath());
-  aktDatum = DateTimePicker2.Date();
-  return records;
-}
-
-void TForm1::SpeedButton2Click() {
-  BusyCursor busy(services_.ui);
-  const FrequencyCounts result = countNumberFrequency(readForStatistic(), statisticsFilter());
-  Chart1.beginStatistic();
-  Chart1.Series1.Marks = false;  // off for the rest of the run
-  Chart1.Series2.Marks = false;
-  plotFixed(Chart1, result.counts, 45);
-  Chart1.Caption = averageCaption("Zahlenverteilung", result.draws, result.quersummeSum);
-}
-
-void TForm1::SpeedButton9Click() {
-  BusyCursor busy(services_.ui);
-  const QuersummeCounts result = countQuersummen(readForStatistic(), statisticsFilter());
-  Chart1.beginStatistic();
+void quersummeDistribution(const StatisticParts& parts) {
+  BusyCursor busy(parts.ui);
+  StatisticSeries& chart = parts.chart.Chart1;
+  const QuersummeCounts result =
+      countHistory(parts, countQuersummen, [](const auto&, const auto&) {});
   if (result.draws > 0) {
     for (int q = result.smallest; q <= result.largest; ++q) {
-      Chart1.addPoint(q, result.counts[static_cast<std::size_t>(q)]);
+      chart.addPoint(q, result.counts[static_cast<std::size_t>(q)]);
     }
   }
-  Chart1.setAutomaticValueRange();
-  Chart1.BottomAxisAutomatic = true;
-  Chart1.Caption = averageCaption("Quersummenverteilung", result.draws, result.quersummeSum);
+  chart.setAutomaticValueRange();
+  chart.BottomAxisAutomatic = true;
+  chart.Caption = averageCaption("Quersummenverteilung", result.draws, result.quersummeSum);
 }
 
-void TForm1::groupSearch(int groupSize, const std::string& groupWord) {
-  BusyCursor busy(services_.ui);
-  const std::vector<DrawRecord> records = readForStatistic();
-  const GroupCounts result = countNeighbourGroups(records, statisticsFilter(), groupSize);
-
+void neighbourGroupSearch(const StatisticParts& parts, int groupSize, ScoringFields& scoring) {
+  BusyCursor busy(parts.ui);
+  StatisticSeries& chart = parts.chart.Chart1;
+  const auto count = [groupSize](const std::vector<DrawRecord>& records,
+                                 const StatisticsFilter& filter) {
+    return countNeighbourGroups(records, filter, groupSize);
+  };
   // The search leaves the last counted draw in Zahl and the score of its last group in
   // the scoring fields, exactly as scoring every group in turn would.
-  if (result.lastCounted) {
-    Zahl = drawNumbersOf(records[*result.lastCounted]);
+  const auto scoreLastGroup = [&scoring, groupSize](const std::vector<DrawRecord>& records,
+                                                    const GroupCounts& result) {
+    if (!result.lastCounted) return;
+    scoring.Zahl = drawNumbersOf(records[*result.lastCounted]);
     const int k = lastGroupStart(groupSize);
     std::array<std::string, 6> texts;
     for (int position = 0; position < 6; ++position) {
       texts[static_cast<std::size_t>(position)] =
           position < groupSize ? std::to_string(k + position) : "0";
     }
-    Zettelcheck({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]});
-  }
+    scoring.Zettelcheck({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]});
+  };
+  const GroupCounts result = countHistory(parts, count, scoreLastGroup);
 
-  Chart1.beginStatistic();
   if (groupSize == 4) {
-    for (int k = 1; k <= 45; ++k) Chart1.addPoint(k, result.counts[static_cast<std::size_t>(k)]);
-    Chart1.setAutomaticValueRange();
-    Chart1.BottomAxisAutomatic = true;
+    for (int k = 1; k <= 45; ++k) chart.addPoint(k, result.counts[static_cast<std::size_t>(k)]);
+    chart.setAutomaticValueRange();
+    chart.BottomAxisAutomatic = true;
   } else {
-    plotFixed(Chart1, result.counts, lastGroupStart(groupSize));
+    plotFixed(chart, result.counts, lastGroupStart(groupSize));
   }
-  Chart1.Caption = "Bei " + std::to_string(result.draws) + " Ziehungen wurden " +
-                   std::to_string(result.groups) + " " + groupWord + " gefunden!";
-  ActivePage = Page::Diagramm;
+  const char* word = groupSize == 2 ? "Paare" : groupSize == 3 ? "Dreier" : "Vierer";
+  chart.Caption = "Bei " + std::to_string(result.draws) + " Ziehungen wurden " +
+                  std::to_string(result.groups) + " " + word + " gefunden!";
 }
 
-void TForm1::Button2Click() {
-  groupSearch(2, "Paare");
-}
-void TForm1::Button3Click() {
-  groupSearch(3, "Dreier");
-}
-void TForm1::Button4Click() {
-  groupSearch(4, "Vierer");
-}
-
-void TForm1::Button5Click() {
-  BusyCursor busy(services_.ui);
-  const std::array<int, 46> counters = countOverdue(readForStatistic(), statisticsFilter());
-  Chart1.beginStatistic();
-  plotFixed(Chart1, counters, 45);
-  Chart1.Caption = "Welche Zahl ist überfällig, wurde als seit wievielen Ziehungen nicht gezogen?";
-  ActivePage = Page::Diagramm;
+void overdueNumbers(const StatisticParts& parts) {
+  BusyCursor busy(parts.ui);
+  StatisticSeries& chart = parts.chart.Chart1;
+  const std::array<int, 46> counters =
+      countHistory(parts, countOverdue, [](const auto&, const auto&) {});
+  plotFixed(chart, counters, 45);
+  chart.Caption = "Welche Zahl ist überfällig, wurde als seit wievielen Ziehungen nicht gezogen?";
 }
 
-void TForm1::Button6Click() {
-  BusyCursor busy(services_.ui);
+void tipDistribution(const TipGrid& tips, StatisticSeries& chart, UserInteraction& ui) {
+  BusyCursor busy(ui);
   std::array<int, 46> counters{};
-  Chart1.beginStatistic();
+  chart.beginStatistic();
   // Counting ends at the first field that is not a number; the grid admits only 1..45.
   bool counting = true;
   for (int tip = 1; tip <= TipGrid::kTips && counting; ++tip) {
     for (int index = 1; index <= TipGrid::kNumbers; ++index) {
-      const auto number = tryStrToInt(Tips.text(tip, index));
+      const auto number = tryStrToInt(tips.text(tip, index));
       if (!number || *number < 0 || *number > 45) {
         counting = false;
         break;
@@ -132,9 +139,8 @@ void TForm1::Button6Click() {
       ++counters[static_cast<std::size_t>(*number)];
     }
   }
-  plotFixed(Chart1, counters, 45);
-  Chart1.Caption = "Zahlenverteilung des Tippes";
-  ActivePage = Page::Diagramm;
+  plotFixed(chart, counters, 45);
+  chart.Caption = "Zahlenverteilung des Tippes";
 }
 
 }  // namespace lotto

@@ -4,7 +4,7 @@
 
 #include "draws/day_filter.h"
 #include "platform/errors.h"
-#include "platform/german.h"
+#include "draws/draw_on_show.h"
 
 namespace lotto {
 
@@ -16,8 +16,7 @@ void requireValidNumbers(const DrawRecord& record, std::size_t index) {
   for (std::size_t i = 0; i < 7; ++i) {
     const int number = record.bytes[i];
     if (number < 1 || number > 45) {
-      throw AppError("Die Ziehung vom " + formatDrawDate(record.date) + " (Datensatz " +
-                     std::to_string(index + 1) + " der Ziehungsdatei) enthält die ungültige Zahl " +
+      throw AppError(recordPlace(record, index) + " enthält die ungültige Zahl " +
                      std::to_string(number) +
                      ". Zeigen Sie diese Ziehung an und löschen Sie sie, dann stimmt die Statistik "
                      "wieder.");

@@ -15,6 +15,14 @@ class FakeUserInteraction : public UserInteraction {
  public:
   void showMessage(const std::string& text) override { messages.push_back(text); }
   void showError(const std::string& text) override { errors.push_back(text); }
+  // Questions are answered from `answers` in turn, "no" when none is left.
+  bool askYesNo(const std::string& caption, const std::string& text) override {
+    questions.push_back(caption + ": " + text);
+    if (answers.empty()) return false;
+    const bool answer = answers.front();
+    answers.erase(answers.begin());
+    return answer;
+  }
   void setBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
   void redraw() override { ++redraws; }
   // A modal dialog is handed to `onModal`, which plays the user's part; without one the
@@ -26,6 +34,8 @@ class FakeUserInteraction : public UserInteraction {
 
   std::vector<std::string> messages;
   std::vector<std::string> errors;
+  std::vector<std::string> questions;
+  std::vector<bool> answers;
   int busyDepth = 0;
   int redraws = 0;
   int modals = 0;
@@ -95,14 +105,25 @@ class FakeSettingsStore : public SettingsStore {
   }
 };
 
-// All fakes together, ready to hand to a window.
+// All fakes together, ready to hand to a window. A test of the Qt front end puts a real
+// implementation in place of a fake before it makes the window.
 struct FakeServices {
   FakeUserInteraction ui;
   FakeSoundPlayer sound;
   FakeShell shell;
   FakeClock clock;
   FakeSettingsStore settings;
-  Services services() { return Services{ui, sound, shell, clock, settings}; }
+
+  UserInteraction* uiInUse = &ui;
+  SettingsStore* settingsInUse = &settings;
+
+  Services services() {
+    return Services{.ui = *uiInUse,
+                    .sound = sound,
+                    .shell = shell,
+                    .clock = clock,
+                    .settings = *settingsInUse};
+  }
 };
 
 }  // namespace lotto::testing

@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <string>
+
+#include "platform/dates.h"
 
 namespace lotto {
 
@@ -36,12 +39,15 @@ struct TCheckBox {
   bool Checked = false;
 };
 
-// A date field that refuses dates before its earliest one.
+// A date field that refuses dates before its earliest one and after 31 December 9999. A
+// value that is no date at all (NaN, infinity) leaves it as it was.
 class TDateTimePicker {
  public:
-  TDateTimePicker(double minDate, double date) : MinDate(minDate), date_(std::max(date, minDate)) {}
+  TDateTimePicker(double minDate, double date) : MinDate(minDate), date_(minDate) { setDate(date); }
   double Date() const { return date_; }
-  void setDate(double date) { date_ = std::max(date, MinDate); }
+  void setDate(double date) {
+    if (std::isfinite(date)) date_ = std::clamp(date, MinDate, kLatestDate);
+  }
   const double MinDate;
 
  private:

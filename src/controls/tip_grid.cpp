@@ -1,4 +1,4 @@
-#include "app/tip_grid.h"
+#include "controls/tip_grid.h"
 
 #include "platform/convert.h"
 

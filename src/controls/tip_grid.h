@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/controls.h"
+#include "controls/controls.h"
 
 namespace lotto {
 

@@ -1,0 +1,43 @@
+#pragma once
+// The statistic commands. Each reads the draw file once and leaves its result in the
+// chart: Series2's points, the value range and the caption.
+
+#include <string>
+
+#include "controls/controls.h"
+#include "controls/tip_grid.h"
+#include "draws/day_filter.h"
+#include "evaluation/scoring.h"
+#include "platform/user_interaction.h"
+#include "stats/statistic_series.h"
+
+namespace lotto {
+
+// The tab "Diagramm": the start date of every statistic and the chart.
+struct ChartTab {
+  TDateTimePicker DateTimePicker2{dayNumber(1986, 9, 7), dayNumber(1986, 9, 7)};
+  StatisticSeries Chart1;
+};
+
+// The parts of the main window a statistic of the draw history works on.
+struct StatisticParts {
+  std::string drawFile;
+  const DayFilter& days;
+  ChartTab& chart;
+  double& aktDatum;  // receives the start date
+  UserInteraction& ui;
+};
+
+// "Häufigkeit der gezogenen Zahlen" (SpeedButton2Click).
+void numberFrequency(const StatisticParts& parts);
+// "Verteilung der Quersumme der Ziehungen" (SpeedButton9Click).
+void quersummeDistribution(const StatisticParts& parts);
+// Pairs, triples or quadruples of neighbouring numbers (groupSize 2, 3, 4). The search
+// leaves the last counted draw in Zahl and the score of its last group in `scoring`.
+void neighbourGroupSearch(const StatisticParts& parts, int groupSize, ScoringFields& scoring);
+// For every number, the counted draws since it last came.
+void overdueNumbers(const StatisticParts& parts);
+// "Tippverteilung": how often each number stands in the tips.
+void tipDistribution(const TipGrid& tips, StatisticSeries& chart, UserInteraction& ui);
+
+}  // namespace lotto
