@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
 
 #include "app/main_window.h"
 #include "controls/tip_grid.h"
@@ -81,6 +82,22 @@ TEST(TipGrid, MarkedTipsSurviveClearing) {
     EXPECT_EQ(grid.row(tip).sumLabel.Caption, kept ? "99" : "");
     EXPECT_EQ(grid.row(tip).furtherLabel.Caption, "further");
   }
+}
+
+TEST(DatePicker, HoldsOnlyDatesFromItsEarliestToTheLastDayOf9999) {
+  TDateTimePicker picker(dayNumber(1986, 9, 7), dayNumber(2000, 1, 1));
+  picker.setDate(dayNumber(1950, 1, 1));
+  EXPECT_EQ(picker.Date(), dayNumber(1986, 9, 7));
+  picker.setDate(1e300);
+  EXPECT_EQ(picker.Date(), dayNumber(9999, 12, 31));
+  picker.setDate(dayNumber(2001, 2, 3));
+  for (const double noDate : {std::numeric_limits<double>::quiet_NaN(),
+                              std::numeric_limits<double>::infinity(),
+                              -std::numeric_limits<double>::infinity()}) {
+    picker.setDate(noDate);
+    EXPECT_EQ(picker.Date(), dayNumber(2001, 2, 3));
+  }
+  EXPECT_EQ(TDateTimePicker(0, std::numeric_limits<double>::quiet_NaN()).Date(), 0);
 }
 
 class MainWindow : public ::testing::Test {

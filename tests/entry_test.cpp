@@ -73,6 +73,18 @@ TEST_F(DrawEntry, ADrawOfAStoredDateReplacesIt) {
   EXPECT_EQ(form.DateTimePicker1.Date(), kHistory.back().date);
 }
 
+TEST_F(DrawEntry, ADrawOfTheNewestDateReplacesItRatherThanFollowingIt) {
+  const std::size_t before = fileSize();
+  enter(2025, 1, 15, {44, 2, 13, 26, 31, 5}, 18);
+  EXPECT_EQ(fileSize(), before);
+  const auto records = stored();
+  ASSERT_EQ(records.size(), kHistory.size());
+  EXPECT_EQ(records[0], kHistory[0]);
+  EXPECT_EQ(records[1], kHistory[1]);
+  EXPECT_EQ(records[2], makeDraw(2025, 1, 15, {2, 5, 13, 26, 31, 44}, 18, 7));
+  EXPECT_EQ(form.Label29.Caption, "Mi 15.01.25    2  5  13  26  31  44 Z:18");
+}
+
 TEST_F(DrawEntry, ADrawBetweenTwoIsInsertedThere) {
   enter(2025, 1, 8, {1, 2, 3, 4, 5, 6}, 7);
   const auto records = stored();

@@ -52,7 +52,15 @@ TEST(Dates, RoundingToDaysAndOddValues) {
     EXPECT_GE(weekday, 1);
     EXPECT_LE(weekday, 7);
     (void)civilDate(odd);
+    EXPECT_EQ(isShowableDate(odd), odd == -0.5);
   }
+  // The dates a date field shows: 1 January 100 to 31 December 9999.
+  EXPECT_EQ(dayNumber(100, 1, 1), kEarliestDate);
+  EXPECT_EQ(dayNumber(9999, 12, 31), kLatestDate);
+  EXPECT_TRUE(isShowableDate(kEarliestDate));
+  EXPECT_TRUE(isShowableDate(kLatestDate));
+  EXPECT_FALSE(isShowableDate(kLatestDate + 1));
+  EXPECT_FALSE(isShowableDate(kEarliestDate - 1));
 }
 
 TEST(German, DrawDateFormat) {

@@ -55,6 +55,12 @@ void checkTipsForChosenDate(const TipCheckParts& parts) {
   DrawOnShow& show = parts.show;
   parts.aktDatum = roundToDay(show.DateTimePicker1.Date());
   const DrawChoice choice = chooseDrawByDate(history, parts.aktDatum);
+  // The search ends on the record it shows, or stops at one whose date compares with
+  // nothing: either way a date that is no date is named, not shown.
+  if (!choice.failedAtCut && !history.records.empty()) {
+    const auto last = static_cast<std::size_t>(choice.position);
+    requireShowableDate(history.records[last], last);
+  }
   if (choice.shown) {
     showRecord(show, parts.Zahl, history.records[*choice.shown], *choice.shown,
                choice.blanksAfterDate);

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <bit>
+#include <memory>
 
 #include "app/main_window.h"
 #include "draws/draw_file.h"
@@ -19,20 +20,22 @@ class SettingsStoreTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir configFolder_;
+  // Every test has a settings folder of its own.
+  std::unique_ptr<QTemporaryDir> configFolder_;
 
   struct Window {
     testing::TempDir dir;
-    testing::FakeUserInteraction ui;
-    testing::FakeSoundPlayer sound;
-    testing::FakeShell shell;
-    testing::FakeClock clock;
     QtSettingsStore settings;
-    TForm1 form{Services{ui, sound, shell, clock, settings}, dir.file("kalkuat")};
+    testing::FakeServices fakes;
+    TForm1 form{services(), dir.file("kalkuat")};
     Window() {
       writeDrawFile(dir.file(kDrawFileName), dir.file("tmp"),
                     {testing::makeDraw(2025, 1, 5, {3, 11, 19, 25, 33, 41}, 7)});
-      clock.todayValue = dayNumber(2026, 1, 1);
+      fakes.clock.todayValue = dayNumber(2026, 1, 1);
+    }
+    Services services() {
+      fakes.settingsInUse = &settings;
+      return fakes.services();
     }
   };
 
@@ -41,9 +44,10 @@ class SettingsStoreTest : public QObject {
   }
 
  private slots:
-  void initTestCase() {
-    QVERIFY(configFolder_.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configFolder_.path());
+  void init() {
+    configFolder_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(configFolder_->isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configFolder_->path());
   }
 
   void valuesAreStoredByNameAndKindAndComeBack() {
@@ -93,6 +97,7 @@ class SettingsStoreTest : public QObject {
   void kindsAreTold() {
     {
       QSettings file = storedFile();
+      file.setValue("UpDown2", 200);
       file.setValue("UpDown3", QString("abc"));
       file.setValue("Edit1", QByteArray("\x01\x02", 2));
       file.setValue("DateTimePicker2", QString("gestern"));

@@ -15,6 +15,8 @@
 #include <QTabWidget>
 #include <QValueAxis>
 #include <QtTest>
+#include <cstdio>
+#include <stdexcept>
 
 #include "app/main_window.h"
 #include "draws/draw_file.h"
@@ -34,22 +36,37 @@ class ViewsTest : public QObject {
 
  private:
   // A main window on the real history in a temporary program folder, shown and started.
+  // Its boxes are answered by a script, never by a person.
   struct Shown {
     testing::TempDir dir;
     QtUserInteraction interaction;
-    testing::FakeSoundPlayer sound;
-    testing::FakeShell shell;
-    testing::FakeClock clock;
-    testing::FakeSettingsStore settings;
-    TForm1 form{Services{interaction, sound, shell, clock, settings}, dir.file("kalkuat")};
+    testing::FakeServices fakes;
+    std::vector<QtUserInteraction::Box> boxes;
+    bool answer = true;  // to every question
+    TForm1 form{services(), dir.file("kalkuat")};
     MainWindowView view{form, interaction};
 
     Shown() {
       writeDrawFile(dir.file(kDrawFileName), dir.file("tmp"), testing::realHistory());
-      clock.todayValue = dayNumber(2026, 12, 9);
+      fakes.clock.todayValue = dayNumber(2026, 12, 9);
       view.show();
       QVERIFY(QTest::qWaitForWindowActive(&view));
       QVERIFY(form.sortieren);  // the show sequence has run
+    }
+    Services services() {
+      registerDialogViews(interaction);
+      interaction.scriptBoxes([this](const QtUserInteraction::Box& box) {
+        boxes.push_back(box);
+        return answer;
+      });
+      fakes.uiInUse = &interaction;
+      return fakes.services();
+    }
+    QAbstractButton* button(const char* name) { return view.findChild<QAbstractButton*>(name); }
+    QString text(const char* label) { return view.findChild<QLabel*>(label)->text(); }
+    void showPage(TForm1::Page page) {
+      form.ActivePage = page;
+      view.syncFromModel();
     }
   };
 
@@ -235,6 +252,132 @@ class ViewsTest : public QObject {
     QTimer::singleShot(0, &view, [&view] { view.findChild<QPushButton*>("BitBtn2")->click(); });
     QCOMPARE(view.run(), ModalResult::Ok);
     QCOMPARE(form.enteredDraw(), testing::makeDraw(2025, 1, 8, {11, 19, 24, 37, 42, 44}, 8, 4));
+  }
+
+  void aSecondCommandDoesNotStartWhileOneRuns() {
+    Shown shown;
+    shown.showPage(TForm1::Page::Datenbank);
+    shown.form.SpeedButton8.Visible = true;  // the stop button, as during a download
+    shown.view.syncFromModel();
+    int stops = 0;
+    connect(shown.button("SpeedButton8"), &QAbstractButton::clicked, [&stops] { ++stops; });
+    QLineEdit* edit = field(shown.view, 1);
+    const std::int32_t position = shown.form.Position;
+    const std::string caption = shown.form.Chart1.Caption;
+
+    bool ran = false;
+    bool secondRan = false;
+    shown.view.runCommand([&] {
+      ran = true;
+      QVERIFY(shown.view.commandRunning());
+      QVERIFY(QApplication::overrideCursor() != nullptr);
+      QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
+      // The command waits in the event loop, as a download does, and the user acts.
+      QEventLoop waiting;
+      QTimer::singleShot(0, &waiting, [&] {
+        QTest::mouseClick(shown.button("Button2"), Qt::LeftButton);  // "Paare suchen"
+        QTest::mouseClick(shown.button("SpeedButton8"), Qt::LeftButton);
+        shown.view.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(0);
+        QTest::mouseClick(shown.button("SpeedButton6"), Qt::LeftButton);
+        QTest::keyClicks(edit, "7");
+        waiting.quit();
+      });
+      waiting.exec();
+      shown.view.runCommand([&] { secondRan = true; });
+    });
+    QVERIFY(ran);
+    QVERIFY(!secondRan);
+    QCOMPARE(stops, 1);  // the stop button alone took its click
+    QCOMPARE(shown.form.Chart1.Caption, caption);
+    QCOMPARE(shown.form.Position, position);
+    QCOMPARE(edit->text(), QString());
+    QVERIFY(!shown.view.commandRunning());
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+
+    // Once the command has ended, the same click runs its command.
+    QTest::mouseClick(shown.button("SpeedButton6"), Qt::LeftButton);
+    QCOMPARE(shown.form.Position, position - 1);
+  }
+
+  void anErrorBoxKeepsTheWindowUsable() {
+    Shown shown;
+    const QString newest = shown.text("Label35");
+    std::rename(shown.dir.file(kDrawFileName).c_str(), shown.dir.file("away").c_str());
+    shown.showPage(TForm1::Page::Diagramm);
+    QTest::mouseClick(shown.button("SpeedButton2"), Qt::LeftButton);
+    QCOMPARE(shown.boxes.size(), std::size_t{1});
+    QCOMPARE(shown.boxes[0].kind, QtUserInteraction::Box::Kind::Error);
+    QVERIFY(QString::fromStdString(shown.boxes[0].text).startsWith("E/A-Fehler 2"));
+    QVERIFY(!shown.view.commandRunning());
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+
+    // A fault of the program itself is shown as such, and the window goes on as well.
+    shown.view.runCommand([] { throw std::logic_error("a broken invariant"); });
+    QCOMPARE(shown.boxes.back().text,
+             std::string("Interner Fehler des Programms: a broken invariant"));
+
+    std::rename(shown.dir.file("away").c_str(), shown.dir.file(kDrawFileName).c_str());
+    shown.showPage(TForm1::Page::Lottotipp);
+    QTest::mouseClick(shown.button("SpeedButton6"), Qt::LeftButton);
+    QCOMPARE(shown.text("Label35"), QString("Mi 19.08.26    3  5  6  22  38  40 Z:27"));
+    QVERIFY(shown.text("Label35") != newest);
+    QCOMPARE(shown.boxes.size(), std::size_t{2});
+  }
+
+  void boxesAndDialogsGoThroughTheScriptAndTheRegistry() {
+    Shown shown;
+    std::remove(shown.dir.file(kDrawFileName).c_str());
+    shown.showPage(TForm1::Page::Datenbank);
+    QTest::mouseClick(shown.button("SpeedButton5"), Qt::LeftButton);
+    QCOMPARE(shown.boxes.size(), std::size_t{1});
+    QCOMPARE(shown.boxes[0].kind, QtUserInteraction::Box::Kind::Message);
+    QCOMPARE(shown.boxes[0].text, std::string("Lesen Sie zuerst du Daten der Ziehungen ein"));
+    shown.answer = false;
+    QVERIFY(!shown.interaction.askYesNo("Jetzt berechnen??", "Soll der Tipp jetzt berechnet werden?"));
+    QCOMPARE(shown.boxes.back().caption, std::string("Jetzt berechnen??"));
+
+    // The entry dialog is found by its type and shown modally; "Abbrechen" stores nothing.
+    writeDrawFile(shown.dir.file(kDrawFileName), shown.dir.file("tmp"), testing::realHistory());
+    QString title;
+    QTimer::singleShot(0, [&title] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      QVERIFY(dialog != nullptr);
+      title = dialog->windowTitle();
+      dialog->findChild<QPushButton*>("BitBtn1")->click();
+    });
+    QTest::mouseClick(shown.button("BitBtn8"), Qt::LeftButton);
+    QCOMPARE(title, QString("Zahlen der Ziehung eingeben"));
+    QCOMPARE(readDrawFile(shown.dir.file(kDrawFileName)).size(), std::size_t{3672});
+
+    // A dialog without a view is a fault of the program, not a hang.
+    struct Unknown : ModalDialog {};
+    Unknown unknown;
+    shown.view.runCommand([&] { shown.interaction.showModal(unknown); });
+    QVERIFY(QString::fromStdString(shown.boxes.back().text).startsWith("Interner Fehler"));
+  }
+
+  void closingTheWindowWritesTheSettings() {
+    Shown shown;
+    shown.form.TipFieldChange(1, 1, "17");
+    // Not while a command runs.
+    shown.view.runCommand([&] { QVERIFY(!shown.view.close()); });
+    QVERIFY(shown.view.isVisible());
+    QVERIFY(shown.fakes.settings.values.count("Edit1") == 0);
+
+    QVERIFY(shown.view.close());
+    const auto& stored = shown.fakes.settings.values;
+    QVERIFY(stored.count("Edit1") == 1);
+    QVERIFY(std::get<std::string>(stored.at("Edit1")) == "17");
+    QVERIFY(stored.count("Chekcbox2") == 1);
+    QVERIFY(stored.count("DateTimePicker2") == 1);
+  }
+
+  void localDocumentsOpenAsFileUrls() {
+    const std::string path = "/tmp/Mein Lotto #1/100% sicher/Hilfe.html";
+    const QUrl url = documentUrl(path);
+    QVERIFY(url.isLocalFile());
+    QCOMPARE(url.toLocalFile(), QString::fromStdString(path));
+    QCOMPARE(documentUrl("https://www.lotterien.at"), QUrl("https://www.lotterien.at"));
   }
 
   void clickingARowLabelMarksTheTip() {
