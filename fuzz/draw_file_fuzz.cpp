@@ -68,10 +68,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     run(&lotto::TForm1::SpeedButton6Click);
     run(&lotto::TForm1::SpeedButton7Click);
   }
-  for (auto command : {&lotto::TForm1::SpeedButton2Click, &lotto::TForm1::SpeedButton9Click,
-                       &lotto::TForm1::Button2Click, &lotto::TForm1::Button3Click,
-                       &lotto::TForm1::Button4Click, &lotto::TForm1::Button5Click,
-                       &lotto::TForm1::BitBtn8Click, &lotto::TForm1::BitBtn6Click}) {
+  for (auto command :
+       {&lotto::TForm1::SpeedButton2Click, &lotto::TForm1::SpeedButton9Click,
+        &lotto::TForm1::Button2Click, &lotto::TForm1::Button3Click, &lotto::TForm1::Button4Click,
+        &lotto::TForm1::Button5Click, &lotto::TForm1::BitBtn8Click, &lotto::TForm1::BitBtn6Click}) {
     run(command);
   }
   if (form.Gewinn > 36) __builtin_trap();

@@ -91,9 +91,9 @@ TEST(DatePicker, HoldsOnlyDatesFromItsEarliestToTheLastDayOf9999) {
   picker.setDate(1e300);
   EXPECT_EQ(picker.Date(), dayNumber(9999, 12, 31));
   picker.setDate(dayNumber(2001, 2, 3));
-  for (const double noDate : {std::numeric_limits<double>::quiet_NaN(),
-                              std::numeric_limits<double>::infinity(),
-                              -std::numeric_limits<double>::infinity()}) {
+  for (const double noDate :
+       {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+        -std::numeric_limits<double>::infinity()}) {
     picker.setDate(noDate);
     EXPECT_EQ(picker.Date(), dayNumber(2001, 2, 3));
   }

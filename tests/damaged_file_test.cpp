@@ -150,8 +150,9 @@ TEST_F(CutDrawFile, EntryAndRemovalWriteNothing) {
   EXPECT_FALSE(fileExists(dir.file("Zahlen.da~")));
   EXPECT_EQ(fakes.ui.busyDepth, 0);
   // Appending would put the new record out of step with all the others.
-  expectReadPastTheCut(
-      [&] { appendDrawRecord(dir.file(kDrawFileName), makeDraw(2027, 1, 3, {1, 2, 3, 4, 5, 6}, 7)); });
+  expectReadPastTheCut([&] {
+    appendDrawRecord(dir.file(kDrawFileName), makeDraw(2027, 1, 3, {1, 2, 3, 4, 5, 6}, 7));
+  });
   EXPECT_EQ(readWholeFile(dir.file(kDrawFileName)), fileBefore);
 }
 
@@ -187,7 +188,8 @@ class BadDateInTheFile : public testing::WindowTest {
       FAIL() << "no message";
     } catch (const AppError& error) {
       EXPECT_NE(std::string(error.what())
-                    .find("Datensatz " + std::to_string(place) + " der Ziehungsdatei hat kein "
+                    .find("Datensatz " + std::to_string(place) +
+                          " der Ziehungsdatei hat kein "
                           "gültiges Datum"),
                 std::string::npos)
           << error.what();

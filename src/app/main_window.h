@@ -22,10 +22,10 @@ namespace lotto {
 
 class TForm1 : public WindowFrame,
                public MainWindowFields,
-               public DrawOnShow,       // Datum1, Position, Label29, Label35, Label13, ...
-               public ScoringFields,    // Zahl, Treffer, Gewinn, Zusatz
-               public DayFilter,        // CheckBox16, CheckBox17
-               public ChartTab,         // DateTimePicker2, Chart1
+               public DrawOnShow,     // Datum1, Position, Label29, Label35, Label13, ...
+               public ScoringFields,  // Zahl, Treffer, Gewinn, Zusatz
+               public DayFilter,      // CheckBox16, CheckBox17
+               public ChartTab,       // DateTimePicker2, Chart1
                public GenerationOptions,
                public InternetOptions,
                public CommandButtons {

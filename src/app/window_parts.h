@@ -62,8 +62,7 @@ struct CommandButtons {
       SpeedButton14, BitBtn4, SpeedButton13, Warenkorb;
   std::array<TButton, 12> TippEditButtons;  // Tipp1Edit ... Tipp12Edit
   // tab "Datenbank": check for the date, download, stop, remove, enter, the four searches
-  TButton SpeedButton5, BitBtn1, SpeedButton8, BitBtn6, BitBtn8, Button2, Button3, Button4,
-      Button5;
+  TButton SpeedButton5, BitBtn1, SpeedButton8, BitBtn6, BitBtn8, Button2, Button3, Button4, Button5;
   // tab "Diagramm": frequency, Quersumme, 2er, 3er, 4er, overdue
   TButton SpeedButton2, SpeedButton9, SpeedButton19, SpeedButton17, SpeedButton18, SpeedButton20;
   // menu

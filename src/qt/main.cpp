@@ -20,12 +20,10 @@ int main(int argc, char** argv) {
   lotto::SystemClock clock;
   lotto::QtSettingsStore settings;
   lotto::registerDialogViews(interaction);
-  lotto::TForm1 form(lotto::Services{.ui = interaction,
-                                     .sound = sound,
-                                     .shell = shell,
-                                     .clock = clock,
-                                     .settings = settings},
-                     QApplication::applicationFilePath().toStdString());
+  lotto::TForm1 form(
+      lotto::Services{
+          .ui = interaction, .sound = sound, .shell = shell, .clock = clock, .settings = settings},
+      QApplication::applicationFilePath().toStdString());
   lotto::MainWindowView view(form, interaction);
   view.show();
   return QApplication::exec();

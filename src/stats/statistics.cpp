@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "draws/day_filter.h"
-#include "platform/errors.h"
 #include "draws/draw_on_show.h"
+#include "platform/errors.h"
 
 namespace lotto {
 

@@ -333,7 +333,8 @@ class ViewsTest : public QObject {
     QCOMPARE(shown.boxes[0].kind, QtUserInteraction::Box::Kind::Message);
     QCOMPARE(shown.boxes[0].text, std::string("Lesen Sie zuerst du Daten der Ziehungen ein"));
     shown.answer = false;
-    QVERIFY(!shown.interaction.askYesNo("Jetzt berechnen??", "Soll der Tipp jetzt berechnet werden?"));
+    QVERIFY(
+        !shown.interaction.askYesNo("Jetzt berechnen??", "Soll der Tipp jetzt berechnet werden?"));
     QCOMPARE(shown.boxes.back().caption, std::string("Jetzt berechnen??"));
 
     // The entry dialog is found by its type and shown modally; "Abbrechen" stores nothing.

@@ -118,11 +118,8 @@ struct FakeServices {
   SettingsStore* settingsInUse = &settings;
 
   Services services() {
-    return Services{.ui = *uiInUse,
-                    .sound = sound,
-                    .shell = shell,
-                    .clock = clock,
-                    .settings = *settingsInUse};
+    return Services{
+        .ui = *uiInUse, .sound = sound, .shell = shell, .clock = clock, .settings = *settingsInUse};
   }
 };
 
