@@ -146,7 +146,9 @@ TEST(NavigationSteps, UnreachablePassingDrawsStopAfterAsManyLooksAsRecords) {
                                          makeDraw(2025, 1, 12, {1, 2, 3, 4, 5, 6}, 7)};
   DayFilter sundaysOnly;
   sundaysOnly.CheckBox17.Checked = false;
-  const auto step = stepToEarlierDraw(DrawHistory{.records = draws}, 1, sundaysOnly);
+  DrawHistory history;
+  history.records = draws;
+  const auto step = stepToEarlierDraw(history, 1, sundaysOnly);
   ASSERT_TRUE(step);
   EXPECT_EQ(step->looks, 3);
   EXPECT_LT(step->shown.value_or(9), 2u);
