@@ -38,16 +38,22 @@ StatisticsFilter filterOf(const StatisticParts& parts) {
 }
 
 // The frame every statistic of the history shares: read the file, take the start date,
-// count, begin the chart, and fail at the partial record of a cut file.
-template <typename Count, typename Begin>
-auto countHistory(const StatisticParts& parts, Count&& count, Begin&& begin) {
+// count, begin the chart, do what the statistic does besides counting (`alongside`, on
+// the records and the counts), and fail at the partial record of a cut file.
+template <typename Count, typename Alongside>
+auto countHistory(const StatisticParts& parts, Count&& count, Alongside&& alongside) {
   const DrawHistory history = readDrawHistory(parts.drawFile);
   parts.aktDatum = parts.chart.DateTimePicker2.Date();
   auto result = count(history.records, filterOf(parts));
   parts.chart.Chart1.beginStatistic();
-  begin(history.records, result);
+  alongside(history.records, result);
   history.throwIfCut();
   return result;
+}
+
+template <typename Count>
+auto countHistory(const StatisticParts& parts, Count&& count) {
+  return countHistory(parts, count, [](const auto&, const auto&) {});
 }
 
 }  // namespace
@@ -67,8 +73,7 @@ void numberFrequency(const StatisticParts& parts) {
 void quersummeDistribution(const StatisticParts& parts) {
   BusyCursor busy(parts.ui);
   StatisticSeries& chart = parts.chart.Chart1;
-  const QuersummeCounts result =
-      countHistory(parts, countQuersummen, [](const auto&, const auto&) {});
+  const QuersummeCounts result = countHistory(parts, countQuersummen);
   if (result.draws > 0) {
     for (int q = result.smallest; q <= result.largest; ++q) {
       chart.addPoint(q, result.counts[static_cast<std::size_t>(q)]);
@@ -117,8 +122,7 @@ void neighbourGroupSearch(const StatisticParts& parts, int groupSize, ScoringFie
 void overdueNumbers(const StatisticParts& parts) {
   BusyCursor busy(parts.ui);
   StatisticSeries& chart = parts.chart.Chart1;
-  const std::array<int, 46> counters =
-      countHistory(parts, countOverdue, [](const auto&, const auto&) {});
+  const std::array<int, 46> counters = countHistory(parts, countOverdue);
   plotFixed(chart, counters, 45);
   chart.Caption = "Welche Zahl ist überfällig, wurde als seit wievielen Ziehungen nicht gezogen?";
 }
