@@ -127,9 +127,16 @@ TEST_F(MainWindow, StartsOnTheBundledHistoryWithTheNewestDraw) {
   EXPECT_EQ(form.Label13.Caption, "Quersumme: 138");
   EXPECT_EQ(form.Position, 3671);
   EXPECT_EQ(form.DateTimePicker1.Date(), dayNumber(2026, 8, 21));
-  // The show sequence ends with the frequency chart of all Sunday and Wednesday draws.
-  EXPECT_EQ(form.aktDatum, dayNumber(1986, 9, 7));
+  // The frequency chart of all Sunday and Wednesday draws.
   EXPECT_EQ(form.Chart1.Caption, "Zahlenverteilung     Ziehungen: 3586    Quersumme: 138");
+  // Last, the update run asks for the first draw day after the newest draw; the server
+  // has nothing newer, and the check for the day asked shows the newest draw again.
+  ASSERT_EQ(fakes.http.requests.size(), 1u);
+  EXPECT_EQ(fakes.http.requests[0].url,
+            "http://127.0.0.1:8045/zahlen/lotto_neu.asp?Datum=20260823&Programm=KalkuAT");
+  EXPECT_EQ(form.aktDatum, dayNumber(2026, 8, 23));
+  EXPECT_TRUE(form.BitBtn1.Enabled);
+  EXPECT_FALSE(form.SpeedButton8.Visible);
   EXPECT_EQ(form.Chart1.count(), 45u);
   for (int tip = 1; tip <= 12; ++tip) {
     EXPECT_EQ(form.Tips.text(tip, 1), "");

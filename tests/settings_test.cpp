@@ -51,7 +51,7 @@ TEST_F(Settings, FirstStartGivesTheDefaultsAndTheFirstCloseStoresEveryValue) {
   EXPECT_EQ(form.DateTimePicker2.Date(), dayNumber(1986, 9, 7));
 
   form.FormClose();
-  EXPECT_EQ(stored.size(), 106u);  // 17 boxes, 5 fields and sizes, 8 spinners, 72 tips, 4 more
+  EXPECT_EQ(stored.size(), 107u);  // 17 boxes, 5 fields and sizes, 8 spinners, 72 tips, 5 more
   EXPECT_EQ(stored.at("Chekcbox2"), Value(1));
   EXPECT_EQ(stored.at("Chekcbox20"), Value(0));
   EXPECT_EQ(stored.at("UpDown7"), Value(100));
@@ -60,6 +60,7 @@ TEST_F(Settings, FirstStartGivesTheDefaultsAndTheFirstCloseStoresEveryValue) {
   EXPECT_EQ(stored.at("DruckPapier"), Value(0));
   EXPECT_EQ(stored.at("ProxyPortEdit"), Value(std::string("80")));
   EXPECT_EQ(stored.at("DateTimePicker2"), Value(dateValue(dayNumber(1986, 9, 7))));
+  EXPECT_EQ(stored.at("ServerEdit"), Value(std::string("http://127.0.0.1:8045")));
   EXPECT_EQ(fakes.settings.closes, 2);  // once after reading, once after writing
 }
 
@@ -179,6 +180,7 @@ TEST_F(Settings, EverythingComesBackAfterARestart) {
   form.TipFieldChange(12, 6, "44");
   form.ProxyHostEdit.Text = "proxy.example";
   form.ProxyPortEdit.Text = "3128";
+  form.ServerEdit.Text = "http://lotto.example:8080";
   form.TippTop = 90;
   form.TippLeft = 31;
   form.Pageformat = 2;
@@ -200,6 +202,7 @@ TEST_F(Settings, EverythingComesBackAfterARestart) {
   EXPECT_EQ(again.Tips.text(12, 6), "44");
   EXPECT_EQ(again.ProxyHostEdit.Text, "proxy.example");
   EXPECT_EQ(again.ProxyPortEdit.Text, "3128");
+  EXPECT_EQ(again.ServerEdit.Text, "http://lotto.example:8080");
   EXPECT_EQ(again.TippTop, 90);
   EXPECT_EQ(again.TippLeft, 31);
   EXPECT_EQ(again.Pageformat, 2);

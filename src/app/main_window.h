@@ -11,6 +11,7 @@
 #include "controls/controls.h"
 #include "controls/tip_grid.h"
 #include "draws/day_filter.h"
+#include "draws/download.h"
 #include "draws/draw_on_show.h"
 #include "evaluation/draw_choice.h"
 #include "evaluation/scoring.h"
@@ -39,6 +40,7 @@ class TForm1 : public WindowFrame,
 
   TipGrid Tips;
   TStatusBar StatusBar1;
+  DrawDownload Download;
 
   // ---- life cycle
   // Runs once when the window is first shown.
@@ -79,6 +81,14 @@ class TForm1 : public WindowFrame,
   int Komplettcheck();
 
   // ---- draw history
+  // "Datenbank aktualisieren": fetches every draw after the newest stored one, then
+  // checks the tips against the newest draw. The download button of the draw bar and the
+  // menu item "Ziehungen aktualisieren" run the same.
+  void BitBtn1Click();
+  void SpeedButton10Click() { BitBtn1Click(); }
+  void Ziehungsdatenladen1Click() { BitBtn1Click(); }
+  // The stop button: the update run ends before its next request.
+  void SpeedButton8Click() { SpeedButton8.Visible = false; }
   void BitBtn8Click();  // "Eingeben": type a draw in
   void BitBtn6Click();  // "Löschen": remove the draw on show
 
@@ -100,6 +110,7 @@ class TForm1 : public WindowFrame,
 
  private:
   StatisticParts statisticParts();
+  DownloadParts downloadParts();
   void groupSearch(int groupSize);
 
   Services services_;

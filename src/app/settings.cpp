@@ -90,6 +90,7 @@ void readSecondSettingsGroup(TForm1& form, SettingsStore& store) {
     if (const auto value = store.readBinary("DateTimePicker2")) {
       form.DateTimePicker2.setDate(dateOfBytes(*value, "DateTimePicker2"));
     }
+    if (const auto value = store.readString("ServerEdit")) form.ServerEdit.Text = *value;
   });
 }
 
@@ -118,6 +119,7 @@ void writeSettings(TForm1& form, SettingsStore& store) {
     store.writeString("ProxyHostEdit", form.ProxyHostEdit.Text);
     store.writeString("ProxyPortEdit", form.ProxyPortEdit.Text);
     store.writeBinary("DateTimePicker2", dateBytes(form.DateTimePicker2.Date()));
+    store.writeString("ServerEdit", form.ServerEdit.Text);
   } catch (const AppError&) {
     // What was written stays; the window closes anyway.
   }

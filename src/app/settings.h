@@ -14,7 +14,8 @@ inline constexpr const char* kSettingsKey = "Brunnhold\\KalkuAT";
 // A value of the wrong kind ends the reading of the rest of the group silently; what was
 // read before it stays, the rest keeps its defaults.
 void readFirstSettingsGroup(TForm1& form, SettingsStore& store);
-// The second group: proxy host and port and the chart's start date, read the same way.
+// The second group: proxy host and port, the chart's start date and the server's
+// address, read the same way.
 void readSecondSettingsGroup(TForm1& form, SettingsStore& store);
 // Writes every value; a failure ends the writing silently and keeps what was written.
 // The window size is written only while the window is in its normal state.

@@ -46,10 +46,15 @@ struct MainWindowFields {
   std::string drawFilePath() const { return Home + ZahlenFile; }
 };
 
-// The tab "Internet-Optionen": the proxy and the link labels.
+// The tab "Internet-Optionen": the proxy, the server and the link labels.
 struct InternetOptions {
+  static constexpr const char* kDefaultServer = "http://127.0.0.1:8045";
+
   TEdit ProxyHostEdit;
   TEdit ProxyPortEdit{"80"};
+  // The server of the draws and the basket: "http://host:port" (a missing "http://" is
+  // understood).
+  TEdit ServerEdit{kDefaultServer};
   TLabel UpdateLink;    // the program's own help page
   TLabel OperatorLink;  // the lottery operator's web site
 };

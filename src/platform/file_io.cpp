@@ -97,9 +97,16 @@ std::string readWholeFile(const std::string& path) {
 
 void appendToFile(const std::string& path, std::string_view bytes) {
   FileDescriptor fd(openOrFail(path, O_WRONLY | O_APPEND));
-  if (const int err = writeAll(fd.get(), bytes)) fail(path, err);
-  if (::fsync(fd.get()) != 0) fail(path, errno);
-  if (const int err = fd.close()) fail(path, err);
+  struct stat st {};
+  if (::fstat(fd.get(), &st) != 0) fail(path, errno);
+  int err = writeAll(fd.get(), bytes);
+  if (err == 0 && ::fsync(fd.get()) != 0) err = errno;
+  if (err != 0) {
+    // A part of the bytes must not stay behind (a draw file would be cut in a record).
+    if (::ftruncate(fd.get(), st.st_size) == 0) ::fsync(fd.get());
+    fail(path, err);
+  }
+  if (const int closeErr = fd.close()) fail(path, closeErr);
 }
 
 void createFileIfMissing(const std::string& path) {

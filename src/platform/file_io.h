@@ -15,7 +15,7 @@ std::uint64_t fileSize(const std::string& path);
 // The whole content of a file, taken with one read.
 std::string readWholeFile(const std::string& path);
 
-// Appends bytes to an existing file.
+// Appends bytes to an existing file: all of them, or none when the writing fails.
 void appendToFile(const std::string& path, std::string_view bytes);
 
 // Creates an empty file when none exists; an existing file is left as it is.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/clock.h"
+#include "platform/http_client.h"
 #include "platform/settings_store.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
@@ -16,6 +17,7 @@ struct Services {
   Shell& shell;
   Clock& clock;
   SettingsStore& settings;
+  HttpClient& http;
 };
 
 }  // namespace lotto

@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "platform/clock.h"
 #include "qt/main_window_view.h"
+#include "qt/qt_http_client.h"
 #include "qt/qt_platform.h"
 #include "qt/qt_settings_store.h"
 
@@ -19,10 +20,15 @@ int main(int argc, char** argv) {
   lotto::QtShell shell;
   lotto::SystemClock clock;
   lotto::QtSettingsStore settings;
+  lotto::QtHttpClient http;
   lotto::registerDialogViews(interaction);
   lotto::TForm1 form(
-      lotto::Services{
-          .ui = interaction, .sound = sound, .shell = shell, .clock = clock, .settings = settings},
+      lotto::Services{.ui = interaction,
+                      .sound = sound,
+                      .shell = shell,
+                      .clock = clock,
+                      .settings = settings,
+                      .http = http},
       QApplication::applicationFilePath().toStdString());
   lotto::MainWindowView view(form, interaction);
   view.show();

@@ -163,9 +163,19 @@ void MainWindowView::bindCommands() {
   connect(ui_->SpeedButton5, &QAbstractButton::clicked, this,
           [this] { runCommand([this] { form_.SpeedButton5Click(); }); });
   connect(ui_->Benden1, &QAction::triggered, this, &QWidget::close);
+  connect(ui_->Ziehungsdatenladen1, &QAction::triggered, this,
+          [this] { runCommand([this] { form_.Ziehungsdatenladen1Click(); }); });
+  // The stop button acts while the update run waits for the server: it is the one
+  // control that does not start a command of its own.
+  connect(ui_->SpeedButton8, &QAbstractButton::clicked, this, [this] {
+    form_.SpeedButton8Click();
+    syncFromModel();
+  });
 
   // Each command with every control that starts it.
   const std::vector<std::pair<std::vector<QAbstractButton*>, void (TForm1::*)()>> commands = {
+      {{ui_->BitBtn1}, &TForm1::BitBtn1Click},
+      {{ui_->SpeedButton10}, &TForm1::SpeedButton10Click},
       {{ui_->SpeedButton6}, &TForm1::SpeedButton6Click},
       {{ui_->SpeedButton7}, &TForm1::SpeedButton7Click},
       {{ui_->SpeedButton2}, &TForm1::SpeedButton2Click},
@@ -199,6 +209,8 @@ void MainWindowView::bindCommands() {
           [this](const QString& text) { form_.ProxyHostEdit.Text = text.toStdString(); });
   connect(ui_->ProxyPortEdit, &QLineEdit::textEdited, this,
           [this](const QString& text) { form_.ProxyPortEdit.Text = text.toStdString(); });
+  connect(ui_->ServerEdit, &QLineEdit::textEdited, this,
+          [this](const QString& text) { form_.ServerEdit.Text = text.toStdString(); });
   connect(ui_->PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
     if (!syncing_) form_.ActivePage = static_cast<TForm1::Page>(index);
   });
@@ -326,11 +338,10 @@ void MainWindowView::syncFromModel() {
   setDate(ui_->DateTimePicker2, form_.DateTimePicker2);
   setTextIfChanged(ui_->UpdateLink, form_.UpdateLink.Caption);
   setTextIfChanged(ui_->OperatorLink, form_.OperatorLink.Caption);
-  if (ui_->ProxyHostEdit->text() != qs(form_.ProxyHostEdit.Text)) {
-    ui_->ProxyHostEdit->setText(qs(form_.ProxyHostEdit.Text));
-  }
-  if (ui_->ProxyPortEdit->text() != qs(form_.ProxyPortEdit.Text)) {
-    ui_->ProxyPortEdit->setText(qs(form_.ProxyPortEdit.Text));
+  for (const auto& [edit, text] : {std::pair{ui_->ProxyHostEdit, &form_.ProxyHostEdit.Text},
+                                   std::pair{ui_->ProxyPortEdit, &form_.ProxyPortEdit.Text},
+                                   std::pair{ui_->ServerEdit, &form_.ServerEdit.Text}}) {
+    if (edit->text() != qs(*text)) edit->setText(qs(*text));
   }
 
   for (auto& [name, control] : form_.commandControls()) {

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QTimer>
 #include <stdexcept>
 
 #include "draws/draw_entry.h"
@@ -76,11 +77,24 @@ void QtUserInteraction::setBusy(bool busy) {
 }
 
 void QtUserInteraction::redraw() {
-  // At most about 30 pictures a second; the state itself is always complete.
-  static QElapsedTimer sinceLast;
-  if (sinceLast.isValid() && sinceLast.elapsed() < 33) return;
-  sinceLast.start();
-  if (repaint_) repaint_();
+  // At most about 30 pictures a second. A redraw asked for sooner is made once the time
+  // is up, when the event loop runs (a request waiting, the command's end), so that the
+  // last state is always shown.
+  constexpr qint64 kInterval = 33;
+  if (!repaint_) return;
+  if (sinceLast_.isValid() && sinceLast_.elapsed() < kInterval) {
+    if (!redrawPending_ && parent_ != nullptr) {
+      redrawPending_ = true;
+      QTimer::singleShot(kInterval - sinceLast_.elapsed(), parent_, [this] {
+        redrawPending_ = false;
+        sinceLast_.start();
+        repaint_();
+      });
+    }
+    return;
+  }
+  sinceLast_.start();
+  repaint_();
 }
 
 ModalResult QtUserInteraction::showModal(ModalDialog& dialog) {

@@ -1,6 +1,7 @@
 #pragma once
 // The Qt implementations of the program's platform interfaces.
 
+#include <QElapsedTimer>
 #include <QSoundEffect>
 #include <QUrl>
 #include <functional>
@@ -61,6 +62,8 @@ class QtUserInteraction : public UserInteraction {
   BoxScript script_;
   std::map<std::type_index, ViewFactory> views_;
   int busyDepth_ = 0;
+  QElapsedTimer sinceLast_;
+  bool redrawPending_ = false;
 };
 
 // Registers the view of every dialog of the program.

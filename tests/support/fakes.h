@@ -60,6 +60,41 @@ class FakeClock : public Clock {
   double todayValue = 0;
 };
 
+// An HTTP client that records every request and answers from `server`. The server at
+// first knows no draw after the history (every reply holds none); without a server every
+// request fails as without a connection.
+class FakeHttpClient : public HttpClient {
+ public:
+  struct Request {
+    std::string url;
+    std::string proxyHost;
+    int proxyPort = 0;
+  };
+
+  void setProxy(const std::string& host, int port) override {
+    proxyHost_ = host;
+    proxyPort_ = port;
+  }
+  HttpReply get(const std::string& url) override {
+    requests.push_back({url, proxyHost_, proxyPort_});
+    if (!server) throw HttpError("Keine Verbindung zum Server");
+    HttpReply reply = server(url);
+    requireSuccessStatus(reply);
+    return reply;
+  }
+
+  static HttpReply ok(std::string body) { return {"HTTP/1.1 200 OK", 200, std::move(body), ""}; }
+
+  std::function<HttpReply(const std::string& url)> server = [](const std::string&) {
+    return ok("Keine neue Ziehung");
+  };
+  std::vector<Request> requests;
+
+ private:
+  std::string proxyHost_;
+  int proxyPort_ = 0;
+};
+
 // A settings key in memory, with the kind of every value.
 class FakeSettingsStore : public SettingsStore {
  public:
@@ -113,13 +148,19 @@ struct FakeServices {
   FakeShell shell;
   FakeClock clock;
   FakeSettingsStore settings;
+  FakeHttpClient http;
 
   UserInteraction* uiInUse = &ui;
   SettingsStore* settingsInUse = &settings;
+  HttpClient* httpInUse = &http;
 
   Services services() {
-    return Services{
-        .ui = *uiInUse, .sound = sound, .shell = shell, .clock = clock, .settings = *settingsInUse};
+    return Services{.ui = *uiInUse,
+                    .sound = sound,
+                    .shell = shell,
+                    .clock = clock,
+                    .settings = *settingsInUse,
+                    .http = *httpInUse};
   }
 };
 

@@ -1,0 +1,150 @@
+#include "draws/download.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "draws/draw_display.h"
+#include "draws/draw_file.h"
+#include "platform/convert.h"
+#include "platform/dates.h"
+#include "platform/file_io.h"
+
+namespace lotto {
+namespace {
+
+std::string dateDigits(double date) {
+  const CivilDate d = civilDate(date);
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "%04d%02d%02d", d.year, d.month, d.day);
+  return digits;
+}
+
+bool contains(std::string_view text, std::string_view part) {
+  return text.find(part) != std::string_view::npos;
+}
+
+// However the run ends: the buttons back, the stop button hidden, the draw bar showing
+// what the "Datenbank" tab shows.
+class RunEnd {
+ public:
+  explicit RunEnd(const DownloadParts& parts) : parts_(parts) {}
+  RunEnd(const RunEnd&) = delete;
+  RunEnd& operator=(const RunEnd&) = delete;
+  ~RunEnd() {
+    parts_.BitBtn1.Enabled = true;
+    parts_.SpeedButton10.Enabled = true;
+    parts_.SpeedButton8.Visible = false;
+    parts_.run.running = false;
+    parts_.show.Label35.Caption = parts_.show.Label29.Caption;
+  }
+
+ private:
+  const DownloadParts& parts_;
+};
+
+// Reads the draw of one reply into `record` and stores it when it is newer than the
+// newest stored draw. False when the reply holds no draw: the run ends.
+bool readDraw(const DownloadParts& parts, const std::string& body, DrawRecord& record) {
+  record.date = parts.show.DateTimePicker1.Date();
+  const DrawReply reply = parseDrawReply(body);
+  std::string& text = parts.show.Label29.Caption;
+  for (std::size_t i = 0; i < reply.numbers.size(); ++i) {
+    record.bytes[i] = static_cast<std::uint8_t>(reply.numbers[i]);
+    text += (i < 6 ? "  " : " Z:") + std::to_string(reply.numbers[i]);
+  }
+  if (!reply.holdsDraw) {
+    // This is how the server passes notices to the user.
+    if (contains(reply.rest, "Mitteilung")) parts.ui.showMessage(reply.rest);
+    return false;
+  }
+  parts.show.Label13.Caption = quersummeText(drawNumbersOf(record));
+  if (roundToDay(parts.aktDatum) < roundToDay(record.date)) {
+    appendDrawRecord(parts.drawFile, record);
+    parts.aktDatum = record.date;
+  }
+  return true;
+}
+
+}  // namespace
+
+double nextDrawDay(double date) {
+  double day = std::floor(date) + 1;
+  while (dayOfWeek(day) != kSunday && dayOfWeek(day) != kWednesday) ++day;
+  return day;
+}
+
+std::string drawRequestUrl(const std::string& server, double date) {
+  std::string base = server;
+  while (!base.empty() && base.back() == '/') base.pop_back();
+  if (!contains(base, "://")) base = "http://" + base;
+  return base + "/zahlen/lotto_neu.asp?Datum=" + dateDigits(date) + "&Programm=KalkuAT";
+}
+
+DrawReply parseDrawReply(std::string_view body) {
+  DrawReply reply;
+  const std::size_t first = body.find(',');
+  if (first == std::string_view::npos) {
+    reply.rest = std::string(body);
+    return reply;
+  }
+  std::string_view rest = body.substr(first + 1);
+  while (reply.numbers.size() < 7) {
+    const std::size_t comma = rest.find(',');
+    const auto number =
+        comma == std::string_view::npos ? std::nullopt : tryStrToInt(rest.substr(0, comma));
+    if (!number || *number < 1 || *number > 45) {
+      reply.rest = std::string(rest);
+      return reply;
+    }
+    reply.numbers.push_back(*number);
+    rest.remove_prefix(comma + 1);
+  }
+  reply.holdsDraw = true;
+  return reply;
+}
+
+void downloadDraws(const DownloadParts& parts) {
+  TDateTimePicker& asked = parts.show.DateTimePicker1;
+  parts.BitBtn1.Enabled = false;
+  parts.SpeedButton10.Enabled = false;
+  parts.SpeedButton8.Visible = true;
+  parts.run.running = true;
+  const RunEnd end(parts);
+  parts.ui.redraw();
+
+  if (!fileExists(parts.drawFile)) createEmptyDrawFile(parts.drawFile);
+  // Appending to a cut file would put every new record out of step: it is refused here.
+  const std::vector<DrawRecord> records = readDrawFile(parts.drawFile);
+  // The last record: its date is where the run starts, its spare byte goes to every
+  // draw read. The first draw of an empty file gets 1, as the bundled history has.
+  DrawRecord record;
+  record.bytes[7] = 1;
+  if (!records.empty()) {
+    record = records.back();
+    requireShowableDate(record, records.size() - 1);
+  }
+  if (record.date > 0) asked.setDate(record.date);
+  parts.aktDatum = roundToDay(asked.Date());
+  asked.setDate(nextDrawDay(asked.Date()));
+
+  while (asked.Date() <= parts.clock.today() && parts.SpeedButton8.Visible) {
+    HttpReply reply;
+    try {
+      parts.http.setProxy(parts.proxyHost.Text, StrToInt(parts.proxyPort.Text));
+      parts.status = "Loading";
+      parts.ui.redraw();
+      reply = parts.http.get(drawRequestUrl(parts.server.Text, asked.Date()));
+      parts.status = "Fertig";
+    } catch (const AppError& failure) {
+      // A failed request, or a proxy port that is no number, ends the run.
+      parts.ui.showError(failure.what());
+      break;
+    }
+    // A success whose status line lacks "OK" says that the day had no draw.
+    if (contains(reply.statusLine, "OK") && !readDraw(parts, reply.body, record)) break;
+    asked.setDate(nextDrawDay(asked.Date()));
+    parts.ui.redraw();
+  }
+}
+
+}  // namespace lotto
