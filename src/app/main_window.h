@@ -107,10 +107,11 @@ class TForm1 : public WindowFrame,
   void Button6Click();       // distribution of the numbers in the tips
 
   std::string helpPagePath() const { return Home + kHelpPageName; }
+  // The parts the update run works on.
+  DownloadParts downloadParts();
 
  private:
   StatisticParts statisticParts();
-  DownloadParts downloadParts();
   void groupSearch(int groupSize);
 
   Services services_;

@@ -42,29 +42,6 @@ class RunEnd {
   const DownloadParts& parts_;
 };
 
-// Reads the draw of one reply into `record` and stores it when it is newer than the
-// newest stored draw. False when the reply holds no draw: the run ends.
-bool readDraw(const DownloadParts& parts, const std::string& body, DrawRecord& record) {
-  record.date = parts.show.DateTimePicker1.Date();
-  const DrawReply reply = parseDrawReply(body);
-  std::string& text = parts.show.Label29.Caption;
-  for (std::size_t i = 0; i < reply.numbers.size(); ++i) {
-    record.bytes[i] = static_cast<std::uint8_t>(reply.numbers[i]);
-    text += (i < 6 ? "  " : " Z:") + std::to_string(reply.numbers[i]);
-  }
-  if (!reply.holdsDraw) {
-    // This is how the server passes notices to the user.
-    if (contains(reply.rest, "Mitteilung")) parts.ui.showMessage(reply.rest);
-    return false;
-  }
-  parts.show.Label13.Caption = quersummeText(drawNumbersOf(record));
-  if (roundToDay(parts.aktDatum) < roundToDay(record.date)) {
-    appendDrawRecord(parts.drawFile, record);
-    parts.aktDatum = record.date;
-  }
-  return true;
-}
-
 }  // namespace
 
 double nextDrawDay(double date) {
@@ -101,6 +78,27 @@ DrawReply parseDrawReply(std::string_view body) {
   }
   reply.holdsDraw = true;
   return reply;
+}
+
+bool readDrawReply(const DownloadParts& parts, const std::string& body, DrawRecord& record) {
+  record.date = parts.show.DateTimePicker1.Date();
+  const DrawReply reply = parseDrawReply(body);
+  std::string& text = parts.show.Label29.Caption;
+  for (std::size_t i = 0; i < reply.numbers.size(); ++i) {
+    record.bytes[i] = static_cast<std::uint8_t>(reply.numbers[i]);
+    text += (i < 6 ? "  " : " Z:") + std::to_string(reply.numbers[i]);
+  }
+  if (!reply.holdsDraw) {
+    // This is how the server passes notices to the user.
+    if (contains(reply.rest, "Mitteilung")) parts.ui.showMessage(reply.rest);
+    return false;
+  }
+  parts.show.Label13.Caption = quersummeText(drawNumbersOf(record));
+  if (roundToDay(parts.aktDatum) < roundToDay(record.date)) {
+    appendDrawRecord(parts.drawFile, record);
+    parts.aktDatum = record.date;
+  }
+  return true;
 }
 
 void downloadDraws(const DownloadParts& parts) {
@@ -141,7 +139,7 @@ void downloadDraws(const DownloadParts& parts) {
       break;
     }
     // A success whose status line lacks "OK" says that the day had no draw.
-    if (contains(reply.statusLine, "OK") && !readDraw(parts, reply.body, record)) break;
+    if (contains(reply.statusLine, "OK") && !readDrawReply(parts, reply.body, record)) break;
     asked.setDate(nextDrawDay(asked.Date()));
     parts.ui.redraw();
   }

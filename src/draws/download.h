@@ -61,6 +61,12 @@ struct DownloadParts {
   Clock& clock;
 };
 
+// One reply with the status "OK", read into `record` (its date becomes the date asked
+// for; its spare byte stays): the numbers read are added to the draw text, and a whole
+// draw gets its Quersumme shown and is appended when it is newer than aktDatum. False
+// when the reply holds no draw, after showing a "Mitteilung" in it.
+bool readDrawReply(const DownloadParts& parts, const std::string& body, DrawRecord& record);
+
 // The update run up to the point where the caller checks the tips for the date in
 // DateTimePicker1: it ends at the first draw day after today, by the stop button, at a
 // reply without a draw (showing a "Mitteilung" it holds) or at a failed request (shown as

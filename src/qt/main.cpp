@@ -22,14 +22,13 @@ int main(int argc, char** argv) {
   lotto::QtSettingsStore settings;
   lotto::QtHttpClient http;
   lotto::registerDialogViews(interaction);
-  lotto::TForm1 form(
-      lotto::Services{.ui = interaction,
-                      .sound = sound,
-                      .shell = shell,
-                      .clock = clock,
-                      .settings = settings,
-                      .http = http},
-      QApplication::applicationFilePath().toStdString());
+  lotto::TForm1 form(lotto::Services{.ui = interaction,
+                                     .sound = sound,
+                                     .shell = shell,
+                                     .clock = clock,
+                                     .settings = settings,
+                                     .http = http},
+                     QApplication::applicationFilePath().toStdString());
   lotto::MainWindowView view(form, interaction);
   view.show();
   return QApplication::exec();

@@ -91,7 +91,8 @@ void QtHttpClient::setProxy(const std::string& host, int port) {
     return;
   }
   if (port < 1 || port > 65535) {
-    throw HttpError("Der Proxy-Port " + std::to_string(port) + " liegt nicht zwischen 1 und 65535.");
+    throw HttpError("Der Proxy-Port " + std::to_string(port) +
+                    " liegt nicht zwischen 1 und 65535.");
   }
   manager_.setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, QString::fromStdString(host),
                                   static_cast<quint16>(port)));
@@ -142,8 +143,8 @@ HttpReply QtHttpClient::get(const std::string& address) {
   }
   if (!arrivedWhole(*reply)) {
     const QNetworkProxy proxy = manager_.proxy();
-    throw HttpError(transportFailure(*reply, url,
-                                     proxy.hostName() + ":" + QString::number(proxy.port())));
+    throw HttpError(
+        transportFailure(*reply, url, proxy.hostName() + ":" + QString::number(proxy.port())));
   }
 
   HttpReply result;

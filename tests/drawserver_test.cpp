@@ -1,0 +1,172 @@
+// The draw server: its answers, what goes over the wire, and how it starts and stops.
+
+#include <arpa/inet.h>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <memory>
+
+#include "draw_service.h"
+#include "support/draw_server_process.h"
+#include "support/fixtures.h"
+
+namespace lotto {
+namespace {
+
+using drawserver::DrawService;
+using testing::makeDraw;
+
+std::multimap<std::string, std::string> query(const std::string& date,
+                                              const std::string& program = "KalkuAT") {
+  return {{"Datum", date}, {"Programm", program}};
+}
+
+TEST(DrawService, AnswersByDate) {
+  const DrawService service({makeDraw(2025, 1, 5, {40, 3, 17, 8, 45, 1}, 2),
+                             makeDraw(2025, 1, 8, {1, 2, 3, 4, 5, 6}, 7),
+                             makeDraw(2025, 1, 10, {7, 8, 9, 10, 11, 12}, 13)},
+                            std::nullopt);
+  struct Case {
+    std::multimap<std::string, std::string> query;
+    int status;
+    std::string body;
+  };
+  const Case cases[] = {
+      // The numbers in stored order, each field followed by a comma.
+      {query("20250105"), 200, "20250105,40,3,17,8,45,1,2,"},
+      {query("20250110"), 200, "20250110,7,8,9,10,11,12,13,"},  // an extra draw on a Friday
+      {query("20250104"), 204, ""},                             // no draw, before the newest
+      {query("20250109"), 204, ""},
+      {query("20250112"), 200, "Keine neue Ziehung"},  // after the newest: no comma
+      {query("20250230"), 400, ""},
+      {query("2025010"), 400, ""},
+      {query("2025-01-05"), 400, ""},
+      {query("20250105", "Anders"), 400, ""},
+      {{{"Datum", "20250105"}}, 400, ""},
+      {{{"Datum", "20250105"}, {"Datum", "20250108"}, {"Programm", "KalkuAT"}}, 400, ""},
+      {{}, 400, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.query.empty() ? "(none)" : c.query.begin()->second);
+    const auto reply = service.answer(c.query);
+    EXPECT_EQ(reply.status, c.status);
+    if (c.status != 400) {
+      EXPECT_EQ(reply.body, c.body);
+    }
+  }
+}
+
+TEST(DrawService, ANoticeTakesThePlaceOfTheEmptyReplyAndHoldsNoComma) {
+  const DrawService service({makeDraw(2025, 1, 5, {1, 2, 3, 4, 5, 6}, 7)},
+                            "Mitteilung: Am Sonntag keine Ziehung.");
+  EXPECT_EQ(service.answer(query("20250108")).body, "Mitteilung: Am Sonntag keine Ziehung.");
+  EXPECT_THROW(DrawService({}, "Mitteilung: heute, morgen"), std::invalid_argument);
+  // An empty history has no newest draw: every date lies after it.
+  EXPECT_EQ(DrawService({}, std::nullopt).answer(query("19861005")).status, 200);
+}
+
+// A raw HTTP exchange with the server: what goes over the wire.
+class Wire {
+ public:
+  explicit Wire(int port) : fd_(socket(AF_INET, SOCK_STREAM, 0)) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<std::uint16_t>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    connected_ = connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+  }
+  Wire(const Wire&) = delete;
+  Wire& operator=(const Wire&) = delete;
+  ~Wire() { close(fd_); }
+  bool connected() const { return connected_; }
+
+  // Sends a GET and reads one whole reply (head and Content-Length body).
+  std::string get(const std::string& target) {
+    const std::string request = "GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
+    if (write(fd_, request.data(), request.size()) != static_cast<ssize_t>(request.size())) return "";
+    std::string reply;
+    char buffer[4096];
+    while (true) {
+      const std::size_t headEnd = reply.find("\r\n\r\n");
+      if (headEnd != std::string::npos) {
+        const std::size_t at = reply.find("Content-Length: ");
+        const std::size_t length = at < headEnd ? std::stoul(reply.substr(at + 16)) : 0;
+        if (reply.size() >= headEnd + 4 + length) return reply;
+      }
+      const ssize_t n = read(fd_, buffer, sizeof buffer);
+      if (n <= 0) return reply;
+      reply.append(buffer, static_cast<std::size_t>(n));
+    }
+  }
+
+ private:
+  int fd_;
+  bool connected_ = false;
+};
+
+TEST(DrawServer, ServesTheHistoryOverOneKeptConnection) {
+  testing::DrawServerProcess server(testing::historyCsvPath());
+  auto wirePtr = std::make_unique<Wire>(server.port());
+  Wire& wire = *wirePtr;
+  ASSERT_TRUE(wire.connected());
+  const std::string draw = wire.get("/zahlen/lotto_neu.asp?Datum=19970903&Programm=KalkuAT");
+  EXPECT_EQ(draw.rfind("HTTP/1.1 200 OK\r\n", 0), 0u) << draw;
+  EXPECT_NE(draw.find("\r\n\r\n19970903,13,15,18,22,30,31,5,"), std::string::npos) << draw;
+  // No draw on that Thursday: a success whose status line holds no "OK".
+  const std::string none = wire.get("/zahlen/lotto_neu.asp?Datum=19970904&Programm=KalkuAT");
+  EXPECT_EQ(none.rfind("HTTP/1.1 204 No Content\r\n", 0), 0u) << none;
+  EXPECT_EQ(none.find("OK"), std::string::npos);
+  const std::string later = wire.get("/zahlen/lotto_neu.asp?Datum=20260823&Programm=KalkuAT");
+  EXPECT_EQ(later.rfind("HTTP/1.1 200 OK\r\n", 0), 0u);
+  EXPECT_EQ(later.substr(later.find("\r\n\r\n") + 4).find(','), std::string::npos);
+  const std::string bad = wire.get("/zahlen/lotto_neu.asp?Datum=1997093&Programm=KalkuAT");
+  EXPECT_EQ(bad.rfind("HTTP/1.1 400 Bad Request\r\n", 0), 0u);
+  EXPECT_EQ(wire.get("/anderswo").rfind("HTTP/1.1 404", 0), 0u);
+
+  // It stops cleanly on SIGTERM, having logged one line per request.
+  wirePtr.reset();
+  EXPECT_EQ(server.stop(), 0);
+  const auto log = server.log();
+  ASSERT_EQ(log.size(), 6u);  // five requests and the last word
+  EXPECT_NE(log[0].find("GET /zahlen/lotto_neu.asp?Datum=19970903&Programm=KalkuAT 200"),
+            std::string::npos)
+      << log[0];
+  EXPECT_NE(log[1].find(" 204"), std::string::npos);
+}
+
+TEST(DrawServer, APortInUseIsReportedInOneLine) {
+  testing::DrawServerProcess first(testing::historyCsvPath());
+  const std::string command = testing::drawServerProgram() + " --port " +
+                              std::to_string(first.port()) + " --history " +
+                              testing::historyCsvPath() + " 2>&1";
+  FILE* second = popen(command.c_str(), "r");
+  ASSERT_NE(second, nullptr);
+  std::string output;
+  char buffer[256];
+  while (fgets(buffer, sizeof buffer, second) != nullptr) output += buffer;
+  const int status = pclose(second);
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  EXPECT_EQ(output, "drawserver: Port " + std::to_string(first.port()) +
+                        " auf 127.0.0.1 ist schon belegt oder nicht verfügbar.\n");
+}
+
+TEST(DrawServer, RefusesABrokenHistoryOrNoticeAtTheStart) {
+  testing::TempDir dir;
+  std::ofstream(dir.file("bad.csv")) << "date,n1,n2,n3,n4,n5,n6,zusatzzahl\n2025-01-05,1,2,3\n";
+  std::ofstream(dir.file("notice.txt")) << "Mitteilung: heute, morgen";
+  for (const std::string& arguments :
+       {" --port 0 --history " + dir.file("bad.csv"),
+        " --port 0 --history " + testing::historyCsvPath() + " --notice " + dir.file("notice.txt"),
+        " --port 0 --history " + dir.file("missing.csv"), std::string(" --port 0")}) {
+    SCOPED_TRACE(arguments);
+    const int status = std::system((testing::drawServerProgram() + arguments + " 2>/dev/null").c_str());
+    EXPECT_NE(WEXITSTATUS(status), 0);
+  }
+}
+
+}  // namespace
+}  // namespace lotto

@@ -1,0 +1,138 @@
+// drawserver: serves a draw history to the program, its tests and anyone who hosts one.
+//
+//   drawserver --port N --history FILE [--notice FILE] [--bind ADDRESS]
+//
+// FILE is a history in the CSV format of data/. The server binds to 127.0.0.1 unless told
+// otherwise; port 0 takes any free port. Its first line on standard output names the
+// address it listens on; then it logs one line per request. SIGINT or SIGTERM stop it.
+
+#include <httplib.h>
+#include <pthread.h>
+#include <signal.h>
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "draw_service.h"
+#include "draws/history_csv.h"
+#include "platform/convert.h"
+#include "platform/errors.h"
+#include "platform/file_io.h"
+
+namespace {
+
+struct Options {
+  int port = -1;
+  std::string history;
+  std::optional<std::string> notice;
+  std::string bind = "127.0.0.1";
+};
+
+[[noreturn]] void usage(const std::string& problem) {
+  std::cerr << "drawserver: " << problem << "\n"
+            << "Aufruf: drawserver --port N --history DATEI [--notice DATEI] [--bind ADRESSE]\n";
+  std::exit(2);
+}
+
+Options parseArguments(int argc, char** argv) {
+  Options options;
+  for (int i = 1; i < argc; ++i) {
+    const std::string name = argv[i];
+    if (i + 1 >= argc) usage("zu " + name + " fehlt der Wert");
+    const std::string value = argv[++i];
+    if (name == "--port") {
+      const auto port = lotto::tryStrToInt(value);
+      if (!port || *port < 0 || *port > 65535) usage("ungültiger Port " + value);
+      options.port = *port;
+    } else if (name == "--history") {
+      options.history = value;
+    } else if (name == "--notice") {
+      options.notice = value;
+    } else if (name == "--bind") {
+      options.bind = value;
+    } else {
+      usage("unbekannte Angabe " + name);
+    }
+  }
+  if (options.port < 0) usage("--port fehlt");
+  if (options.history.empty()) usage("--history fehlt");
+  return options;
+}
+
+std::string now() {
+  const std::time_t t = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&t, &local);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+  return text;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const Options options = parseArguments(argc, argv);
+
+  std::optional<lotto::drawserver::DrawService> service;
+  try {
+    std::optional<std::string> notice;
+    if (options.notice) notice = lotto::readWholeFile(*options.notice);
+    service.emplace(lotto::parseHistoryCsv(lotto::readWholeFile(options.history), 1), notice);
+  } catch (const std::exception& error) {
+    std::cerr << "drawserver: " << error.what() << "\n";
+    return 1;
+  }
+
+  // The signals are taken by sigwait below, not by whichever thread they hit.
+  sigset_t stopSignals;
+  sigemptyset(&stopSignals);
+  sigaddset(&stopSignals, SIGINT);
+  sigaddset(&stopSignals, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+  httplib::Server server;
+  // A port that another server holds is refused: no SO_REUSEPORT, which would let two of
+  // them share it. SO_REUSEADDR lets a restart bind at once.
+  server.set_socket_options([](int sock) {
+    int yes = 1;
+    setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+  });
+  server.set_keep_alive_max_count(10000);
+  server.set_keep_alive_timeout(5);
+  server.Get(lotto::drawserver::kDrawPath,
+             [&service](const httplib::Request& request, httplib::Response& response) {
+               const auto reply = service->answer(request.params);
+               response.status = reply.status;
+               if (reply.status != 204) response.set_content(reply.body, "text/plain; charset=utf-8");
+             });
+  server.set_logger([](const httplib::Request& request, const httplib::Response& response) {
+    std::cout << now() << " " << request.remote_addr << " " << request.method << " "
+              << request.target << " " << response.status << std::endl;
+  });
+
+  int port = options.port;
+  if (port == 0) {
+    port = server.bind_to_any_port(options.bind);
+  } else if (!server.bind_to_port(options.bind, port)) {
+    port = -1;
+  }
+  if (port <= 0) {
+    std::cerr << "drawserver: Port " << options.port << " auf " << options.bind
+              << " ist schon belegt oder nicht verfügbar.\n";
+    return 1;
+  }
+  std::cout << "drawserver: http://" << options.bind << ":" << port << std::endl;
+
+  std::thread listening([&server] { server.listen_after_bind(); });
+  int signal = 0;
+  sigwait(&stopSignals, &signal);
+  server.stop();
+  listening.join();
+  std::cout << now() << " drawserver: beendet" << std::endl;
+  return 0;
+}
