@@ -116,8 +116,11 @@ TEST_F(Download, ReadsOnlyRepliesThatHoldAWholeDraw) {
   };
   const Case cases[] = {
       {"a whole draw", "20250108,1,2,3,4,5,6,7,", true, {1, 2, 3, 4, 5, 6}, 7},
-      {"text after the Zusatzzahl", "x,45,44,43,42,41,40,39,und so weiter", true,
-       {45, 44, 43, 42, 41, 40}, 39},
+      {"text after the Zusatzzahl",
+       "x,45,44,43,42,41,40,39,und so weiter",
+       true,
+       {45, 44, 43, 42, 41, 40},
+       39},
       {"a sign is part of a number", "x,+1,2,3,4,5,6,7,", true, {1, 2, 3, 4, 5, 6}, 7},
       {"no comma after the Zusatzzahl", "x,1,2,3,4,5,6,7", false, {}, 0},
       {"too few fields", "x,1,2,3,4,5,6,", false, {}, 0},
@@ -205,7 +208,8 @@ TEST_F(Download, AFailedRequestIsShownAndLeavesTheWindowUsable) {
       {"a failure after one draw",
        [](const std::string& url) {
          if (url == urlFor(2025, 1, 8)) return FakeHttpClient::ok("x,1,2,3,4,5,6,7,");
-         throw HttpError("Der Server 127.0.0.1:8045 hat nicht innerhalb von 15 Sekunden geantwortet.");
+         throw HttpError(
+             "Der Server 127.0.0.1:8045 hat nicht innerhalb von 15 Sekunden geantwortet.");
        },
        "Der Server 127.0.0.1:8045 hat nicht innerhalb von 15 Sekunden geantwortet."},
   };
@@ -253,7 +257,8 @@ TEST_F(Download, TheProxyIsSetBeforeEveryRequest) {
 }
 
 TEST_F(Download, TheStopButtonEndsTheRunBeforeTheNextRequest) {
-  serve({{"20250108", "x,1,2,3,4,5,6,7,"}, {"20250112", "x,8,9,10,11,12,13,14,"},
+  serve({{"20250108", "x,1,2,3,4,5,6,7,"},
+         {"20250112", "x,8,9,10,11,12,13,14,"},
          {"20250115", "x,15,16,17,18,19,20,21,"}});
   const auto server = fakes.http.server;
   fakes.http.server = [&](const std::string& url) {
@@ -283,7 +288,8 @@ TEST_F(Download, AnEmptyOrMissingFileIsFilledFromTheDateOnTheDatabaseTab) {
     form.BitBtn1Click();
     ASSERT_FALSE(fakes.http.requests.empty());
     EXPECT_EQ(fakes.http.requests[0].url, urlFor(1955, 10, 12));
-    EXPECT_EQ(stored(), (std::vector<DrawRecord>{makeDraw(1955, 10, 12, {1, 2, 3, 4, 5, 6}, 7, 1)}));
+    EXPECT_EQ(stored(),
+              (std::vector<DrawRecord>{makeDraw(1955, 10, 12, {1, 2, 3, 4, 5, 6}, 7, 1)}));
   }
 }
 

@@ -26,10 +26,10 @@ std::multimap<std::string, std::string> query(const std::string& date,
 }
 
 TEST(DrawService, AnswersByDate) {
-  const DrawService service({makeDraw(2025, 1, 5, {40, 3, 17, 8, 45, 1}, 2),
-                             makeDraw(2025, 1, 8, {1, 2, 3, 4, 5, 6}, 7),
-                             makeDraw(2025, 1, 10, {7, 8, 9, 10, 11, 12}, 13)},
-                            std::nullopt);
+  const DrawService service(
+      {makeDraw(2025, 1, 5, {40, 3, 17, 8, 45, 1}, 2), makeDraw(2025, 1, 8, {1, 2, 3, 4, 5, 6}, 7),
+       makeDraw(2025, 1, 10, {7, 8, 9, 10, 11, 12}, 13)},
+      std::nullopt);
   struct Case {
     std::multimap<std::string, std::string> query;
     int status;
@@ -87,7 +87,8 @@ class Wire {
   // Sends a GET and reads one whole reply (head and Content-Length body).
   std::string get(const std::string& target) {
     const std::string request = "GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
-    if (write(fd_, request.data(), request.size()) != static_cast<ssize_t>(request.size())) return "";
+    if (write(fd_, request.data(), request.size()) != static_cast<ssize_t>(request.size()))
+      return "";
     std::string reply;
     char buffer[4096];
     while (true) {
@@ -163,7 +164,8 @@ TEST(DrawServer, RefusesABrokenHistoryOrNoticeAtTheStart) {
         " --port 0 --history " + testing::historyCsvPath() + " --notice " + dir.file("notice.txt"),
         " --port 0 --history " + dir.file("missing.csv"), std::string(" --port 0")}) {
     SCOPED_TRACE(arguments);
-    const int status = std::system((testing::drawServerProgram() + arguments + " 2>/dev/null").c_str());
+    const int status =
+        std::system((testing::drawServerProgram() + arguments + " 2>/dev/null").c_str());
     EXPECT_NE(WEXITSTATUS(status), 0);
   }
 }

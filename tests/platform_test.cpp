@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <fstream>
 
 #include "platform/convert.h"
@@ -171,6 +173,26 @@ TEST_F(FileIo, AppendAndCreate) {
   createFileIfMissing(target);  // an existing file stays as it is
   EXPECT_EQ(readWholeFile(target), "abcd");
   EXPECT_THROW(appendToFile(dir.file("missing"), "x"), InOutError);
+}
+
+TEST_F(FileIo, AnAppendThatFailsHalfwayLeavesNothingBehind) {
+  writePlain(target, std::string(32, 'a'));
+  // The file may grow by 8 bytes only: the 16 bytes of a record are written half.
+  signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+  rlimit small = old;
+  small.rlim_cur = 40;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  try {
+    appendToFile(target, std::string(16, 'b'));
+    ADD_FAILURE() << "the short write was not noticed";
+  } catch (const InOutError& e) {
+    EXPECT_EQ(e.code(), kIoDiskFull);
+  }
+  setrlimit(RLIMIT_FSIZE, &old);
+  signal(SIGXFSZ, SIG_DFL);
+  EXPECT_EQ(readWholeFile(target), std::string(32, 'a'));
 }
 
 }  // namespace

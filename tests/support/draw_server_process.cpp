@@ -17,8 +17,8 @@ DrawServerProcess::DrawServerProcess(const std::string& historyCsv,
                                      const std::optional<std::string>& noticeFile, int port) {
   int pipeFds[2];
   if (pipe(pipeFds) != 0) throw std::runtime_error("pipe failed");
-  std::vector<std::string> args = {drawServerProgram(), "--port", std::to_string(port),
-                                   "--history", historyCsv};
+  std::vector<std::string> args = {drawServerProgram(), "--port", std::to_string(port), "--history",
+                                   historyCsv};
   if (noticeFile) {
     args.push_back("--notice");
     args.push_back(*noticeFile);

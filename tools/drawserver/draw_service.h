@@ -36,7 +36,7 @@ class DrawService {
 
  private:
   std::map<std::string, std::string> draws_;  // date digits -> body
-  std::string newest_;                         // date digits of the newest draw, "" for none
+  std::string newest_;                        // date digits of the newest draw, "" for none
   std::string noDraw_;
 };
 

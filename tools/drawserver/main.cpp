@@ -108,7 +108,8 @@ int main(int argc, char** argv) {
              [&service](const httplib::Request& request, httplib::Response& response) {
                const auto reply = service->answer(request.params);
                response.status = reply.status;
-               if (reply.status != 204) response.set_content(reply.body, "text/plain; charset=utf-8");
+               if (reply.status != 204)
+                 response.set_content(reply.body, "text/plain; charset=utf-8");
              });
   server.set_logger([](const httplib::Request& request, const httplib::Response& response) {
     std::cout << now() << " " << request.remote_addr << " " << request.method << " "
