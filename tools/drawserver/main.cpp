@@ -102,6 +102,8 @@ int main(int argc, char** argv) {
     int yes = 1;
     setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
   });
+  // A reply goes out at once, not after the client's delayed acknowledgement of its head.
+  server.set_tcp_nodelay(true);
   server.set_keep_alive_max_count(10000);
   server.set_keep_alive_timeout(5);
   server.Get(lotto::drawserver::kDrawPath,

@@ -1,0 +1,322 @@
+// The update run with the Qt HTTP client against the project's draw server on 127.0.0.1,
+// and against servers that misbehave.
+
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QtTest>
+#include <fstream>
+#include <functional>
+#include <memory>
+
+#include "app/main_window.h"
+#include "draws/draw_file.h"
+#include "platform/dates.h"
+#include "qt/qt_http_client.h"
+#include "support/draw_server_process.h"
+#include "support/fakes.h"
+#include "support/fixtures.h"
+
+namespace lotto {
+namespace {
+
+// Records the address of every request before the Qt client sends it.
+class RecordingClient : public HttpClient {
+ public:
+  explicit RecordingClient(HttpClient& client) : client_(client) {}
+  void setProxy(const std::string& host, int port) override { client_.setProxy(host, port); }
+  HttpReply get(const std::string& url) override {
+    urls.push_back(url);
+    if (beforeEach) beforeEach(urls.size());
+    return client_.get(url);
+  }
+  std::vector<std::string> urls;
+  std::function<void(std::size_t)> beforeEach;
+
+ private:
+  HttpClient& client_;
+};
+
+// A server that answers each request as a script says: a few bytes, nothing at all, or
+// bytes and then the end of the connection. It keeps every request head it gets.
+class ScriptedServer : public QObject {
+ public:
+  struct Answer {
+    QByteArray bytes;
+    bool close = false;
+    bool silent = false;  // accepts and never answers
+  };
+  using Script = std::function<Answer(int index, const QByteArray& head)>;
+
+  explicit ScriptedServer(Script script) : script_(std::move(script)) {
+    QVERIFY(server_.listen(QHostAddress::LocalHost));
+    connect(&server_, &QTcpServer::newConnection, this, [this] {
+      while (QTcpSocket* socket = server_.nextPendingConnection()) {
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
+      }
+    });
+  }
+  int port() const { return server_.serverPort(); }
+  std::string address() const { return "http://127.0.0.1:" + std::to_string(port()); }
+  QList<QByteArray> heads;
+
+  static Answer reply(const QByteArray& status, const QByteArray& body,
+                      const QByteArray& headers = {}) {
+    return {"HTTP/1.1 " + status + "\r\nContent-Length: " + QByteArray::number(body.size()) +
+                "\r\n" + headers + "\r\n" + body,
+            false, false};
+  }
+  static Answer draw(const QByteArray& body) { return reply("200 OK", body); }
+
+ private:
+  void serve(QTcpSocket* socket) {
+    QByteArray& buffer = buffers_[socket];
+    buffer += socket->readAll();
+    qsizetype end;
+    while ((end = buffer.indexOf("\r\n\r\n")) >= 0) {
+      const QByteArray head = buffer.left(end);
+      buffer.remove(0, end + 4);
+      heads.push_back(head);
+      const Answer answer = script_(static_cast<int>(heads.size()), head);
+      if (answer.silent) continue;
+      socket->write(answer.bytes);
+      socket->flush();
+      if (answer.close) socket->disconnectFromHost();
+    }
+  }
+
+  QTcpServer server_;
+  Script script_;
+  std::map<QTcpSocket*, QByteArray> buffers_;
+};
+
+}  // namespace
+
+class DownloadTest : public QObject {
+  Q_OBJECT
+
+ private:
+  // The window and a Qt client; the file holds `records`, today is 9 December 2026.
+  struct Window {
+    testing::TempDir dir;
+    QtHttpClient qt;
+    RecordingClient http{qt};
+    testing::FakeServices fakes;
+    TForm1 form{services(), dir.file("kalkuat")};
+
+    explicit Window(const std::vector<DrawRecord>& records, int timeoutMs = kHttpTimeoutMs)
+        : qt(timeoutMs) {
+      testing::writeRecords(dir.file(kDrawFileName), records);
+      form.Home = dir.path();
+      form.ZahlenFile = kDrawFileName;
+      form.SoundName = "yippee.wav";
+      form.sortieren = true;
+      fakes.clock.todayValue = dayNumber(2026, 12, 9);
+    }
+    Services services() {
+      fakes.httpInUse = &http;
+      return fakes.services();
+    }
+    std::vector<DrawRecord> stored() const { return readDrawFile(dir.file(kDrawFileName)); }
+    void update(const std::string& server) {
+      form.ServerEdit.Text = server;
+      form.BitBtn1Click();
+    }
+    void expectUsable() const {
+      QVERIFY(form.BitBtn1.Enabled);
+      QVERIFY(form.SpeedButton10.Enabled);
+      QVERIFY(!form.SpeedButton8.Visible);
+    }
+  };
+
+  static std::vector<DrawRecord> history() {
+    static const std::vector<DrawRecord> records = testing::realHistory();
+    return records;
+  }
+  // The Sunday and Wednesday draws of the history from `from` on: what the protocol,
+  // asking by draw day, can fetch.
+  static std::vector<DrawRecord> drawDaysFrom(double from) {
+    std::vector<DrawRecord> result;
+    for (const DrawRecord& record : history()) {
+      const int weekday = weekdayOf(record);
+      if (record.date >= from && (weekday == kSunday || weekday == kWednesday)) {
+        result.push_back(record);
+      }
+    }
+    return result;
+  }
+  static std::vector<DrawRecord> historyUpTo(double last) {
+    std::vector<DrawRecord> result;
+    for (const DrawRecord& record : history()) {
+      if (record.date <= last) result.push_back(record);
+    }
+    return result;
+  }
+
+ private slots:
+  void anEmptyFileIsFilledWithEveryDrawDayFrom1997() {
+    testing::DrawServerProcess server(testing::historyCsvPath());
+    Window window({});
+    window.form.DateTimePicker1.setDate(dayNumber(1997, 8, 31));
+    QElapsedTimer timer;
+    timer.start();
+    window.update(server.address());
+    qInfo("%zu requests in %lld ms", window.http.urls.size(),
+          static_cast<long long>(timer.elapsed()));
+
+    QCOMPARE(window.http.urls.front(),
+             std::string(server.address() +
+                         "/zahlen/lotto_neu.asp?Datum=19970903&Programm=KalkuAT"));
+    QVERIFY(window.stored() == drawDaysFrom(dayNumber(1997, 9, 3)));
+    // The run ended at the first draw day after the newest draw, with it on show.
+    QCOMPARE(window.http.urls.back(),
+             std::string(server.address() +
+                         "/zahlen/lotto_neu.asp?Datum=20260823&Programm=KalkuAT"));
+    QCOMPARE(window.form.Label35.Caption, std::string("Mi 19.08.26    3  5  6  22  38  40 Z:27"));
+    QVERIFY(window.fakes.ui.errors.empty());
+    QVERIFY(window.fakes.ui.messages.empty());
+    window.expectUsable();
+  }
+
+  void aHistoryCutAfterASundayGoesOnWithTheWednesday() {
+    testing::DrawServerProcess server(testing::historyCsvPath());
+    Window window(historyUpTo(dayNumber(2025, 1, 5)));
+    window.update(server.address());
+    QCOMPARE(window.http.urls.front(),
+             std::string(server.address() +
+                         "/zahlen/lotto_neu.asp?Datum=20250108&Programm=KalkuAT"));
+    std::vector<DrawRecord> expected = historyUpTo(dayNumber(2025, 1, 5));
+    for (const DrawRecord& record : drawDaysFrom(dayNumber(2025, 1, 8))) expected.push_back(record);
+    QVERIFY(window.stored() == expected);
+    QVERIFY(window.fakes.ui.errors.empty());
+  }
+
+  void aNoticeEndsTheRunWithItsMessage() {
+    testing::TempDir notes;
+    std::ofstream(notes.file("notice.txt")) << "Mitteilung: Die Ziehungen ab Montag.";
+    testing::DrawServerProcess server(testing::historyCsvPath(), notes.file("notice.txt"));
+    Window window(history());
+    window.update(server.address());
+    QCOMPARE(window.http.urls.size(), std::size_t{1});
+    QVERIFY(window.fakes.ui.messages ==
+            std::vector<std::string>{"Mitteilung: Die Ziehungen ab Montag."});
+    QVERIFY(window.stored() == history());
+    window.expectUsable();
+  }
+
+  void theStopButtonPressedWhileARequestWaitsEndsTheRun() {
+    testing::DrawServerProcess server(testing::historyCsvPath());
+    Window window(historyUpTo(dayNumber(2025, 1, 5)));
+    window.http.beforeEach = [&window](std::size_t count) {
+      // The click arrives while the third request waits in the event loop.
+      if (count == 3) QTimer::singleShot(0, [&window] { window.form.SpeedButton8Click(); });
+    };
+    window.update(server.address());
+    QCOMPARE(window.http.urls.size(), std::size_t{3});
+    std::vector<DrawRecord> expected = historyUpTo(dayNumber(2025, 1, 5));
+    for (const DrawRecord& record : drawDaysFrom(dayNumber(2025, 1, 8))) {
+      if (expected.size() == historyUpTo(dayNumber(2025, 1, 5)).size() + 3) break;
+      expected.push_back(record);
+    }
+    QVERIFY(window.stored() == expected);
+    window.expectUsable();
+  }
+
+  void aServerThatIsNotRunningIsReported() {
+    int freePort = 0;
+    {
+      QTcpServer probe;
+      QVERIFY(probe.listen(QHostAddress::LocalHost));
+      freePort = probe.serverPort();
+    }
+    Window window(history());
+    window.update("http://127.0.0.1:" + std::to_string(freePort));
+    QCOMPARE(window.fakes.ui.errors.size(), std::size_t{1});
+    QCOMPARE(window.fakes.ui.errors[0],
+             "Keine Verbindung zum Server 127.0.0.1:" + std::to_string(freePort) +
+                 ": die Verbindung wurde abgelehnt.");
+    window.expectUsable();
+    QVERIFY(window.stored() == history());
+  }
+
+  void aProxyPortThatIsNoNumberFailsAtTheFirstRequest() {
+    testing::DrawServerProcess server(testing::historyCsvPath());
+    Window window(historyUpTo(dayNumber(2025, 1, 5)));
+    window.form.ProxyPortEdit.Text = "abc";
+    window.update(server.address());
+    QVERIFY(window.http.urls.empty());
+    QVERIFY(window.fakes.ui.errors ==
+            std::vector<std::string>{"'abc' ist kein gültiger Integerwert"});
+    window.expectUsable();
+  }
+
+  void hostileServersEndTheRunWithTheDrawsReadBefore_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a body over 1 MiB") << 0 << "größer als 1 MiB";
+    QTest::newRow("over 1 MiB without a length") << 1 << "größer als 1 MiB";
+    QTest::newRow("no answer") << 2 << "nicht innerhalb von 300 Millisekunden geantwortet";
+    QTest::newRow("a reply cut in the middle") << 3 << "bevor die Antwort vollständig war";
+    QTest::newRow("status 500") << 4 << "HTTP/1.1 500 Internal Server Error";
+  }
+  void hostileServersEndTheRunWithTheDrawsReadBefore() {
+    QFETCH(int, kind);
+    QFETCH(QString, message);
+    ScriptedServer server([kind](int index, const QByteArray&) -> ScriptedServer::Answer {
+      if (index == 1) return ScriptedServer::draw("20250108,1,2,3,4,5,6,7,");
+      const QByteArray huge((1 << 20) + 100, '7');
+      switch (kind) {
+        case 0:
+          return ScriptedServer::reply("200 OK", "20250112," + huge);
+        case 1:
+          return {"HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n20250112," + huge, true, false};
+        case 2:
+          return {{}, false, true};
+        case 3:
+          return {"HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n20250112,1,2", true, false};
+        default:
+          return ScriptedServer::reply("500 Internal Server Error", "kaputt");
+      }
+    });
+    Window window(historyUpTo(dayNumber(2025, 1, 5)), 300);
+    window.update(server.address());
+    QCOMPARE(window.http.urls.size(), std::size_t{2});
+    QCOMPARE(window.fakes.ui.errors.size(), std::size_t{1});
+    QVERIFY2(QString::fromStdString(window.fakes.ui.errors[0]).contains(message),
+             window.fakes.ui.errors[0].c_str());
+    std::vector<DrawRecord> expected = historyUpTo(dayNumber(2025, 1, 5));
+    expected.push_back(testing::makeDraw(2025, 1, 8, {1, 2, 3, 4, 5, 6}, 7, 1));
+    QVERIFY(window.stored() == expected);
+    window.expectUsable();
+    QCOMPARE(window.form.Label35.Caption, std::string("Mi 08.01.25    1  2  3  4  5  6 Z:7"));
+  }
+
+  void requestsCarryTheHeadersAndCookiesAndGoThroughTheProxy() {
+    ScriptedServer server([](int index, const QByteArray&) {
+      if (index == 1) {
+        return ScriptedServer::reply("200 OK", "20250108,1,2,3,4,5,6,7,",
+                                     "Set-Cookie: sitzung=42; Path=/\r\n");
+      }
+      return ScriptedServer::draw("Keine neue Ziehung");
+    });
+    Window window(historyUpTo(dayNumber(2025, 1, 5)));
+    // The proxy is the scripted server; the draw server's name need not resolve.
+    window.form.ProxyHostEdit.Text = "127.0.0.1";
+    window.form.ProxyPortEdit.Text = std::to_string(server.port());
+    window.update("http://lotto.invalid:8045");
+    QCOMPARE(server.heads.size(), 2);
+    const QByteArray& first = server.heads[0];
+    QVERIFY2(first.startsWith("GET http://lotto.invalid:8045/zahlen/lotto_neu.asp?Datum=20250108"
+                              "&Programm=KalkuAT HTTP/1.1"),
+             first.constData());
+    QVERIFY(first.contains("\r\nUser-Agent: Mozilla/3.0 (compatible; Indy Library)"));
+    QVERIFY(first.contains("\r\nAccept: text/html, */*"));
+    QVERIFY2(server.heads[1].contains("\r\nCookie: sitzung=42"), server.heads[1].constData());
+    QVERIFY(window.fakes.ui.errors.empty());
+    QCOMPARE(window.stored().size(), historyUpTo(dayNumber(2025, 1, 5)).size() + 1);
+  }
+};
+
+}  // namespace lotto
+
+QTEST_GUILESS_MAIN(lotto::DownloadTest)
+#include "download_test.moc"
