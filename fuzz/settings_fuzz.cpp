@@ -11,10 +11,11 @@
 
 namespace {
 
-const char* const kNames[] = {
-    "Chekcbox1", "Chekcbox20", "Land",        "TippTop",       "TippLeft",      "height",
-    "width",     "UpDown1",    "UpDown6",     "UpDown7",       "Edit1",         "Edit36",
-    "Edit43",    "Edit79",     "DruckPapier", "ProxyHostEdit", "ProxyPortEdit", "DateTimePicker2"};
+const char* const kNames[] = {"Chekcbox1",     "Chekcbox20",      "Land",        "TippTop",
+                              "TippLeft",      "height",          "width",       "UpDown1",
+                              "UpDown6",       "UpDown7",         "Edit1",       "Edit36",
+                              "Edit43",        "Edit79",          "DruckPapier", "ProxyHostEdit",
+                              "ProxyPortEdit", "DateTimePicker2", "ServerEdit"};
 
 }  // namespace
 

@@ -12,12 +12,15 @@
 #include "draws/draw_file.h"
 #include "platform/dates.h"
 #include "qt/qt_http_client.h"
+#include "scripted_server.h"
 #include "support/draw_server_process.h"
 #include "support/fakes.h"
 #include "support/fixtures.h"
 
 namespace lotto {
 namespace {
+
+using testing::ScriptedServer;
 
 // Records the address of every request before the Qt client sends it.
 class RecordingClient : public HttpClient {
@@ -34,59 +37,6 @@ class RecordingClient : public HttpClient {
 
  private:
   HttpClient& client_;
-};
-
-// A server that answers each request as a script says: a few bytes, nothing at all, or
-// bytes and then the end of the connection. It keeps every request head it gets.
-class ScriptedServer : public QObject {
- public:
-  struct Answer {
-    QByteArray bytes;
-    bool close = false;
-    bool silent = false;  // accepts and never answers
-  };
-  using Script = std::function<Answer(int index, const QByteArray& head)>;
-
-  explicit ScriptedServer(Script script) : script_(std::move(script)) {
-    QVERIFY(server_.listen(QHostAddress::LocalHost));
-    connect(&server_, &QTcpServer::newConnection, this, [this] {
-      while (QTcpSocket* socket = server_.nextPendingConnection()) {
-        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
-      }
-    });
-  }
-  int port() const { return server_.serverPort(); }
-  std::string address() const { return "http://127.0.0.1:" + std::to_string(port()); }
-  QList<QByteArray> heads;
-
-  static Answer reply(const QByteArray& status, const QByteArray& body,
-                      const QByteArray& headers = {}) {
-    return {"HTTP/1.1 " + status + "\r\nContent-Length: " + QByteArray::number(body.size()) +
-                "\r\n" + headers + "\r\n" + body,
-            false, false};
-  }
-  static Answer draw(const QByteArray& body) { return reply("200 OK", body); }
-
- private:
-  void serve(QTcpSocket* socket) {
-    QByteArray& buffer = buffers_[socket];
-    buffer += socket->readAll();
-    qsizetype end;
-    while ((end = buffer.indexOf("\r\n\r\n")) >= 0) {
-      const QByteArray head = buffer.left(end);
-      buffer.remove(0, end + 4);
-      heads.push_back(head);
-      const Answer answer = script_(static_cast<int>(heads.size()), head);
-      if (answer.silent) continue;
-      socket->write(answer.bytes);
-      socket->flush();
-      if (answer.close) socket->disconnectFromHost();
-    }
-  }
-
-  QTcpServer server_;
-  Script script_;
-  std::map<QTcpSocket*, QByteArray> buffers_;
 };
 
 }  // namespace
@@ -163,14 +113,14 @@ class DownloadTest : public QObject {
     qInfo("%zu requests in %lld ms", window.http.urls.size(),
           static_cast<long long>(timer.elapsed()));
 
-    QCOMPARE(window.http.urls.front(),
-             std::string(server.address() +
-                         "/zahlen/lotto_neu.asp?Datum=19970903&Programm=KalkuAT"));
+    QCOMPARE(
+        window.http.urls.front(),
+        std::string(server.address() + "/zahlen/lotto_neu.asp?Datum=19970903&Programm=KalkuAT"));
     QVERIFY(window.stored() == drawDaysFrom(dayNumber(1997, 9, 3)));
     // The run ended at the first draw day after the newest draw, with it on show.
-    QCOMPARE(window.http.urls.back(),
-             std::string(server.address() +
-                         "/zahlen/lotto_neu.asp?Datum=20260823&Programm=KalkuAT"));
+    QCOMPARE(
+        window.http.urls.back(),
+        std::string(server.address() + "/zahlen/lotto_neu.asp?Datum=20260823&Programm=KalkuAT"));
     QCOMPARE(window.form.Label35.Caption, std::string("Mi 19.08.26    3  5  6  22  38  40 Z:27"));
     QVERIFY(window.fakes.ui.errors.empty());
     QVERIFY(window.fakes.ui.messages.empty());
@@ -181,9 +131,9 @@ class DownloadTest : public QObject {
     testing::DrawServerProcess server(testing::historyCsvPath());
     Window window(historyUpTo(dayNumber(2025, 1, 5)));
     window.update(server.address());
-    QCOMPARE(window.http.urls.front(),
-             std::string(server.address() +
-                         "/zahlen/lotto_neu.asp?Datum=20250108&Programm=KalkuAT"));
+    QCOMPARE(
+        window.http.urls.front(),
+        std::string(server.address() + "/zahlen/lotto_neu.asp?Datum=20250108&Programm=KalkuAT"));
     std::vector<DrawRecord> expected = historyUpTo(dayNumber(2025, 1, 5));
     for (const DrawRecord& record : drawDaysFrom(dayNumber(2025, 1, 8))) expected.push_back(record);
     QVERIFY(window.stored() == expected);
@@ -288,6 +238,49 @@ class DownloadTest : public QObject {
     QVERIFY(window.stored() == expected);
     window.expectUsable();
     QCOMPARE(window.form.Label35.Caption, std::string("Mi 08.01.25    1  2  3  4  5  6 Z:7"));
+  }
+
+  void theStartUpUpdateEndsQuietlyOnTheBundledHistory() {
+    testing::DrawServerProcess server(testing::historyCsvPath());
+    Window window(history());
+    window.fakes.settings.values["ServerEdit"] = server.address();
+    window.form.FormShow();
+    QCOMPARE(window.http.urls.size(), std::size_t{1});  // Sunday 23 August 2026: nothing yet
+    QVERIFY(window.fakes.ui.errors.empty());
+    QVERIFY(window.fakes.ui.messages.empty());
+    QCOMPARE(window.form.Label35.Caption, std::string("Fr 21.08.26    1  3  24  32  36  42 Z:37"));
+    QVERIFY(window.stored() == history());
+  }
+
+  void theClientHandsBackWhatTheServerSent() {
+    ScriptedServer server([](int index, const QByteArray&) {
+      if (index == 1) {
+        return ScriptedServer::reply("200 OK",
+                                     "Gr\xfc\xdf"
+                                     "e",
+                                     "Content-Type: text/plain; charset=iso-8859-1\r\n"
+                                     "Last-Modified: Wed, 08 Jan 2025 10:00:00 GMT\r\n");
+      }
+      if (index == 2)
+        return ScriptedServer::reply("203 Non-Authoritative Information", "gr\xc3\xbc\xc3\x9f");
+      return ScriptedServer::reply("200 OK", "\xe4\xf6");  // no charset, not UTF-8
+    });
+    QtHttpClient client;
+    client.setProxy("", 0);
+    const HttpReply first = client.get(server.address() + "/a");
+    QCOMPARE(first.statusLine, std::string("HTTP/1.1 200 OK"));
+    QCOMPARE(first.code, 200);
+    QCOMPARE(first.body, std::string("Grüße"));
+    QCOMPARE(first.lastModified, std::string("Wed, 08 Jan 2025 10:00:00 GMT"));
+    const HttpReply second = client.get(server.address() + "/b");
+    QCOMPARE(second.statusLine, std::string("HTTP/1.1 203 Non-Authoritative Information"));
+    QCOMPARE(second.body, std::string("grüß"));
+    QVERIFY(second.lastModified.empty());
+    QCOMPARE(client.get(server.address() + "/c").body, std::string("äö"));
+
+    QVERIFY_THROWS_EXCEPTION(HttpError, client.get("ftp://127.0.0.1/x"));
+    QVERIFY_THROWS_EXCEPTION(HttpError, client.get("kein Server"));
+    QVERIFY_THROWS_EXCEPTION(HttpError, client.setProxy("proxy.example", 70000));
   }
 
   void requestsCarryTheHeadersAndCookiesAndGoThroughTheProxy() {

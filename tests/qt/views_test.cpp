@@ -24,8 +24,10 @@
 #include "qt/chart_view.h"
 #include "qt/draw_entry_view.h"
 #include "qt/main_window_view.h"
+#include "qt/qt_http_client.h"
 #include "qt/qt_platform.h"
 #include "qt/step_spin_box.h"
+#include "scripted_server.h"
 #include "support/fakes.h"
 #include "support/fixtures.h"
 
@@ -111,6 +113,9 @@ class ViewsTest : public QObject {
              QString("Ziehungen aktualisieren"));
     QCOMPARE(view.findChild<QAbstractButton*>("SpeedButton11")->toolTip(),
              QString("Löschen aller Tipps"));
+    QCOMPARE(view.findChild<QLabel*>("LabelServer")->text(),
+             QString("Server für Ziehungen und Warenkorb:"));
+    QCOMPARE(view.findChild<QLineEdit*>("ServerEdit")->text(), QString("http://127.0.0.1:8045"));
 
     QCOMPARE(view.findChild<QLabel*>("Label35")->text(),
              QString("Fr 21.08.26    1  3  24  32  36  42 Z:37"));
@@ -190,12 +195,13 @@ class ViewsTest : public QObject {
         chart->categoryAxis()->titleText().startsWith("Bei&nbsp;3586&nbsp;Ziehungen&nbsp;wurden"));
 
     // Every command that works can be reached in the window.
-    for (const char* name :
-         {"Button2", "Button3", "Button4", "Button5", "SpeedButton1", "SpeedButton2",
-          "SpeedButton9", "SpeedButton17", "SpeedButton18", "SpeedButton20", "SpeedButton6",
-          "SpeedButton7", "SpeedButton5", "SpeedButton11", "BitBtn6", "BitBtn8"}) {
+    for (const char* name : {"Button2", "Button3", "Button4", "Button5", "SpeedButton1",
+                             "SpeedButton2", "SpeedButton9", "SpeedButton17", "SpeedButton18",
+                             "SpeedButton20", "SpeedButton6", "SpeedButton7", "SpeedButton5",
+                             "SpeedButton11", "BitBtn6", "BitBtn8", "BitBtn1", "SpeedButton10"}) {
       QVERIFY2(shown.view.findChild<QAbstractButton*>(name)->isEnabled(), name);
     }
+    QVERIFY(shown.view.findChild<QAction*>("Ziehungsdatenladen1")->isEnabled());
     shown.view.findChild<QAbstractButton*>("SpeedButton6")->click();
     QCOMPARE(shown.view.findChild<QLabel*>("Label35")->text(),
              QString("Mi 19.08.26    3  5  6  22  38  40 Z:27"));
@@ -297,6 +303,80 @@ class ViewsTest : public QObject {
     // Once the command has ended, the same click runs its command.
     QTest::mouseClick(shown.button("SpeedButton6"), Qt::LeftButton);
     QCOMPARE(shown.form.Position, position - 1);
+  }
+
+  void theUpdateRunsFromItsButtonsAndTheMenuAgainstTheServerSet() {
+    Shown shown;
+    QCOMPARE(shown.fakes.http.requests.size(), std::size_t{1});  // at start
+    shown.showPage(TForm1::Page::InternetOptionen);
+    QLineEdit* server = shown.view.findChild<QLineEdit*>("ServerEdit");
+    server->clear();
+    QTest::keyClicks(server, "http://lotto.example:9000");
+    QCOMPARE(shown.form.ServerEdit.Text, std::string("http://lotto.example:9000"));
+
+    shown.showPage(TForm1::Page::Datenbank);
+    QTest::mouseClick(shown.button("BitBtn1"), Qt::LeftButton);
+    shown.showPage(TForm1::Page::Lottotipp);
+    QTest::mouseClick(shown.button("SpeedButton10"), Qt::LeftButton);
+    shown.view.findChild<QAction*>("Ziehungsdatenladen1")->trigger();
+    const auto& requests = shown.fakes.http.requests;
+    QCOMPARE(requests.size(), std::size_t{4});
+    for (std::size_t i = 1; i < 4; ++i) {
+      QCOMPARE(requests[i].url,
+               std::string("http://lotto.example:9000/zahlen/lotto_neu.asp?Datum=20260823"
+                           "&Programm=KalkuAT"));
+    }
+    // Each run ended with the buttons back and the stop button hidden.
+    QVERIFY(shown.button("BitBtn1")->isEnabled());
+    QVERIFY(shown.button("SpeedButton8")->isHidden());
+    QVERIFY(shown.boxes.empty());
+  }
+
+  void theStopButtonActsWhileARequestWaits() {
+    // The server takes its time with every reply.
+    testing::ScriptedServer server([](int, const QByteArray&) {
+      testing::ScriptedServer::Answer answer = testing::ScriptedServer::draw("x,1,2,3,4,5,6,7,");
+      answer.delayMs = 300;
+      return answer;
+    });
+    testing::TempDir dir;
+    std::vector<DrawRecord> history = testing::realHistory();
+    std::erase_if(history, [](const DrawRecord& r) { return r.date > dayNumber(2025, 1, 5); });
+    writeDrawFile(dir.file(kDrawFileName), dir.file("tmp"), history);
+    QtUserInteraction interaction;
+    std::vector<QtUserInteraction::Box> boxes;
+    interaction.scriptBoxes([&boxes](const QtUserInteraction::Box& box) {
+      boxes.push_back(box);
+      return true;
+    });
+    QtHttpClient http;
+    testing::FakeServices fakes;
+    fakes.uiInUse = &interaction;
+    fakes.httpInUse = &http;
+    fakes.clock.todayValue = dayNumber(2026, 12, 9);
+    fakes.settings.values["ServerEdit"] = server.address();
+    TForm1 form(fakes.services(), dir.file("kalkuat"));
+    form.ActivePage = TForm1::Page::Datenbank;
+    MainWindowView view(form, interaction);
+
+    bool stopShown = false;
+    QString status;
+    QTimer::singleShot(150, &view, [&] {
+      auto* stop = view.findChild<QAbstractButton*>("SpeedButton8");
+      stopShown = !stop->isHidden() && !view.findChild<QAbstractButton*>("BitBtn1")->isEnabled();
+      status = view.findChild<QLabel*>("StatusBar1Panel0")->text();
+      QTest::mouseClick(stop, Qt::LeftButton);
+    });
+    view.show();  // the start-up update runs here
+
+    QVERIFY(stopShown);
+    QCOMPARE(status, QString("Loading"));
+    QCOMPARE(readDrawFile(dir.file(kDrawFileName)).size(), history.size() + 1);
+    QCOMPARE(server.heads.size(), 1);  // stopped before the second request
+    QVERIFY(view.findChild<QAbstractButton*>("SpeedButton8")->isHidden());
+    QVERIFY(view.findChild<QAbstractButton*>("BitBtn1")->isEnabled());
+    QVERIFY(!view.commandRunning());
+    QVERIFY(boxes.empty());
   }
 
   void anErrorBoxKeepsTheWindowUsable() {
