@@ -71,6 +71,9 @@ TEST(German, DrawDateFormat) {
   EXPECT_EQ(formatDrawDate(dayNumber(1999, 12, 29)), "Mi 29.12.99");
   EXPECT_EQ(longWeekdayName(4), "Mittwoch");
   EXPECT_EQ(shortWeekdayName(7), "Sa");
+  // The form the draw service asks by.
+  EXPECT_EQ(compactDate(dayNumber(1955, 10, 12)), "19551012");
+  EXPECT_EQ(compactDate(dayNumber(2025, 1, 8)), "20250108");
 }
 
 TEST(Convert, TextToInteger) {

@@ -1,7 +1,6 @@
 #include "draws/download.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "draws/draw_display.h"
 #include "draws/draw_file.h"
@@ -11,13 +10,6 @@
 
 namespace lotto {
 namespace {
-
-std::string dateDigits(double date) {
-  const CivilDate d = civilDate(date);
-  char digits[16];
-  std::snprintf(digits, sizeof digits, "%04d%02d%02d", d.year, d.month, d.day);
-  return digits;
-}
 
 bool contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
@@ -45,8 +37,12 @@ class RunEnd {
 }  // namespace
 
 double nextDrawDay(double date) {
-  double day = std::floor(date) + 1;
-  while (dayOfWeek(day) != kSunday && dayOfWeek(day) != kWednesday) ++day;
+  double day = std::floor(date);
+  // A week holds both draw days; the bound also keeps a date that is no date from looping.
+  for (int step = 0; step < 7; ++step) {
+    ++day;
+    if (dayOfWeek(day) == kSunday || dayOfWeek(day) == kWednesday) break;
+  }
   return day;
 }
 
@@ -54,7 +50,7 @@ std::string drawRequestUrl(const std::string& server, double date) {
   std::string base = server;
   while (!base.empty() && base.back() == '/') base.pop_back();
   if (!contains(base, "://")) base = "http://" + base;
-  return base + "/zahlen/lotto_neu.asp?Datum=" + dateDigits(date) + "&Programm=KalkuAT";
+  return base + "/zahlen/lotto_neu.asp?Datum=" + compactDate(date) + "&Programm=KalkuAT";
 }
 
 DrawReply parseDrawReply(std::string_view body) {

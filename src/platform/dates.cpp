@@ -1,6 +1,7 @@
 #include "platform/dates.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace lotto {
 namespace {
@@ -40,6 +41,13 @@ CivilDate civilDate(double date) {
   const long long m = mp < 10 ? mp + 3 : mp - 9;
   const long long y = yoe + era * 400 + (m <= 2 ? 1 : 0);
   return CivilDate{static_cast<int>(y), static_cast<int>(m), static_cast<int>(d)};
+}
+
+std::string compactDate(double date) {
+  const CivilDate d = civilDate(date);
+  char digits[32];
+  std::snprintf(digits, sizeof digits, "%04d%02d%02d", d.year, d.month, d.day);
+  return digits;
 }
 
 int dayOfWeek(double date) {

@@ -2,6 +2,8 @@
 // Dates are day numbers counted from 30 December 1899 (day 0), held as double,
 // exactly as the draw file stores them. Whole days carry no time of day.
 
+#include <string>
+
 namespace lotto {
 
 struct CivilDate {
@@ -16,6 +18,9 @@ double dayNumber(int year, int month, int day);
 
 // Calendar date of the whole day that contains the given day number.
 CivilDate civilDate(double date);
+
+// The date as eight digits, year, month, day: "20250108".
+std::string compactDate(double date);
 
 // Weekday of the day that contains the given day number: 1 = Sunday ... 7 = Saturday.
 int dayOfWeek(double date);

@@ -1,6 +1,5 @@
 #include "draw_service.h"
 
-#include <cstdio>
 #include <stdexcept>
 
 #include "platform/convert.h"
@@ -30,20 +29,13 @@ const std::string* single(const std::multimap<std::string, std::string>& query,
 
 }  // namespace
 
-std::string dateDigits(double date) {
-  const CivilDate d = civilDate(date);
-  char digits[16];
-  std::snprintf(digits, sizeof digits, "%04d%02d%02d", d.year, d.month, d.day);
-  return digits;
-}
-
 DrawService::DrawService(const std::vector<DrawRecord>& history, std::optional<std::string> notice)
     : noDraw_(notice.value_or("Keine neue Ziehung")) {
   if (noDraw_.find(',') != std::string::npos) {
     throw std::invalid_argument("Die Mitteilung darf kein Komma enthalten.");
   }
   for (const DrawRecord& record : history) {
-    const std::string digits = dateDigits(record.date);
+    const std::string digits = compactDate(record.date);
     std::string body = digits + ",";
     for (std::size_t i = 0; i < 7; ++i) body += std::to_string(record.bytes[i]) + ",";
     draws_[digits] = body;

@@ -40,7 +40,4 @@ class DrawService {
   std::string noDraw_;
 };
 
-// "Datum" digits of a date: "19970903".
-std::string dateDigits(double date);
-
 }  // namespace lotto::drawserver
