@@ -15,8 +15,17 @@ QString serverOf(const QUrl& url) {
   return url.port() > 0 ? url.host() + ":" + QString::number(url.port()) : url.host();
 }
 
-std::string transportFailure(const QNetworkReply& reply, const QUrl& url, const QString& proxy) {
+std::string transportFailure(const QNetworkReply& reply, const QUrl& url,
+                             const QNetworkProxy& proxy) {
   const QString server = serverOf(url);
+  const QString proxyName = proxy.hostName() + ":" + QString::number(proxy.port());
+  // Through an HTTP proxy the connection goes to the proxy: when it cannot be made, the
+  // proxy is what failed.
+  if (proxy.type() == QNetworkProxy::HttpProxy &&
+      (reply.error() == QNetworkReply::ConnectionRefusedError ||
+       reply.error() == QNetworkReply::HostNotFoundError)) {
+    return ("Der Proxy-Server " + proxyName + " ist nicht erreichbar.").toStdString();
+  }
   QString text;
   switch (reply.error()) {
     case QNetworkReply::ConnectionRefusedError:
@@ -38,7 +47,7 @@ std::string transportFailure(const QNetworkReply& reply, const QUrl& url, const 
     case QNetworkReply::ProxyTimeoutError:
     case QNetworkReply::ProxyAuthenticationRequiredError:
     case QNetworkReply::UnknownProxyError:
-      text = "Der Proxy-Server " + proxy + " ist nicht erreichbar (" + reply.errorString() + ").";
+      text = "Der Proxy-Server " + proxyName + " ist nicht erreichbar.";
       break;
     case QNetworkReply::ProtocolUnknownError:
     case QNetworkReply::ProtocolInvalidOperationError:
@@ -142,9 +151,7 @@ HttpReply QtHttpClient::get(const std::string& address) {
     throw HttpError("Die Antwort des Servers ist größer als 1 MiB und wurde verworfen.");
   }
   if (!arrivedWhole(*reply)) {
-    const QNetworkProxy proxy = manager_.proxy();
-    throw HttpError(
-        transportFailure(*reply, url, proxy.hostName() + ":" + QString::number(proxy.port())));
+    throw HttpError(transportFailure(*reply, url, manager_.proxy()));
   }
 
   HttpReply result;

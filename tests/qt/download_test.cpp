@@ -278,6 +278,25 @@ class DownloadTest : public QObject {
     QVERIFY(second.lastModified.empty());
     QCOMPARE(client.get(server.address() + "/c").body, std::string("äö"));
 
+    // A proxy that does not answer is a failure of its own.
+    int freePort = 0;
+    {
+      QTcpServer probe;
+      QVERIFY(probe.listen(QHostAddress::LocalHost));
+      freePort = probe.serverPort();
+    }
+    client.setProxy("127.0.0.1", freePort);
+    try {
+      client.get(server.address() + "/d");
+      QFAIL("no failure");
+    } catch (const HttpError& error) {
+      QVERIFY2(QString(error.what())
+                   .startsWith("Der Proxy-Server 127.0.0.1:" + QString::number(freePort) +
+                               " ist nicht erreichbar"),
+               error.what());
+    }
+    client.setProxy("", 0);
+
     QVERIFY_THROWS_EXCEPTION(HttpError, client.get("ftp://127.0.0.1/x"));
     QVERIFY_THROWS_EXCEPTION(HttpError, client.get("kein Server"));
     QVERIFY_THROWS_EXCEPTION(HttpError, client.setProxy("proxy.example", 70000));
