@@ -2,8 +2,6 @@
 // bytes, and every command of the window that reads the file either works or stops with
 // one of the program's own messages. No date that is no date ever reaches a date field,
 // and nothing undefined runs on the way (the targets are built with the sanitizers).
-#include <stdlib.h>
-
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -16,17 +14,9 @@
 #include "platform/errors.h"
 #include "platform/file_io.h"
 #include "support/fakes.h"
+#include "temp_folder.h"
 
 namespace {
-
-const std::string& folder() {
-  static const std::string path = [] {
-    std::string pattern = "/tmp/kalkuat-fuzz-XXXXXX";
-    if (mkdtemp(pattern.data()) == nullptr) __builtin_trap();
-    return pattern + "/";
-  }();
-  return path;
-}
 
 void trapUnlessShowable(double date) {
   if (!lotto::isShowableDate(date)) __builtin_trap();
@@ -41,12 +31,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (lotto::encodeDrawFile(history.records) != bytes.substr(0, whole)) __builtin_trap();
   if (history.cut != (whole != size)) __builtin_trap();
 
-  const std::string path = folder() + lotto::kDrawFileName;
+  const std::string path = fuzzFolder() + lotto::kDrawFileName;
   lotto::replaceFileAtomically(path, path + ".new", bytes);
 
   lotto::testing::FakeServices fakes;
-  lotto::TForm1 form(fakes.services(), folder() + "kalkuat");
-  form.Home = folder();
+  lotto::TForm1 form(fakes.services(), fuzzFolder() + "kalkuat");
+  form.Home = fuzzFolder();
   form.ZahlenFile = lotto::kDrawFileName;
   form.SoundName = "yippee.wav";
   form.sortieren = true;

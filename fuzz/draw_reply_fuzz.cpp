@@ -1,8 +1,6 @@
 // Whatever a draw server replies, the update run stores only whole draws of numbers 1..45
 // after the newest one, says what went wrong in one of the program's own messages, and
 // leaves the window usable. The first byte picks the status line, the rest is the body.
-#include <stdlib.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -12,19 +10,7 @@
 #include "platform/dates.h"
 #include "platform/errors.h"
 #include "support/fakes.h"
-
-namespace {
-
-const std::string& folder() {
-  static const std::string path = [] {
-    std::string pattern = "/tmp/kalkuat-fuzz-XXXXXX";
-    if (mkdtemp(pattern.data()) == nullptr) __builtin_trap();
-    return pattern + "/";
-  }();
-  return path;
-}
-
-}  // namespace
+#include "temp_folder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
@@ -36,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   lotto::DrawRecord newest;
   newest.date = lotto::dayNumber(2025, 1, 5);
   newest.bytes = {1, 2, 3, 4, 5, 6, 7, 9};
-  const std::string path = folder() + lotto::kDrawFileName;
+  const std::string path = fuzzFolder() + lotto::kDrawFileName;
   lotto::writeDrawFile(path, path + "~", {newest});
 
   lotto::testing::FakeServices fakes;
@@ -47,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (requests == 1) return lotto::HttpReply{status, 200, body, ""};
     return lotto::testing::FakeHttpClient::ok(body);
   };
-  lotto::TForm1 form(fakes.services(), folder() + "kalkuat");
-  form.Home = folder();
+  lotto::TForm1 form(fakes.services(), fuzzFolder() + "kalkuat");
+  form.Home = fuzzFolder();
   form.ZahlenFile = lotto::kDrawFileName;
   form.SoundName = "yippee.wav";
   form.sortieren = true;
