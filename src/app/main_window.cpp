@@ -5,6 +5,7 @@
 #include "draws/draw_file.h"
 #include "draws/navigation.h"
 #include "evaluation/complete_check.h"
+#include "generator/lucky_number.h"
 #include "platform/errors.h"
 
 namespace lotto {
@@ -18,7 +19,9 @@ std::string folderOf(const std::string& file) {
 }  // namespace
 
 TForm1::TForm1(Services services, std::string programFile)
-    : services_(services), programFile_(std::move(programFile)) {
+    : Form7(Zufallsgenerator, services.ui, services.clock, Home),
+      services_(services),
+      programFile_(std::move(programFile)) {
   // Commands whose handling is not built yet stay visible but disabled.
   for (TButton* button :
        {&SpeedButton15, &SpeedButton16, &SpeedButton4, &SpeedButton3, &SpeedButton12,
@@ -59,13 +62,15 @@ void TForm1::FormShow() {
   ZahlenFile = kDrawFileName;
   Home = folderOf(programFile_);
   if (Home.empty() || Home.back() != '/') Home += '/';
+  Zufallsgenerator.Randomize(services_.clock.highResolutionCounter());
   // A link label shows its address and opens it; a local page is a path.
   UpdateLink.Caption = helpPagePath();
   aktDatum = DateTimePicker2.Date();
   DateTimePicker1.setDate(services_.clock.today());
   SpeedButton5Click();
   SpeedButton2Click();
-  // The number selection dialog joins here once the generator is built.
+  // The number selection dialog Form7 exists with the window, so that it is there also
+  // when a missing draw file has ended this sequence early.
   BitBtn1Click();
 }
 
@@ -113,6 +118,54 @@ void TForm1::SpeedButton5Click() {
 int TForm1::Komplettcheck() {
   if (!sortieren) return 0;
   return runCompleteCheck(Tips, *this, services_.sound, Home + SoundName);
+}
+
+// ---- tip generation
+
+GeneratorParts TForm1::generatorParts() {
+  return {.drawFile = drawFilePath(),
+          .options = *this,
+          .tips = Tips,
+          .scoring = *this,
+          .show = *this,
+          .chart = *this,
+          .aktDatum = aktDatum,
+          .sortieren = sortieren,
+          .Berechnunglaeuft = Berechnunglaeuft,
+          .LaufMax = LaufMax,
+          .status = StatusBar1.Panels[1],
+          .activePage = ActivePage,
+          .random = Zufallsgenerator,
+          .dialog = Form7,
+          .ui = services_.ui,
+          .commands = {.SpeedButton5Click = [this] { SpeedButton5Click(); },
+                       .SpeedButton6Click = [this] { SpeedButton6Click(); },
+                       .SpeedButton7Click = [this] { SpeedButton7Click(); },
+                       .SpeedButton11Click = [this] { SpeedButton11Click(); },
+                       .Komplettcheck = [this] { return Komplettcheck(); },
+                       .Button5Click = [this] { Button5Click(); },
+                       .Button2Click = [this] { Button2Click(); },
+                       .Button3Click = [this] { Button3Click(); },
+                       .Button4Click = [this] { Button4Click(); },
+                       .SpeedButton2Click = [this] { SpeedButton2Click(); }}};
+}
+
+void TForm1::Label28Click() {
+  runGenerator(generatorParts(), Generator);
+}
+
+void TForm1::SpeedButton13Click() {
+  enterLuckyNumber({.random = Zufallsgenerator,
+                    .status = StatusBar1.Panels[1],
+                    .ui = services_.ui,
+                    .clock = services_.clock,
+                    .runGenerator = [this] { Label28Click(); }});
+}
+
+void TForm1::TippEditClick(int tip) {
+  const int first = kTipRowNames[static_cast<std::size_t>(tip - 1)].firstEdit;
+  Form7.Caption = std::to_string(tip) + ". Tipp";
+  Form7.TippEdit(Tips, first, first + TipGrid::kNumbers - 1);
 }
 
 // ---- draw history

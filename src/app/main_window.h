@@ -15,7 +15,10 @@
 #include "draws/draw_on_show.h"
 #include "evaluation/draw_choice.h"
 #include "evaluation/scoring.h"
+#include "generator/generator_run.h"
+#include "generator/number_dialog.h"
 #include "generator/options.h"
+#include "generator/random.h"
 #include "platform/services.h"
 #include "stats/commands.h"
 
@@ -41,6 +44,10 @@ class TForm1 : public WindowFrame,
   TipGrid Tips;
   TStatusBar StatusBar1;
   DrawDownload Download;
+  // The program's one random generator, and the number selection dialog that uses it.
+  RandomGenerator Zufallsgenerator;
+  TForm7 Form7;
+  GeneratorState Generator;  // what the last generator run left
 
   // ---- life cycle
   // Runs once when the window is first shown.
@@ -80,6 +87,15 @@ class TForm1 : public WindowFrame,
   // Scores, sorts and colours all twelve tips; does nothing while sortieren is false.
   int Komplettcheck();
 
+  // ---- tip generation
+  // "Tipps berechnen" (the handler of BitBtn4).
+  void Label28Click();
+  void BitBtn4Click() { Label28Click(); }
+  // The lucky number.
+  void SpeedButton13Click();
+  // The "..." of row `tip`: the number dialog with the row's numbers.
+  void TippEditClick(int tip);
+
   // ---- draw history
   // "Datenbank aktualisieren": fetches every draw after the newest stored one, then
   // checks the tips against the newest draw. The download button of the draw bar and the
@@ -112,6 +128,7 @@ class TForm1 : public WindowFrame,
 
  private:
   StatisticParts statisticParts();
+  GeneratorParts generatorParts();
   void groupSearch(int groupSize);
 
   Services services_;

@@ -22,7 +22,7 @@ struct WindowFrame {
   int Height = kDesignedHeight;
   enum class State { Normal, Minimized, Maximized };
   State WindowState = State::Normal;
-  enum class Page { Lottotipp, BerechnungsOptionen, Diagramm, Datenbank, InternetOptionen };
+  using Page = MainPage;
   Page ActivePage = Page::Lottotipp;
   // Factor by which the tab area (positions, sizes, fonts) is scaled against its design.
   double TabScale = 1.0;

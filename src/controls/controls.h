@@ -12,13 +12,18 @@
 namespace lotto {
 
 enum class Colour {
-  Window,      // the system's window background
-  WindowText,  // the system's normal text colour
-  Lime,        // RGB 00 FF 00
-  Yellow,      // RGB FF FF 00
+  Window,        // the system's window background
+  WindowText,    // the system's normal text colour
+  ButtonFace,    // the system's dialog background
+  InfoBackground,  // the system's tooltip background
+  Lime,          // RGB 00 FF 00
+  Yellow,        // RGB FF FF 00
   Red,
   Black,
 };
+
+// The tabs of the main window, in their order.
+enum class MainPage { Lottotipp, BerechnungsOptionen, Diagramm, Datenbank, InternetOptionen };
 
 struct TLabel {
   std::string Caption;
@@ -33,6 +38,7 @@ struct TEdit {
 struct TButton {
   bool Enabled = true;
   bool Visible = true;
+  std::string Caption;  // for the buttons whose caption changes
 };
 
 struct TCheckBox {

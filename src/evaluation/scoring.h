@@ -25,6 +25,8 @@ struct ScoringFields {
   // first text that is not a whole number ends the scoring quietly, with the fields
   // holding what was counted up to then. A number named twice counts twice.
   void Zettelcheck(const TipTexts& tip);
+  // The same for a tip of six numbers, none of which can end the scoring.
+  void score(const std::array<std::int32_t, 6>& tip);
 };
 
 }  // namespace lotto

@@ -14,4 +14,9 @@ double SystemClock::today() {
   return dayNumber(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
+std::uint32_t SystemClock::highResolutionCounter() {
+  const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+  return static_cast<std::uint32_t>(ticks);
+}
+
 }  // namespace lotto

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace lotto {
@@ -14,6 +15,22 @@ class ModalDialog {
   virtual ~ModalDialog() = default;
 };
 
+// An open or save file dialog: the filter in the form "Werteliste|*.blw" (pairs of a type
+// name and its patterns, joined by "|"), the extension added to a name typed without one,
+// the name proposed and the folder it opens in.
+struct FileDialogSpec {
+  std::string filter;
+  std::string defaultExtension;
+  std::string proposedName;
+  std::string folder;
+};
+
+// The file chosen in a file dialog, with the 1-based index of the file type chosen.
+struct ChosenFile {
+  std::string path;
+  int typeIndex = 1;
+};
+
 // What headless code needs of the user: messages, the busy cursor and redraws.
 class UserInteraction {
  public:
@@ -25,10 +42,20 @@ class UserInteraction {
   virtual void showError(const std::string& text) = 0;
   // A question with the buttons yes and no; true for yes.
   virtual bool askYesNo(const std::string& caption, const std::string& text) = 0;
+  // An input box with a caption, a prompt and a preset text: the text when the user
+  // confirms, the preset unchanged when the user cancels.
+  virtual std::string inputText(const std::string& caption, const std::string& prompt,
+                                const std::string& preset) = 0;
+  // The standard file dialogs; nothing when the user cancels.
+  virtual std::optional<ChosenFile> openFile(const FileDialogSpec& spec) = 0;
+  virtual std::optional<ChosenFile> saveFile(const FileDialogSpec& spec) = 0;
   // Busy cursor on or off; BusyCursor below pairs the calls.
   virtual void setBusy(bool busy) = 0;
   // Shows the current state of the windows while a command is still running.
   virtual void redraw() = 0;
+  // Whether a redraw now would make a picture (the front end makes some 30 a second):
+  // state that only a picture needs is worth computing only then.
+  virtual bool redrawDue() = 0;
   // Shows a dialog modally and returns how it was closed.
   virtual ModalResult showModal(ModalDialog& dialog) = 0;
 };

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
 #include <stdexcept>
@@ -36,7 +38,7 @@ void QtUserInteraction::attach(QWidget* parent, std::function<void()> beforeShow
   repaint_ = std::move(repaint);
 }
 
-bool QtUserInteraction::showBox(const Box& box) {
+QtUserInteraction::Answer QtUserInteraction::showBox(const Box& box) {
   if (beforeShowing_) beforeShowing_();
   if (script_) return script_(box);
   const QString caption =
@@ -52,20 +54,80 @@ bool QtUserInteraction::showBox(const Box& box) {
     case Box::Kind::Question:
       return QMessageBox::question(parent_, caption, qs(box.text),
                                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    case Box::Kind::Input: {
+      bool ok = false;
+      const QString text = QInputDialog::getText(parent_, caption, qs(box.text),
+                                                 QLineEdit::Normal, qs(box.preset), &ok);
+      return {ok, text.toStdString()};
+    }
+    case Box::Kind::OpenFile:
+    case Box::Kind::SaveFile:
+      break;  // the file dialogs show themselves
   }
   return false;
 }
 
 void QtUserInteraction::showMessage(const std::string& text) {
-  showBox({Box::Kind::Message, "", text});
+  showBox({Box::Kind::Message, "", text, ""});
 }
 
 void QtUserInteraction::showError(const std::string& text) {
-  showBox({Box::Kind::Error, "", text});
+  showBox({Box::Kind::Error, "", text, ""});
 }
 
 bool QtUserInteraction::askYesNo(const std::string& caption, const std::string& text) {
-  return showBox({Box::Kind::Question, caption, text});
+  return showBox({Box::Kind::Question, caption, text, ""}).accepted;
+}
+
+std::string QtUserInteraction::inputText(const std::string& caption, const std::string& prompt,
+                                         const std::string& preset) {
+  const Answer answer = showBox({Box::Kind::Input, caption, prompt, preset});
+  return answer.accepted ? answer.text : preset;
+}
+
+namespace {
+
+// "Werteliste|*.blw|Alle|*.*" as Qt writes it: "Werteliste (*.blw);;Alle (*.*)".
+QStringList qtFilters(const std::string& filter) {
+  const QStringList parts = qs(filter).split('|');
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    filters << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+  }
+  return filters;
+}
+
+}  // namespace
+
+std::optional<ChosenFile> QtUserInteraction::fileDialog(Box::Kind kind,
+                                                        const FileDialogSpec& spec) {
+  if (beforeShowing_) beforeShowing_();
+  if (script_) {
+    const Answer answer = script_({kind, "", spec.filter, spec.proposedName});
+    if (!answer.accepted) return std::nullopt;
+    return ChosenFile{answer.text, 1};
+  }
+  ArrowCursor arrow;
+  QFileDialog dialog(parent_);
+  const bool save = kind == Box::Kind::SaveFile;
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  const QStringList filters = qtFilters(spec.filter);
+  dialog.setNameFilters(filters);
+  dialog.setDefaultSuffix(qs(spec.defaultExtension));
+  if (!spec.folder.empty()) dialog.setDirectory(qs(spec.folder));
+  if (!spec.proposedName.empty()) dialog.selectFile(qs(spec.proposedName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  const int type = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+  return ChosenFile{dialog.selectedFiles().front().toStdString(), type > 0 ? type : 1};
+}
+
+std::optional<ChosenFile> QtUserInteraction::openFile(const FileDialogSpec& spec) {
+  return fileDialog(Box::Kind::OpenFile, spec);
+}
+
+std::optional<ChosenFile> QtUserInteraction::saveFile(const FileDialogSpec& spec) {
+  return fileDialog(Box::Kind::SaveFile, spec);
 }
 
 void QtUserInteraction::setBusy(bool busy) {
@@ -74,6 +136,10 @@ void QtUserInteraction::setBusy(bool busy) {
   } else if (busyDepth_ > 0) {
     if (--busyDepth_ == 0) QApplication::restoreOverrideCursor();
   }
+}
+
+bool QtUserInteraction::redrawDue() {
+  return !sinceLast_.isValid() || sinceLast_.elapsed() >= 33;
 }
 
 void QtUserInteraction::redraw() {

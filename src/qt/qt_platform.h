@@ -16,15 +16,24 @@ namespace lotto {
 
 class QtUserInteraction : public UserInteraction {
  public:
-  // A message, error or question box as the user would see it.
+  // A box or standard dialog as the user would see it: a message, an error, a question, an
+  // input box (its text the prompt, with the preset) or a file dialog (its text the filter,
+  // with the proposed name).
   struct Box {
-    enum class Kind { Message, Error, Question };
+    enum class Kind { Message, Error, Question, Input, OpenFile, SaveFile };
     Kind kind;
     std::string caption;
     std::string text;
+    std::string preset;
   };
-  // Plays the user's part for a box: the answer to a question (ignored for the others).
-  using BoxScript = std::function<bool(const Box&)>;
+  // The user's answer: yes or OK (else no or cancel), and the text typed or the file chosen.
+  struct Answer {
+    Answer(bool yes = true) : accepted(yes) {}  // NOLINT: a bare yes or no is an answer
+    Answer(bool yes, std::string typed) : accepted(yes), text(std::move(typed)) {}
+    bool accepted;
+    std::string text;
+  };
+  using BoxScript = std::function<Answer(const Box&)>;
   // Shows a dialog's view modally over `parent` and returns how it was closed.
   using ViewFactory = std::function<ModalResult(ModalDialog&, QWidget* parent)>;
 
@@ -36,9 +45,16 @@ class QtUserInteraction : public UserInteraction {
   // from (Dialog&, QWidget* parent) with `ModalResult run()`.
   template <typename Dialog, typename View>
   void registerView() {
-    views_[std::type_index(typeid(Dialog))] = [](ModalDialog& dialog, QWidget* parent) {
-      View view(static_cast<Dialog&>(dialog), parent);
+    registerView<Dialog>([](Dialog& dialog, QWidget* parent) {
+      View view(dialog, parent);
       return view.run();
+    });
+  }
+  template <typename Dialog>
+  void registerView(std::function<ModalResult(Dialog&, QWidget*)> show) {
+    views_[std::type_index(typeid(Dialog))] = [show = std::move(show)](ModalDialog& dialog,
+                                                                       QWidget* parent) {
+      return show(static_cast<Dialog&>(dialog), parent);
     };
   }
 
@@ -49,12 +65,18 @@ class QtUserInteraction : public UserInteraction {
   void showMessage(const std::string& text) override;
   void showError(const std::string& text) override;
   bool askYesNo(const std::string& caption, const std::string& text) override;
+  std::string inputText(const std::string& caption, const std::string& prompt,
+                        const std::string& preset) override;
+  std::optional<ChosenFile> openFile(const FileDialogSpec& spec) override;
+  std::optional<ChosenFile> saveFile(const FileDialogSpec& spec) override;
   void setBusy(bool busy) override;
   void redraw() override;
+  bool redrawDue() override;
   ModalResult showModal(ModalDialog& dialog) override;
 
  private:
-  bool showBox(const Box& box);
+  Answer showBox(const Box& box);
+  std::optional<ChosenFile> fileDialog(Box::Kind kind, const FileDialogSpec& spec);
 
   QWidget* parent_ = nullptr;
   std::function<void()> beforeShowing_;

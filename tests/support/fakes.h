@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -23,8 +24,22 @@ class FakeUserInteraction : public UserInteraction {
     answers.erase(answers.begin());
     return answer;
   }
+  // Input boxes are answered from `inputs` in turn; with none left the user cancels, which
+  // returns the preset.
+  std::string inputText(const std::string& caption, const std::string& prompt,
+                        const std::string& preset) override {
+    inputBoxes.push_back(caption + ": " + prompt + " [" + preset + "]");
+    if (inputs.empty()) return preset;
+    const std::string answer = inputs.front();
+    inputs.erase(inputs.begin());
+    return answer;
+  }
+  // File dialogs are answered from `files` in turn; with none left the user cancels.
+  std::optional<ChosenFile> openFile(const FileDialogSpec& spec) override { return chooseFile(spec); }
+  std::optional<ChosenFile> saveFile(const FileDialogSpec& spec) override { return chooseFile(spec); }
   void setBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
   void redraw() override { ++redraws; }
+  bool redrawDue() override { return picturesDue; }
   // A modal dialog is handed to `onModal`, which plays the user's part; without one the
   // dialog is cancelled.
   ModalResult showModal(ModalDialog& dialog) override {
@@ -36,10 +51,24 @@ class FakeUserInteraction : public UserInteraction {
   std::vector<std::string> errors;
   std::vector<std::string> questions;
   std::vector<bool> answers;
+  std::vector<std::string> inputBoxes;
+  std::vector<std::string> inputs;
+  std::vector<FileDialogSpec> fileDialogs;
+  std::vector<std::optional<ChosenFile>> files;
+  bool picturesDue = true;
   int busyDepth = 0;
   int redraws = 0;
   int modals = 0;
   std::function<ModalResult(ModalDialog&)> onModal;
+
+ private:
+  std::optional<ChosenFile> chooseFile(const FileDialogSpec& spec) {
+    fileDialogs.push_back(spec);
+    if (files.empty()) return std::nullopt;
+    const auto chosen = files.front();
+    files.erase(files.begin());
+    return chosen;
+  }
 };
 
 class FakeSoundPlayer : public SoundPlayer {
@@ -57,7 +86,9 @@ class FakeShell : public Shell {
 class FakeClock : public Clock {
  public:
   double today() override { return todayValue; }
+  std::uint32_t highResolutionCounter() override { return counterValue; }
   double todayValue = 0;
+  std::uint32_t counterValue = 12345;
 };
 
 // An HTTP client that records every request and answers from `server`. The server at

@@ -1,0 +1,67 @@
+#pragma once
+// The history test of the generator, Secheroderfuenfer: a candidate is refused when a draw
+// on or after the start date of the statistics holds N or more of its numbers (N the value
+// of UpDown6). It scores draws as the tip check does and leaves the last draw it scored in
+// Zahl and Datum1, its score in Treffer, Gewinn and Zusatz; it takes the start date into
+// aktDatum and empties the chart's series.
+//
+// The draw file is read once per generator run. A draw of six different numbers from 1 to
+// 45 is a 64-bit mask, so its hits are one popcount; any other record (a damaged file) is
+// scored position by position as the tip check would.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "controls/controls.h"
+#include "draws/draw_file.h"
+#include "draws/draw_on_show.h"
+#include "evaluation/scoring.h"
+#include "stats/statistic_series.h"
+
+namespace lotto {
+
+using Tip = std::array<std::int32_t, 6>;
+
+// The parts of the main window the history test reads and writes.
+struct HistoryTestParts {
+  std::string drawFile;
+  const TUpDown& UpDown6;
+  const TDateTimePicker& DateTimePicker2;
+  double& aktDatum;
+  DrawOnShow& show;  // Datum1
+  ScoringFields& scoring;
+  StatisticSeries& chart;
+};
+
+class HistoryTest {
+ public:
+  explicit HistoryTest(HistoryTestParts parts) : parts_(std::move(parts)) {}
+
+  // True when no counted draw holds N or more of the tip's numbers. A missing draw file
+  // throws its file error; a cut one E/A-Fehler 100 when the scan reaches the cut, after
+  // the last whole record has been scored.
+  bool Secheroderfuenfer(const Tip& tip);
+
+ private:
+  struct Counted {
+    std::uint64_t mask;  // 0 for a record scored position by position
+    std::size_t index;
+  };
+  void prepare(double startDate);
+  // The side effects of having scored the tip against record `index` last.
+  void scoredLast(std::size_t index, const Tip& tip);
+
+  HistoryTestParts parts_;
+  std::optional<DrawHistory> history_;
+  std::optional<double> countedFrom_;
+  std::vector<Counted> counted_;
+};
+
+// Hits of a tip against a record as the tip check counts them: every pair (drawn position,
+// tip position) with equal numbers.
+int literalHits(const DrawRecord& record, const Tip& tip);
+
+}  // namespace lotto
