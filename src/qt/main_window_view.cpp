@@ -14,6 +14,7 @@
 
 #include "platform/errors.h"
 #include "qt/chart_view.h"
+#include "qt/colours.h"
 #include "qt/command_guard.h"
 #include "qt/date_convert.h"
 #include "qt/qt_platform.h"
@@ -28,24 +29,6 @@ QString qs(const std::string& text) {
   return QString::fromStdString(text);
 }
 
-QColor toQColor(Colour colour, const QPalette& palette) {
-  switch (colour) {
-    case Colour::Lime:
-      return QColor(0x00, 0xFF, 0x00);
-    case Colour::Yellow:
-      return QColor(0xFF, 0xFF, 0x00);
-    case Colour::Red:
-      return QColor(0xFF, 0x00, 0x00);
-    case Colour::Black:
-      return QColor(0x00, 0x00, 0x00);
-    case Colour::WindowText:
-      return palette.color(QPalette::WindowText);
-    case Colour::Window:
-      break;
-  }
-  return palette.color(QPalette::Base);
-}
-
 void setTextIfChanged(QLabel* label, const std::string& text) {
   const QString wanted = qs(text);
   if (label->text() != wanted) label->setText(wanted);
@@ -53,7 +36,7 @@ void setTextIfChanged(QLabel* label, const std::string& text) {
 
 void setTextColour(QLabel* label, Colour colour) {
   QPalette palette = label->palette();
-  const QColor wanted = toQColor(colour, QApplication::palette());
+  const QColor wanted = toQColor(colour);
   if (palette.color(QPalette::WindowText) != wanted) {
     palette.setColor(QPalette::WindowText, wanted);
     label->setPalette(palette);
@@ -62,7 +45,7 @@ void setTextColour(QLabel* label, Colour colour) {
 
 void setBackground(QLineEdit* edit, Colour colour) {
   QPalette palette = edit->palette();
-  const QColor wanted = toQColor(colour, QApplication::palette());
+  const QColor wanted = toQColor(colour);
   if (palette.color(QPalette::Base) != wanted) {
     palette.setColor(QPalette::Base, wanted);
     edit->setPalette(palette);
@@ -175,6 +158,8 @@ void MainWindowView::bindCommands() {
   // Each command with every control that starts it.
   const std::vector<std::pair<std::vector<QAbstractButton*>, void (TForm1::*)()>> commands = {
       {{ui_->BitBtn1}, &TForm1::BitBtn1Click},
+      {{ui_->BitBtn4}, &TForm1::BitBtn4Click},
+      {{ui_->SpeedButton13}, &TForm1::SpeedButton13Click},
       {{ui_->SpeedButton10}, &TForm1::SpeedButton10Click},
       {{ui_->SpeedButton6}, &TForm1::SpeedButton6Click},
       {{ui_->SpeedButton7}, &TForm1::SpeedButton7Click},
@@ -215,6 +200,10 @@ void MainWindowView::bindCommands() {
     if (!syncing_) form_.ActivePage = static_cast<TForm1::Page>(index);
   });
 
+  for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
+    connect(findChild<QAbstractButton*>(QString("Tipp%1Edit").arg(tip)), &QAbstractButton::clicked,
+            this, [this, tip] { runCommand([this, tip] { form_.TippEditClick(tip); }); });
+  }
   connect(ui_->BitBtn8, &QAbstractButton::clicked, this,
           [this] { runCommand([this] { form_.BitBtn8Click(); }); });
   connect(ui_->BitBtn6, &QAbstractButton::clicked, this,

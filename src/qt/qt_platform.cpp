@@ -12,6 +12,7 @@
 
 #include "draws/draw_entry.h"
 #include "qt/draw_entry_view.h"
+#include "qt/number_dialog_view.h"
 
 namespace lotto {
 namespace {
@@ -173,6 +174,10 @@ ModalResult QtUserInteraction::showModal(ModalDialog& dialog) {
 
 void registerDialogViews(QtUserInteraction& interaction) {
   interaction.registerView<TForm3, DrawEntryView>();
+  interaction.registerView<TForm7>([&interaction](TForm7& dialog, QWidget* parent) {
+    NumberDialogView view(dialog, interaction, parent);
+    return view.run();
+  });
 }
 
 void QtSoundPlayer::play(const std::string& path) {
