@@ -38,7 +38,10 @@ class FakeUserInteraction : public UserInteraction {
   std::optional<ChosenFile> openFile(const FileDialogSpec& spec) override { return chooseFile(spec); }
   std::optional<ChosenFile> saveFile(const FileDialogSpec& spec) override { return chooseFile(spec); }
   void setBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
-  void redraw() override { ++redraws; }
+  void redraw() override {
+    ++redraws;
+    if (onRedraw) onRedraw();
+  }
   bool redrawDue() override { return picturesDue; }
   // A modal dialog is handed to `onModal`, which plays the user's part; without one the
   // dialog is cancelled.
@@ -60,6 +63,8 @@ class FakeUserInteraction : public UserInteraction {
   int redraws = 0;
   int modals = 0;
   std::function<ModalResult(ModalDialog&)> onModal;
+  // Sees the windows as each redraw would show them.
+  std::function<void()> onRedraw;
 
  private:
   std::optional<ChosenFile> chooseFile(const FileDialogSpec& spec) {
