@@ -6,11 +6,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "draws/draw_file.h"
 #include "generator/candidate_pool.h"
 #include "generator/generator_run.h"
 #include "generator/random.h"
 #include "platform/convert.h"
-#include "draws/draw_file.h"
 #include "platform/dates.h"
 #include "platform/errors.h"
 #include "platform/file_io.h"
@@ -57,9 +57,9 @@ class BundledWindow : public testing::WindowTest {
       if (name == "seed") {
         form.Zufallsgenerator.setSeed(StrToInt(value));
       } else if (name == "date1") {
-        form.DateTimePicker1.setDate(
-            dayNumber(std::stoi(value.substr(0, 4)), std::stoi(value.substr(5, 2)),
-                      std::stoi(value.substr(8, 2))));
+        form.DateTimePicker1.setDate(dayNumber(std::stoi(value.substr(0, 4)),
+                                               std::stoi(value.substr(5, 2)),
+                                               std::stoi(value.substr(8, 2))));
       } else if (name.rfind("CheckBox", 0) == 0) {
         const int number = std::stoi(name.substr(8));
         for (auto& [boxNumber, box] : form.checkBoxes()) {
@@ -116,7 +116,8 @@ TEST(RandomGenerator, FollowsItsRecurrence) {
 }
 
 TEST(GeneratorHelpers, ProgressTextAndSharedNumbers) {
-  EXPECT_EQ(progressText(3, {3, 11, 17, 24, 36, 42}, 133), "3.Tipp:  3 11  17  24  36  42    QS: 133");
+  EXPECT_EQ(progressText(3, {3, 11, 17, 24, 36, 42}, 133),
+            "3.Tipp:  3 11  17  24  36  42    QS: 133");
   EXPECT_EQ(progressText(1, {1, 2, 3, 4, 5, 6}, 21), "1.Tipp:  1 2  3  4  5  6  QS: 21");
   EXPECT_EQ(progressText(4, {1, 2, 3, 4, 5, 6}, 21), "4.Tipp:  1 2  3  4  5  6   QS: 21");
   EXPECT_EQ(progressText(12, {1, 2, 3, 4, 5, 6}, 21), "12.Tipp:  1 2  3  4  5  6  QS: 21");
@@ -180,7 +181,8 @@ TEST_F(Generator, EqualCountsGiveEveryNumberThreeEntriesFromEachFrequencyPass) {
   form.CheckBox5.Checked = false;
   std::vector<std::string> texts;
   fakes.ui.onRedraw = [this, &texts] {
-    if (texts.empty() || texts.back() != form.StatusBar1.Panels[1]) texts.push_back(form.StatusBar1.Panels[1]);
+    if (texts.empty() || texts.back() != form.StatusBar1.Panels[1])
+      texts.push_back(form.StatusBar1.Panels[1]);
   };
   form.Label28Click();
   const CandidatePool& pool = form.Generator.pool;
@@ -199,7 +201,8 @@ TEST_F(Generator, EqualCountsGiveEveryNumberThreeEntriesFromEachFrequencyPass) {
 
 TEST_F(Generator, RarePairsNeverAddAPairThatWasNeverDrawnAndShareTheStatistic) {
   // Pairs 1-2 drawn three times, 10-11 once, 30-31 once; the rest never.
-  start({makeDraw(2025, 1, 5, {1, 2, 20, 30, 31, 40}, 44), makeDraw(2025, 1, 12, {1, 2, 5, 10, 11, 42}, 44),
+  start({makeDraw(2025, 1, 5, {1, 2, 20, 30, 31, 40}, 44),
+         makeDraw(2025, 1, 12, {1, 2, 5, 10, 11, 42}, 44),
          makeDraw(2025, 1, 19, {1, 2, 7, 14, 25, 36}, 44)});
   noTestsNoPasses();
   form.CheckBox15.Checked = true;  // nothing but the passes
@@ -234,7 +237,8 @@ TEST_F(Generator, TheRebuiltPoolHoldsTheSameEntriesGroupedByNumber) {
   fakes.ui.onModal = [&](ModalDialog& dialog) {
     auto& numbers = dynamic_cast<TForm7&>(dialog);
     weights.clear();
-    for (int n = 1; n <= 45; ++n) weights.push_back(numbers.box(n).Checked ? numbers.box(n).Weight : "-");
+    for (int n = 1; n <= 45; ++n)
+      weights.push_back(numbers.box(n).Checked ? numbers.box(n).Weight : "-");
     return answer;
   };
   form.Label28Click();
@@ -380,7 +384,8 @@ TEST_F(Generator, TheLuckyNumberSeedsAndAsks) {
   afterMinusFive.setSeed(-5);
   EXPECT_EQ(fakes.ui.inputBoxes.back(),
             "Ihre Glückszahl (1-99999999)?: Geben Sie Ihre Glückszahl für den Zufallsgenerator "
-            "ein! [" + std::to_string(afterMinusFive.Random(99999)) + "]");
+            "ein! [" +
+                std::to_string(afterMinusFive.Random(99999)) + "]");
 
   // Cancelled: the proposal is the seed, and the question still comes.
   form.Zufallsgenerator.setSeed(3);

@@ -1,11 +1,12 @@
 // The number selection dialog: clicks and weights, weight lists, the tip edit and the random
 // pick.
 
+#include "generator/number_dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "generator/number_dialog.h"
 #include "generator/weight_list.h"
 #include "platform/dates.h"
 #include "platform/errors.h"

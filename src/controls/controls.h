@@ -12,12 +12,12 @@
 namespace lotto {
 
 enum class Colour {
-  Window,        // the system's window background
-  WindowText,    // the system's normal text colour
-  ButtonFace,    // the system's dialog background
+  Window,          // the system's window background
+  WindowText,      // the system's normal text colour
+  ButtonFace,      // the system's dialog background
   InfoBackground,  // the system's tooltip background
-  Lime,          // RGB 00 FF 00
-  Yellow,        // RGB FF FF 00
+  Lime,            // RGB 00 FF 00
+  Yellow,          // RGB FF FF 00
   Red,
   Black,
 };

@@ -34,7 +34,8 @@ void scan(const StatisticSeries& chart, int groupSize, Lower&& lowerTest, std::i
   for (std::int64_t i = 0; i <= points - groupSize; ++i) {
     const double y = chart.y(static_cast<std::size_t>(i));
     if (!lowerTest(y) || y > static_cast<double>(upper)) continue;
-    for (const int offset : entries) pool.appendRepeatedly(static_cast<std::int32_t>(i + 1 + offset), 1);
+    for (const int offset : entries)
+      pool.appendRepeatedly(static_cast<std::int32_t>(i + 1 + offset), 1);
   }
 }
 
@@ -69,14 +70,16 @@ class Passes {
     const std::int64_t lower = lowerBoundOfFrequent(minimum(), maximum(), tenths);
     const std::int64_t upper = whole(maximum());
     showMinMax(lower, "  ", upper);
-    scan(parts_.chart, g, [lower](double y) { return y > static_cast<double>(lower); }, upper,
-         entries, pool_);
+    scan(
+        parts_.chart, g, [lower](double y) { return y > static_cast<double>(lower); }, upper,
+        entries, pool_);
   }
   // A rare pass over groups of g: 0 < y <= Round(min + (max - min) * 0.3).
   void rareGroups(int g, const char* gap, std::initializer_list<int> entries) {
     const std::int64_t upper = upperBoundOfRare(minimum(), maximum(), 3);
     showMinMax(0, gap, upper);
-    scan(parts_.chart, g, [](double y) { return y > 0; }, upper, entries, pool_);
+    scan(
+        parts_.chart, g, [](double y) { return y > 0; }, upper, entries, pool_);
   }
   void frequentNumbers() {
     const std::int64_t upper = whole(maximum());

@@ -123,10 +123,12 @@ class Run {
 
     std::sort(candidate.begin(), candidate.end());
     TipRow& labels = parts_.tips.row(row);
-    labels.sumLabel.Caption = std::to_string(std::accumulate(candidate.begin(), candidate.end(), 0));
+    labels.sumLabel.Caption =
+        std::to_string(std::accumulate(candidate.begin(), candidate.end(), 0));
     if (row == 1) parts_.activePage = MainPage::Lottotipp;
     for (int index = 1; index <= TipGrid::kNumbers; ++index) {
-      parts_.tips.setText(row, index, std::to_string(candidate[static_cast<std::size_t>(index - 1)]));
+      parts_.tips.setText(row, index,
+                          std::to_string(candidate[static_cast<std::size_t>(index - 1)]));
     }
     redraw();
     accepted = candidate;
@@ -164,7 +166,8 @@ class Run {
     if (row >= 2) {
       int most = 0;
       for (int earlier = 0; earlier < row - 1; ++earlier) {
-        most = std::max(most, sharedNumbers(candidate, state_.accepted[static_cast<std::size_t>(earlier)]));
+        most = std::max(
+            most, sharedNumbers(candidate, state_.accepted[static_cast<std::size_t>(earlier)]));
       }
       if ((options_.CheckBox3.Checked && most > options_.UpDown3.Position()) || most == 6) {
         return reject(candidate, fill);
@@ -181,8 +184,8 @@ class Run {
       return reject(candidate, fill);
     }
     if (options_.CheckBox5.Checked) {
-      scoring.Gewinn =
-          static_cast<std::uint8_t>(equalPairs(candidate, state_.secondLast) + (scoring.Zusatz ? 1 : 0));
+      scoring.Gewinn = static_cast<std::uint8_t>(equalPairs(candidate, state_.secondLast) +
+                                                 (scoring.Zusatz ? 1 : 0));
       // Rejected here, the emptied candidate still goes through the history test.
       if (scoring.Gewinn > options_.UpDown5.Position()) reject(candidate, fill);
     }

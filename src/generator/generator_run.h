@@ -43,9 +43,9 @@ struct GeneratorState {
 
 // The main window's commands the run calls, as the user would.
 struct GeneratorCommands {
-  std::function<void()> SpeedButton5Click;  // check the tips for the date asked
-  std::function<void()> SpeedButton6Click;  // earlier draw
-  std::function<void()> SpeedButton7Click;  // later draw
+  std::function<void()> SpeedButton5Click;   // check the tips for the date asked
+  std::function<void()> SpeedButton6Click;   // earlier draw
+  std::function<void()> SpeedButton7Click;   // later draw
   std::function<void()> SpeedButton11Click;  // clear the unmarked rows
   std::function<int()> Komplettcheck;
   std::function<void()> Button5Click;  // the statistics of the passes

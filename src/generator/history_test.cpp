@@ -65,9 +65,8 @@ bool HistoryTest::Secheroderfuenfer(const Tip& tip) {
   const std::uint64_t tipMask = maskOf(tip);
   const std::vector<DrawRecord>& records = history_->records;
   for (const Counted& draw : counted_) {
-    const int hits = (tipMask != 0 && draw.mask != 0)
-                         ? std::popcount(tipMask & draw.mask)
-                         : literalHits(records[draw.index], tip);
+    const int hits = (tipMask != 0 && draw.mask != 0) ? std::popcount(tipMask & draw.mask)
+                                                      : literalHits(records[draw.index], tip);
     if (hits >= n) {
       scoredLast(draw.index, tip);
       return false;

@@ -32,7 +32,8 @@ NumberDialogView::NumberDialogView(TForm7& form, QtUserInteraction& interaction,
           [this] { act([this] { form_.SpeedButton1Click(); }); });
   connect(ui_->SpeedButton2, &QToolButton::clicked, this,
           [this] { act([this] { form_.SpeedButton2Click(); }); });
-  connect(ui_->BitBtn4, &QPushButton::clicked, this, [this] { act([this] { form_.BitBtn4Click(); }); });
+  connect(ui_->BitBtn4, &QPushButton::clicked, this,
+          [this] { act([this] { form_.BitBtn4Click(); }); });
   timer_.setInterval(TForm7::kTimerIntervalMs);
   connect(&timer_, &QTimer::timeout, this, [this] { act([this] { form_.Timer1Timer(); }); });
   syncFromModel();

@@ -57,8 +57,8 @@ QtUserInteraction::Answer QtUserInteraction::showBox(const Box& box) {
                                    QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     case Box::Kind::Input: {
       bool ok = false;
-      const QString text = QInputDialog::getText(parent_, caption, qs(box.text),
-                                                 QLineEdit::Normal, qs(box.preset), &ok);
+      const QString text = QInputDialog::getText(parent_, caption, qs(box.text), QLineEdit::Normal,
+                                                 qs(box.preset), &ok);
       return {ok, text.toStdString()};
     }
     case Box::Kind::OpenFile:

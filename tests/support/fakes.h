@@ -35,8 +35,12 @@ class FakeUserInteraction : public UserInteraction {
     return answer;
   }
   // File dialogs are answered from `files` in turn; with none left the user cancels.
-  std::optional<ChosenFile> openFile(const FileDialogSpec& spec) override { return chooseFile(spec); }
-  std::optional<ChosenFile> saveFile(const FileDialogSpec& spec) override { return chooseFile(spec); }
+  std::optional<ChosenFile> openFile(const FileDialogSpec& spec) override {
+    return chooseFile(spec);
+  }
+  std::optional<ChosenFile> saveFile(const FileDialogSpec& spec) override {
+    return chooseFile(spec);
+  }
   void setBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
   void redraw() override {
     ++redraws;

@@ -39,8 +39,8 @@ std::vector<std::string> generatorTrace(const TForm1& form) {
   std::vector<std::string> lines = {"trace last=" + joined(form.Generator.last),
                                     "trace secondlast=" + joined(form.Generator.secondLast)};
   for (const auto& accepted : form.Generator.acceptances) {
-    lines.push_back("trace accept row=" + std::to_string(accepted.row) +
-                    " counter=" + std::to_string(accepted.counter) + " tip=" + joined(accepted.tip));
+    lines.push_back("trace accept row=" + std::to_string(accepted.row) + " counter=" +
+                    std::to_string(accepted.counter) + " tip=" + joined(accepted.tip));
   }
   return lines;
 }
@@ -76,9 +76,9 @@ std::vector<std::string> generatorReport(const TForm1& form) {
                   " zusatz=" + std::to_string(form.Zusatz ? 1 : 0) +
                   " treffer=" + joinedFrom(form.Treffer, 1, 8));
   lines.push_back("label29=" + form.Label29.Caption);
-  lines.push_back("aktdatum=" + isoDate(form.aktDatum) + " date1=" +
-                  isoDate(form.DateTimePicker1.Date()) + " date2=" +
-                  isoDate(form.DateTimePicker2.Date()));
+  lines.push_back("aktdatum=" + isoDate(form.aktDatum) +
+                  " date1=" + isoDate(form.DateTimePicker1.Date()) +
+                  " date2=" + isoDate(form.DateTimePicker2.Date()));
   lines.push_back("pool_count=" + std::to_string(form.Generator.pool.count()) +
                   " statistics_run=" + std::to_string(form.Generator.statisticsRun) +
                   " abandoned=" + std::to_string(form.Generator.abandoned ? 1 : 0));
