@@ -23,12 +23,10 @@ TForm1::TForm1(Services services, std::string programFile)
       services_(services),
       programFile_(std::move(programFile)) {
   // Commands whose handling is not built yet stay visible but disabled.
-  for (TButton* button :
-       {&SpeedButton15, &SpeedButton16, &SpeedButton4, &SpeedButton3, &SpeedButton12,
-        &SpeedButton14, &BitBtn4, &SpeedButton13, &Warenkorb, &Onlioneabgeben1}) {
+  for (TButton* button : {&SpeedButton15, &SpeedButton16, &SpeedButton4, &SpeedButton3,
+                          &SpeedButton12, &SpeedButton14, &Warenkorb, &Onlioneabgeben1}) {
     button->Enabled = false;
   }
-  for (TButton& button : TippEditButtons) button.Enabled = false;
   SpeedButton8.Visible = false;  // the stop button shows only while a download runs
   OperatorLink.Caption = kOperatorAddress;
 }

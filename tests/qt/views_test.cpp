@@ -24,6 +24,7 @@
 #include "qt/chart_view.h"
 #include "qt/draw_entry_view.h"
 #include "qt/main_window_view.h"
+#include "qt/number_dialog_view.h"
 #include "qt/qt_http_client.h"
 #include "qt/qt_platform.h"
 #include "qt/step_spin_box.h"
@@ -459,6 +460,141 @@ class ViewsTest : public QObject {
     QVERIFY(url.isLocalFile());
     QCOMPARE(url.toLocalFile(), QString::fromStdString(path));
     QCOMPARE(documentUrl("https://www.lotterien.at"), QUrl("https://www.lotterien.at"));
+  }
+
+  void tipsAreComputedFromTheWindowAndALuckyNumberRepeatsThem() {
+    Shown shown;
+    QTest::mouseClick(shown.button("BitBtn4"), Qt::LeftButton);  // "Tipps berechnen"
+    const auto grid = [&shown] {
+      QStringList numbers;
+      for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
+        for (int index = 1; index <= TipGrid::kNumbers; ++index) {
+          numbers << field(shown.view, TipGrid::fieldNumber(tip, index))->text();
+        }
+      }
+      return numbers;
+    };
+    const QStringList first = grid();
+    QVERIFY(!first.contains(""));
+    QCOMPARE(shown.text("StatusBar1Panel1"), QString("Tipps wurden neu berechnet"));
+    // Sorted and scored against the draw on show.
+    QCOMPARE(shown.text("Label22"), QString("0"));
+    QVERIFY(first[0].toInt() < first[1].toInt());
+
+    // The same lucky number twice, "Ja" both times: the same twelve tips.
+    std::vector<QStringList> runs;
+    for (int run = 0; run < 2; ++run) {
+      shown.boxes.clear();
+      shown.interaction.scriptBoxes([&shown](const QtUserInteraction::Box& box) {
+        shown.boxes.push_back(box);
+        if (box.kind == QtUserInteraction::Box::Kind::Input) {
+          return QtUserInteraction::Answer(true, "4711");
+        }
+        return QtUserInteraction::Answer(true);
+      });
+      QTest::mouseClick(shown.button("SpeedButton13"), Qt::LeftButton);
+      QCOMPARE(shown.boxes.size(), std::size_t{2});
+      QCOMPARE(shown.boxes[0].caption, std::string("Ihre Glückszahl (1-99999999)?"));
+      QCOMPARE(shown.boxes[1].caption, std::string("Jetzt berechnen??"));
+      runs.push_back(grid());
+    }
+    QCOMPARE(runs[0], runs[1]);
+    QVERIFY(runs[0] != first);
+  }
+
+  void theNumberDialogOpensFromARowAndDuringARun() {
+    Shown shown;
+    const char* typed[] = {"4", "9", "15", "22", "30", "41"};
+    for (int index = 1; index <= 6; ++index) shown.form.TipFieldChange(2, index, typed[index - 1]);
+    shown.view.syncFromModel();
+    // The "..." of row 2: the dialog shows the row; box 41 is unchecked, 43 checked, OK.
+    QString title;
+    QTimer::singleShot(0, [&title] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      QVERIFY(dialog != nullptr);
+      title = dialog->windowTitle();
+      QVERIFY(dialog->findChild<QCheckBox*>("CheckBox9")->isChecked());
+      QVERIFY(!dialog->findChild<QCheckBox*>("CheckBox10")->isChecked());
+      QVERIFY(!dialog->findChild<QPushButton*>("BitBtn3")->isVisible());  // no "&Rechnen"
+      QTest::mouseClick(dialog->findChild<QCheckBox*>("CheckBox41"), Qt::LeftButton);
+      QTest::mouseClick(dialog->findChild<QCheckBox*>("CheckBox43"), Qt::LeftButton);
+      dialog->findChild<QPushButton*>("BitBtn1")->click();
+    });
+    QTest::mouseClick(shown.button("Tipp2Edit"), Qt::LeftButton);
+    QCOMPARE(title, QString("2. Tipp"));
+    QCOMPARE(field(shown.view, 12)->text(), QString("43"));
+
+    // With CheckBox20 the run shows the pool's weights first; "&Rechnen" goes on.
+    shown.form.CheckBox20.Checked = true;
+    bool rechnenShown = false;
+    QString weightOf2;
+    QTimer::singleShot(0, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      QVERIFY(dialog != nullptr);
+      rechnenShown = dialog->findChild<QPushButton*>("BitBtn3")->isVisible();
+      weightOf2 = dialog->findChild<QCheckBox*>("CheckBox2")->toolTip();
+      dialog->findChild<QPushButton*>("BitBtn3")->click();
+    });
+    QTest::mouseClick(shown.button("BitBtn4"), Qt::LeftButton);
+    QVERIFY(rechnenShown);
+    QVERIFY(weightOf2.toInt() > 0);
+    QCOMPARE(shown.text("StatusBar1Panel1"), QString("Tipps wurden neu berechnet"));
+  }
+
+  void theRandomPickAnimatesAndTheBoxesTakeTheirClicks() {
+    testing::FakeServices fakes;
+    RandomGenerator random;
+    std::string folder = "/tmp/";
+    TForm7 form(random, fakes.ui, fakes.clock, folder);
+    QtUserInteraction interaction;
+    NumberDialogView view(form, interaction);
+    form.BitBtn4.Visible = true;
+    view.syncFromModel();
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    auto* zufall = view.findChild<QPushButton*>("BitBtn4");
+    QTest::mouseClick(zufall, Qt::LeftButton);  // start: the 25 ms timer picks anew
+    QTRY_COMPARE(zufall->text(), QString("1 Stopp"));
+    const auto checkedBoxes = [&view] {
+      QStringList checked;
+      for (int n = 1; n <= 45; ++n) {
+        if (view.findChild<QCheckBox*>(QString("CheckBox%1").arg(n))->isChecked()) {
+          checked << QString::number(n);
+        }
+      }
+      return checked;
+    };
+    const QStringList before = checkedBoxes();
+    QCOMPARE(before.size(), 6);
+    QTRY_VERIFY(checkedBoxes() != before);  // it animates
+    for (int press = 0; press < 6; ++press) QTest::mouseClick(zufall, Qt::LeftButton);
+    QCOMPARE(zufall->text(), QString("Zufall"));
+    const QStringList stopped = checkedBoxes();
+    QCOMPARE(stopped.size(), 6);
+    QTest::qWait(80);
+    QCOMPARE(checkedBoxes(), stopped);  // the timer is off
+    QCOMPARE(view.findChild<QCheckBox*>(QString("CheckBox") + stopped[0])->palette().color(QPalette::Window),
+             QColor(255, 255, 0));
+
+    // A left click toggles with the handling; a right click steps the weight down.
+    QCheckBox* seven = view.findChild<QCheckBox*>("CheckBox7");
+    form.setChecked(7, false);
+    form.setWeight(7, "2");
+    view.syncFromModel();
+    QTest::mouseClick(seven, Qt::LeftButton);
+    QVERIFY(form.box(7).Checked);
+    QVERIFY(seven->isChecked());
+    QCOMPARE(seven->toolTip(), QString("3"));
+    QTest::mouseClick(seven, Qt::LeftButton);
+    QVERIFY(!seven->isChecked());
+    QCOMPARE(form.box(7).Weight, std::string("3"));
+    QTest::mouseClick(seven, Qt::LeftButton);
+    QTest::mouseClick(seven, Qt::RightButton);
+    QCOMPARE(form.box(7).Weight, std::string("3"));
+    QVERIFY(seven->isChecked());
+    QCOMPARE(view.findChild<QLabel*>("StatusBar1")->text(),
+             QString("Die Zahl 7 geht mit der Gewichtung 3 in die Berechnung ein"));
   }
 
   void clickingARowLabelMarksTheTip() {
