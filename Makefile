@@ -43,6 +43,7 @@ test-fuzz: deps
 # The speed figures, measured on the bundled history.
 bench: build
 	$(BUILD_DIR)/bench/statistics_bench
+	$(BUILD_DIR)/bench/generator_bench
 	$(BUILD_DIR)/bench/download_bench
 
 # The checks of .clang-tidy over all sources.

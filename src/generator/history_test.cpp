@@ -1,5 +1,6 @@
 #include "generator/history_test.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace lotto {
@@ -41,10 +42,16 @@ void HistoryTest::prepare(double startDate) {
   if (!history_) history_ = readDrawHistory(parts_.drawFile);
   if (countedFrom_ == startDate) return;
   countedFrom_ = startDate;
-  counted_.clear();
+  masks_.clear();
+  indexes_.clear();
+  zeros_.clear();
   const std::vector<DrawRecord>& records = history_->records;
   for (std::size_t i = 0; i < records.size(); ++i) {
-    if (records[i].date >= startDate) counted_.push_back({maskOf(records[i].bytes.data()), i});
+    if (!(records[i].date >= startDate)) continue;
+    masks_.push_back(maskOf(records[i].bytes.data()));
+    indexes_.push_back(i);
+    zeros_.push_back(static_cast<std::uint8_t>(
+        std::count(records[i].bytes.begin(), records[i].bytes.begin() + 6, 0)));
   }
 }
 
@@ -55,6 +62,45 @@ void HistoryTest::scoredLast(std::size_t index, const Tip& tip) {
   parts_.scoring.score(tip);
 }
 
+template <int N>
+std::optional<std::size_t> HistoryTest::firstHit(std::uint64_t tipMask, const Tip& tip) const {
+  const std::size_t count = masks_.size();
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::uint64_t mask = masks_[i];
+    if (mask == 0) {
+      if (literalHits(history_->records[indexes_[i]], tip) >= N) return i;
+      continue;
+    }
+    // N or more shared numbers: the AND keeps a bit after its N - 1 lowest are cleared.
+    std::uint64_t shared = tipMask & mask;
+    for (int cleared = 1; cleared < N; ++cleared) shared &= shared - 1;
+    if (shared != 0) return i;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::size_t> HistoryTest::firstHitAnyN(int n, std::uint64_t tipMask,
+                                                     const Tip& tip) const {
+  switch (n) {
+    case 3:
+      return firstHit<3>(tipMask, tip);
+    case 4:
+      return firstHit<4>(tipMask, tip);
+    case 5:
+      return firstHit<5>(tipMask, tip);
+    case 6:
+      return firstHit<6>(tipMask, tip);
+    default:
+      break;
+  }
+  for (std::size_t i = 0; i < masks_.size(); ++i) {
+    const int hits = masks_[i] != 0 ? std::popcount(tipMask & masks_[i])
+                                    : literalHits(history_->records[indexes_[i]], tip);
+    if (hits >= n) return i;
+  }
+  return std::nullopt;
+}
+
 bool HistoryTest::Secheroderfuenfer(const Tip& tip) {
   const int n = parts_.UpDown6.Position();
   const double start = parts_.DateTimePicker2.Date();
@@ -63,16 +109,24 @@ bool HistoryTest::Secheroderfuenfer(const Tip& tip) {
   parts_.chart.beginStatistic();
 
   const std::uint64_t tipMask = maskOf(tip);
-  const std::vector<DrawRecord>& records = history_->records;
-  for (const Counted& draw : counted_) {
-    const int hits = (tipMask != 0 && draw.mask != 0) ? std::popcount(tipMask & draw.mask)
-                                                      : literalHits(records[draw.index], tip);
-    if (hits >= n) {
-      scoredLast(draw.index, tip);
-      return false;
+  std::optional<std::size_t> hit;
+  if (tipMask != 0) {
+    hit = firstHitAnyN(n, tipMask, tip);
+  } else if (tip == Tip{}) {
+    for (std::size_t i = 0; i < zeros_.size() && !hit; ++i) {
+      if (6 * zeros_[i] >= n) hit = i;
+    }
+  } else {
+    // A tip that is no six numbers 1..45 (the emptied candidate) is scored as it stands.
+    for (std::size_t i = 0; i < indexes_.size() && !hit; ++i) {
+      if (literalHits(history_->records[indexes_[i]], tip) >= n) hit = i;
     }
   }
-  if (!counted_.empty()) scoredLast(counted_.back().index, tip);
+  if (hit) {
+    scoredLast(indexes_[*hit], tip);
+    return false;
+  }
+  if (!indexes_.empty()) scoredLast(indexes_.back(), tip);
   history_->throwIfCut();
   return true;
 }

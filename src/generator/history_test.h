@@ -6,8 +6,8 @@
 // aktDatum and empties the chart's series.
 //
 // The draw file is read once per generator run. A draw of six different numbers from 1 to
-// 45 is a 64-bit mask, so its hits are one popcount; any other record (a damaged file) is
-// scored position by position as the tip check would.
+// 45 is a 64-bit mask, so its hits with a tip are the bits of one AND; any other record (a
+// damaged file) is scored position by position as the tip check would.
 
 #include <array>
 #include <cstdint>
@@ -46,18 +46,24 @@ class HistoryTest {
   bool Secheroderfuenfer(const Tip& tip);
 
  private:
-  struct Counted {
-    std::uint64_t mask;  // 0 for a record scored position by position
-    std::size_t index;
-  };
   void prepare(double startDate);
+  // The first counted draw holding N or more of the tip's numbers, or none.
+  template <int N>
+  std::optional<std::size_t> firstHit(std::uint64_t tipMask, const Tip& tip) const;
+  std::optional<std::size_t> firstHitAnyN(int n, std::uint64_t tipMask, const Tip& tip) const;
   // The side effects of having scored the tip against record `index` last.
   void scoredLast(std::size_t index, const Tip& tip);
 
   HistoryTestParts parts_;
   std::optional<DrawHistory> history_;
   std::optional<double> countedFrom_;
-  std::vector<Counted> counted_;
+  // The draws on or after the start date, in file order: their masks (0 for a record scored
+  // position by position) and their indexes in the file.
+  std::vector<std::uint64_t> masks_;
+  std::vector<std::size_t> indexes_;
+  // How many of each counted draw's six numbers are 0: the emptied candidate, six zeros,
+  // scores six hits for each of them.
+  std::vector<std::uint8_t> zeros_;
 };
 
 // Hits of a tip against a record as the tip check counts them: every pair (drawn position,

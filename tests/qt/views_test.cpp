@@ -574,7 +574,9 @@ class ViewsTest : public QObject {
     QCOMPARE(stopped.size(), 6);
     QTest::qWait(80);
     QCOMPARE(checkedBoxes(), stopped);  // the timer is off
-    QCOMPARE(view.findChild<QCheckBox*>(QString("CheckBox") + stopped[0])->palette().color(QPalette::Window),
+    QCOMPARE(view.findChild<QCheckBox*>(QString("CheckBox") + stopped[0])
+                 ->palette()
+                 .color(QPalette::Window),
              QColor(255, 255, 0));
 
     // A left click toggles with the handling; a right click steps the weight down.

@@ -56,19 +56,19 @@ void literalLabel28Click(TForm1& form, UserInteraction& ui) {
     form.SpeedButton7Click();
     form.SpeedButton11Click();
 
-    const PoolBuild build = buildCandidatePool(
-        {.options = form,
-         .chart = form.Chart1,
-         .status = form.StatusBar1.Panels[1],
-         .activePage = form.ActivePage,
-         .dialog = form.Form7,
-         .ui = ui,
-         .overdueNumbers = [&form] { form.Button5Click(); },
-         .pairs = [&form] { form.Button2Click(); },
-         .triples = [&form] { form.Button3Click(); },
-         .quadruples = [&form] { form.Button4Click(); },
-         .numberFrequency = [&form] { form.SpeedButton2Click(); }},
-        state.last, state.secondLast, state.pool);
+    const PoolBuild build =
+        buildCandidatePool({.options = form,
+                            .chart = form.Chart1,
+                            .status = form.StatusBar1.Panels[1],
+                            .activePage = form.ActivePage,
+                            .dialog = form.Form7,
+                            .ui = ui,
+                            .overdueNumbers = [&form] { form.Button5Click(); },
+                            .pairs = [&form] { form.Button2Click(); },
+                            .triples = [&form] { form.Button3Click(); },
+                            .quadruples = [&form] { form.Button4Click(); },
+                            .numberFrequency = [&form] { form.SpeedButton2Click(); }},
+                           state.last, state.secondLast, state.pool);
     state.statisticsRun = build.statisticsRun;
     if (build.abandoned) {
       state.abandoned = true;
@@ -108,7 +108,8 @@ void literalLabel28Click(TForm1& form, UserInteraction& ui) {
         candidate[static_cast<std::size_t>(fill - 1)] = state.pool.at(position);
         bool again = false;
         for (int k = 1; k < fill; ++k) {
-          if (candidate[static_cast<std::size_t>(k - 1)] == candidate[static_cast<std::size_t>(fill - 1)]) {
+          if (candidate[static_cast<std::size_t>(k - 1)] ==
+              candidate[static_cast<std::size_t>(fill - 1)]) {
             again = true;
           }
         }
@@ -129,7 +130,9 @@ void literalLabel28Click(TForm1& form, UserInteraction& ui) {
         if (row >= 2) {
           int most = 0;
           for (int earlier = 1; earlier < row; ++earlier) {
-            most = std::max(most, sharedNumbers(candidate, state.accepted[static_cast<std::size_t>(earlier - 1)]));
+            most = std::max(
+                most,
+                sharedNumbers(candidate, state.accepted[static_cast<std::size_t>(earlier - 1)]));
           }
           rejected = (form.CheckBox3.Checked && most > form.UpDown3.Position()) || most == 6;
         }
@@ -137,11 +140,13 @@ void literalLabel28Click(TForm1& form, UserInteraction& ui) {
         bool run = false;
         for (std::size_t i = 0; i + 1 < 6; ++i) pair = pair || candidate[i] + 1 == candidate[i + 1];
         for (std::size_t i = 0; i + 2 < 6; ++i) {
-          run = run || (candidate[i] + 1 == candidate[i + 1] && candidate[i + 1] + 1 == candidate[i + 2]);
+          run = run ||
+                (candidate[i] + 1 == candidate[i + 1] && candidate[i + 1] + 1 == candidate[i + 2]);
         }
         if (!rejected && form.CheckBox8.Checked && !pair) rejected = true;
         if (!rejected && form.CheckBox18.Checked && run) rejected = true;
-        if (!rejected && (q < form.UpDown1.Position() || q > form.UpDown2.Position())) rejected = true;
+        if (!rejected && (q < form.UpDown1.Position() || q > form.UpDown2.Position()))
+          rejected = true;
         if (!rejected) {
           int equal = 0;
           for (const std::int32_t c : candidate) {
@@ -179,7 +184,8 @@ void literalLabel28Click(TForm1& form, UserInteraction& ui) {
       form.Tips.row(row).sumLabel.Caption = std::to_string(q);
       if (row == 1) form.ActivePage = MainPage::Lottotipp;
       for (int index = 1; index <= 6; ++index) {
-        form.TipFieldChange(row, index, std::to_string(candidate[static_cast<std::size_t>(index - 1)]));
+        form.TipFieldChange(row, index,
+                            std::to_string(candidate[static_cast<std::size_t>(index - 1)]));
       }
       ui.redraw();
       state.accepted[static_cast<std::size_t>(row - 1)] = candidate;
