@@ -117,6 +117,10 @@ struct Case {
   Reached reached = newTips;
 };
 
+void PrintTo(const Case& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class GeneratorPaths : public ::testing::TestWithParam<Case> {};
 
 TEST_P(GeneratorPaths, FastAndStepByStepLeaveTheSameWindow) {
