@@ -5,7 +5,9 @@
 #include "draws/draw_file.h"
 #include "draws/navigation.h"
 #include "evaluation/complete_check.h"
+#include "evaluation/history_search.h"
 #include "generator/lucky_number.h"
+#include "output/tip_sheet.h"
 #include "platform/errors.h"
 
 namespace lotto {
@@ -23,8 +25,7 @@ TForm1::TForm1(Services services, std::string programFile)
       services_(services),
       programFile_(std::move(programFile)) {
   // Commands whose handling is not built yet stay visible but disabled.
-  for (TButton* button : {&SpeedButton15, &SpeedButton16, &SpeedButton4, &SpeedButton3,
-                          &SpeedButton12, &SpeedButton14, &Warenkorb, &Onlioneabgeben1}) {
+  for (TButton* button : {&SpeedButton14, &Warenkorb, &Onlioneabgeben1}) {
     button->Enabled = false;
   }
   SpeedButton8.Visible = false;  // the stop button shows only while a download runs
@@ -164,6 +165,57 @@ void TForm1::TippEditClick(int tip) {
   const int first = kTipRowNames[static_cast<std::size_t>(tip - 1)].firstEdit;
   Form7.Caption = std::to_string(tip) + ". Tipp";
   Form7.TippEdit(Tips, first, first + TipGrid::kNumbers - 1);
+}
+
+// ---- tip files and printing
+
+TipFileParts TForm1::tipFileParts() {
+  return {.tips = Tips,
+          .DateTimePicker1 = DateTimePicker1,
+          .home = Home,
+          .ui = services_.ui,
+          .clock = services_.clock};
+}
+
+void TForm1::SpeedButton15Click() {
+  saveTipsWithDialog(tipFileParts());
+}
+
+void TForm1::SpeedButton16Click() {
+  loadTipsWithDialog(tipFileParts(), [this] { SpeedButton11Click(); });
+  SpeedButton5Click();
+}
+
+void TForm1::SpeedButton14Click() {
+  saveTipsAutomatically(tipFileParts());
+}
+
+void TForm1::BitBtn7Click() {
+  showTipSheet(Tips, Datum1, Home, services_.shell);
+}
+
+void TForm1::SpeedButton12Click() {
+  printSlip({.tips = Tips,
+             .TippTop = TippTop,
+             .TippLeft = TippLeft,
+             .Pageformat = Pageformat,
+             .settings = Form5,
+             .size = Slip,
+             .picturePath = Home + kSlipPictureName,
+             .ui = services_.ui,
+             .clock = services_.clock,
+             .report = services_.report});
+}
+
+void TForm1::SpeedButton4Click() {
+  searchTipsInHistory({.drawFile = drawFilePath(),
+                       .tips = Tips,
+                       .show = *this,
+                       .scoring = *this,
+                       .chart = *this,
+                       .aktDatum = aktDatum,
+                       .ui = services_.ui,
+                       .completeCheck = [this] { Komplettcheck(); }});
 }
 
 // ---- draw history

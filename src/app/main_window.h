@@ -19,6 +19,8 @@
 #include "generator/number_dialog.h"
 #include "generator/options.h"
 #include "generator/random.h"
+#include "output/slip.h"
+#include "output/tip_file.h"
 #include "platform/services.h"
 #include "stats/commands.h"
 
@@ -48,6 +50,9 @@ class TForm1 : public WindowFrame,
   RandomGenerator Zufallsgenerator;
   TForm7 Form7;
   GeneratorState Generator;  // what the last generator run left
+  // The slip print settings, which live for the run, and the page size of the last print.
+  TForm5 Form5;
+  SlipPrinting Slip;
 
   // ---- life cycle
   // Runs once when the window is first shown.
@@ -96,6 +101,16 @@ class TForm1 : public WindowFrame,
   // The "..." of row `tip`: the number dialog with the row's numbers.
   void TippEditClick(int tip);
 
+  // ---- tip files and printing
+  void SpeedButton15Click();  // "Speichern des Tipps"
+  void SpeedButton16Click();  // "Laden des Tipps"
+  void SpeedButton14Click();  // the automatic save into "Tipps"
+  void BitBtn7Click();        // "Tipp drucken": the text sheet
+  void SpeedButton3Click() { BitBtn7Click(); }
+  void SpeedButton12Click();  // "auf Tippschein drucken"
+  // "Tipps in DB suchen".
+  void SpeedButton4Click();
+
   // ---- draw history
   // "Datenbank aktualisieren": fetches every draw after the newest stored one, then
   // checks the tips against the newest draw. The download button of the draw bar and the
@@ -129,6 +144,7 @@ class TForm1 : public WindowFrame,
  private:
   StatisticParts statisticParts();
   GeneratorParts generatorParts();
+  TipFileParts tipFileParts();
   void groupSearch(int groupSize);
 
   Services services_;

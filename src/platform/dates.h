@@ -36,5 +36,6 @@ bool isShowableDate(double date);
 
 inline constexpr int kSunday = 1;
 inline constexpr int kWednesday = 4;
+inline constexpr int kSaturday = 7;
 
 }  // namespace lotto

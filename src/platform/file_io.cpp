@@ -109,6 +109,15 @@ void appendToFile(const std::string& path, std::string_view bytes) {
   if (const int closeErr = fd.close()) fail(path, closeErr);
 }
 
+void createFolderIfMissing(const std::string& path) {
+  if (::mkdir(path.c_str(), 0755) == 0) return;
+  if (errno == EEXIST) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return;
+  }
+  fail(path, errno);
+}
+
 void createFileIfMissing(const std::string& path) {
   FileDescriptor fd(openOrFail(path, O_WRONLY | O_CREAT, 0644));
   if (const int err = fd.close()) fail(path, err);

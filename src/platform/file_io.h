@@ -18,6 +18,9 @@ std::string readWholeFile(const std::string& path);
 // Appends bytes to an existing file: all of them, or none when the writing fails.
 void appendToFile(const std::string& path, std::string_view bytes);
 
+// Creates a folder when none exists; an existing one is left as it is.
+void createFolderIfMissing(const std::string& path);
+
 // Creates an empty file when none exists; an existing file is left as it is.
 void createFileIfMissing(const std::string& path);
 

@@ -31,4 +31,22 @@ std::string formatDrawDate(double date) {
   return shortWeekdayName(dayOfWeek(date)) + " " + buffer;
 }
 
+std::string formatShortDate(double date) {
+  const CivilDate d = civilDate(date);
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%02d.%02d.%04d", d.day, d.month, d.year);
+  return buffer;
+}
+
+std::string formatMoney(long long cents) {
+  const bool negative = cents < 0;
+  const unsigned long long amount = negative ? 0ULL - static_cast<unsigned long long>(cents)
+                                             : static_cast<unsigned long long>(cents);
+  std::string euros = std::to_string(amount / 100);
+  for (std::size_t at = euros.size(); at > 3; at -= 3) euros.insert(at - 3, ".");
+  char rest[8];
+  std::snprintf(rest, sizeof rest, ",%02llu", amount % 100);
+  return (negative ? "-" : "") + euros + rest + " €";
+}
+
 }  // namespace lotto

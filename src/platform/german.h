@@ -13,5 +13,9 @@ std::string longWeekdayName(int weekday);
 
 // "So 05.01.25": short weekday, day, month, two-digit year.
 std::string formatDrawDate(double date);
+// "05.01.2025": the short date.
+std::string formatShortDate(double date);
+// "10,20 €", "1.234,50 €": an amount of cents as money.
+std::string formatMoney(long long cents);
 
 }  // namespace lotto

@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 #include "platform/http_client.h"
+#include "platform/report_page.h"
 #include "platform/settings_store.h"
 #include "platform/shell.h"
 #include "platform/sound.h"
@@ -18,6 +19,7 @@ struct Services {
   Clock& clock;
   SettingsStore& settings;
   HttpClient& http;
+  ReportPreview& report;
 };
 
 }  // namespace lotto

@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "qt/main_window_view.h"
 #include "qt/qt_http_client.h"
+#include "qt/qt_report_preview.h"
 #include "qt/qt_platform.h"
 #include "qt/qt_settings_store.h"
 
@@ -21,15 +22,18 @@ int main(int argc, char** argv) {
   lotto::SystemClock clock;
   lotto::QtSettingsStore settings;
   lotto::QtHttpClient http;
+  lotto::QtReportPreview report;
   lotto::registerDialogViews(interaction);
   lotto::TForm1 form(lotto::Services{.ui = interaction,
                                      .sound = sound,
                                      .shell = shell,
                                      .clock = clock,
                                      .settings = settings,
-                                     .http = http},
+                                     .http = http,
+                      .report = report},
                      QApplication::applicationFilePath().toStdString());
   lotto::MainWindowView view(form, interaction);
+  report.setParent(&view);
   view.show();
   return QApplication::exec();
 }

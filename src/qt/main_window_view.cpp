@@ -159,6 +159,11 @@ void MainWindowView::bindCommands() {
   const std::vector<std::pair<std::vector<QAbstractButton*>, void (TForm1::*)()>> commands = {
       {{ui_->BitBtn1}, &TForm1::BitBtn1Click},
       {{ui_->BitBtn4}, &TForm1::BitBtn4Click},
+      {{ui_->SpeedButton15}, &TForm1::SpeedButton15Click},
+      {{ui_->SpeedButton16}, &TForm1::SpeedButton16Click},
+      {{ui_->SpeedButton3}, &TForm1::SpeedButton3Click},
+      {{ui_->SpeedButton12}, &TForm1::SpeedButton12Click},
+      {{ui_->SpeedButton4}, &TForm1::SpeedButton4Click},
       {{ui_->SpeedButton13}, &TForm1::SpeedButton13Click},
       {{ui_->SpeedButton10}, &TForm1::SpeedButton10Click},
       {{ui_->SpeedButton6}, &TForm1::SpeedButton6Click},

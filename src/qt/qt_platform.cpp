@@ -13,6 +13,7 @@
 #include "draws/draw_entry.h"
 #include "qt/draw_entry_view.h"
 #include "qt/number_dialog_view.h"
+#include "qt/slip_settings_view.h"
 
 namespace lotto {
 namespace {
@@ -174,6 +175,7 @@ ModalResult QtUserInteraction::showModal(ModalDialog& dialog) {
 
 void registerDialogViews(QtUserInteraction& interaction) {
   interaction.registerView<TForm3, DrawEntryView>();
+  interaction.registerView<TForm5, SlipSettingsView>();
   interaction.registerView<TForm7>([&interaction](TForm7& dialog, QWidget* parent) {
     NumberDialogView view(dialog, interaction, parent);
     return view.run();

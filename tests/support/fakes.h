@@ -135,6 +135,13 @@ class FakeHttpClient : public HttpClient {
   int proxyPort_ = 0;
 };
 
+// The print preview: keeps every page it was asked to show.
+class FakeReportPreview : public ReportPreview {
+ public:
+  void preview(const ReportPage& page) override { pages.push_back(page); }
+  std::vector<ReportPage> pages;
+};
+
 // A settings key in memory, with the kind of every value.
 class FakeSettingsStore : public SettingsStore {
  public:
@@ -189,10 +196,12 @@ struct FakeServices {
   FakeClock clock;
   FakeSettingsStore settings;
   FakeHttpClient http;
+  FakeReportPreview report;
 
   UserInteraction* uiInUse = &ui;
   SettingsStore* settingsInUse = &settings;
   HttpClient* httpInUse = &http;
+  ReportPreview* reportInUse = &report;
 
   Services services() {
     return Services{.ui = *uiInUse,
@@ -200,7 +209,8 @@ struct FakeServices {
                     .shell = shell,
                     .clock = clock,
                     .settings = *settingsInUse,
-                    .http = *httpInUse};
+                    .http = *httpInUse,
+                    .report = *reportInUse};
   }
 };
 

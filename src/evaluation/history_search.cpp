@@ -1,0 +1,148 @@
+#include "evaluation/history_search.h"
+
+#include <array>
+#include <bit>
+#include <optional>
+
+#include "draws/draw_display.h"
+#include "draws/draw_file.h"
+#include "platform/convert.h"
+#include "platform/german.h"
+
+namespace lotto {
+namespace {
+
+constexpr int kSearchedTips = 8;
+
+std::uint64_t maskOfDraw(const DrawRecord& record) {
+  std::uint64_t mask = 0;
+  for (int i = 1; i <= 6; ++i) {
+    const int n = record.number(i);
+    if (n < 1 || n > 45 || (mask & (std::uint64_t{1} << n)) != 0) return 0;
+    mask |= std::uint64_t{1} << n;
+  }
+  return mask;
+}
+
+// A tip of six filled, different numbers as a mask; 0 for any other tip.
+std::uint64_t maskOfTip(const TipGrid& tips, int tip) {
+  std::uint64_t mask = 0;
+  for (int index = 1; index <= TipGrid::kNumbers; ++index) {
+    const auto n = tryStrToInt(tips.text(tip, index));
+    if (!n || *n < 1 || *n > 45 || (mask & (std::uint64_t{1} << *n)) != 0) return 0;
+    mask |= std::uint64_t{1} << *n;
+  }
+  return mask;
+}
+
+TipTexts textsOf(const TipGrid& tips, int tip) {
+  return {tips.text(tip, 1), tips.text(tip, 2), tips.text(tip, 3),
+          tips.text(tip, 4), tips.text(tip, 5), tips.text(tip, 6)};
+}
+
+class Search {
+ public:
+  Search(const HistorySearchParts& parts, const DrawHistory& history, int threshold)
+      : parts_(parts), history_(history), threshold_(threshold) {
+    for (int tip = 1; tip <= kSearchedTips; ++tip) masks_[tip - 1] = maskOfTip(parts.tips, tip);
+  }
+
+  // False when the user ended the search.
+  bool run() {
+    const std::vector<DrawRecord>& records = history_.records;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+      const DrawRecord& record = records[i];
+      if (!(record.date >= parts_.aktDatum)) continue;
+      if (!isShowableDate(record.date)) {
+        showFinal();
+        parts_.show.Datum1 = record.date;
+        parts_.scoring.Zahl = drawNumbersOf(record);
+        requireShowableDate(record, i);
+      }
+      const std::uint64_t drawMask = maskOfDraw(record);
+      for (int tip = 1; tip <= kSearchedTips; ++tip) {
+        if (hitsOf(tip, record, drawMask) < threshold_) continue;
+        // A stop: the window as the search shows it now, then the check and the question.
+        examined_ = i;
+        showDraw(tip);
+        parts_.completeCheck();
+        stop_ = {i, tip};
+        if (!parts_.ui.askYesNo("Weiter?", "Ein Treffer am: " + formatShortDate(record.date))) {
+          return false;
+        }
+      }
+      examined_ = i;
+    }
+    showFinal();
+    history_.throwIfCut();
+    return true;
+  }
+
+ private:
+  struct Stop {
+    std::size_t draw;
+    int tip;
+  };
+
+  int hitsOf(int tip, const DrawRecord& record, std::uint64_t drawMask) const {
+    const std::uint64_t tipMask = masks_[tip - 1];
+    if (tipMask != 0 && drawMask != 0) return std::popcount(tipMask & drawMask);
+    ScoringFields scoring;
+    scoring.Zahl = drawNumbersOf(record);
+    scoring.Zettelcheck(textsOf(parts_.tips, tip));
+    return scoring.Gewinn;
+  }
+
+  // The tip's hit label as the search sets it, and the scoring fields after it.
+  void label(int tip) {
+    parts_.scoring.Zettelcheck(textsOf(parts_.tips, tip));
+    TLabel& hit = parts_.tips.row(tip).hitLabel;
+    hit.Caption = std::to_string(parts_.scoring.Gewinn) + (parts_.scoring.Zusatz ? " + Z" : "");
+    hit.FontColour = parts_.scoring.Gewinn >= 3 ? Colour::Red : Colour::Black;
+  }
+
+  // The draw examined now on show, and the labels of tips 1 .. upTo scored against it.
+  void showDraw(int upTo) {
+    showExaminedDraw(parts_.show, parts_.scoring.Zahl, history_.records[*examined_], *examined_);
+    for (int tip = 1; tip <= upTo; ++tip) label(tip);
+  }
+
+  // The end: the draw examined last with the labels the search gave it, but those the
+  // complete check of a stop at that draw set afterwards.
+  void showFinal() {
+    if (!examined_) return;
+    const bool stoppedHere = stop_ && stop_->draw == *examined_;
+    const int checkedUpTo = stoppedHere ? stop_->tip : 0;
+    showExaminedDraw(parts_.show, parts_.scoring.Zahl, history_.records[*examined_], *examined_);
+    if (checkedUpTo == kSearchedTips) return;  // the check's scoring fields stand
+    for (int tip = checkedUpTo + 1; tip <= kSearchedTips; ++tip) label(tip);
+  }
+
+  const HistorySearchParts& parts_;
+  const DrawHistory& history_;
+  const int threshold_;
+  std::array<std::uint64_t, kSearchedTips> masks_{};
+  std::optional<std::size_t> examined_;
+  std::optional<Stop> stop_;
+};
+
+}  // namespace
+
+void showExaminedDraw(DrawOnShow& show, DrawNumbers& Zahl, const DrawRecord& record,
+                      std::size_t index) {
+  showRecord(show, Zahl, record, index, 2);
+  show.Label35.Caption = show.Label29.Caption;
+}
+
+void searchTipsInHistory(const HistorySearchParts& parts) {
+  const int threshold = StrToInt(
+      parts.ui.inputText("Bei wievielen Zahlen Übereinstellung stoppen?", "Tipp-Test", "6"));
+  const DrawHistory history = readDrawHistory(parts.drawFile);
+  parts.aktDatum = parts.chart.DateTimePicker2.Date();
+  parts.chart.Chart1.beginStatistic();
+  Search search(parts, history, threshold);
+  if (!search.run()) return;
+  for (int x = 0; x <= 9; ++x) parts.chart.Chart1.addPoint(x, 0);
+}
+
+}  // namespace lotto
