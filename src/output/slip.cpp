@@ -64,9 +64,10 @@ ReportPage slipPage(const TipGrid& tips, int TippTop, int TippLeft, const TForm5
       const std::string& text = tips.text(tip, index);
       if (text.empty()) continue;
       const int n = std::stoi(text);  // the grid holds 1..45 or nothing
-      page.texts.push_back(cross("Tipp " + std::to_string(tip) + ": " + text,
-                                 TippLeft + kBoxColumnStep * (box / 2) + kNumberPitch * ((n - 1) % 6),
-                                 TippTop + kBoxRowStep * (box % 2) + kNumberPitch * ((n - 1) / 6)));
+      page.texts.push_back(
+          cross("Tipp " + std::to_string(tip) + ": " + text,
+                TippLeft + kBoxColumnStep * (box / 2) + kNumberPitch * ((n - 1) % 6),
+                TippTop + kBoxRowStep * (box % 2) + kNumberPitch * ((n - 1) / 6)));
     }
   }
 
@@ -74,10 +75,14 @@ ReportPage slipPage(const TipGrid& tips, int TippTop, int TippLeft, const TForm5
   const bool wednesday = settings.CheckBox2.Checked;
   if (sunday != wednesday) page.texts.push_back(cross("Samstag", TippLeft + 103, TippTop + 272));
   if (sunday && wednesday) page.texts.push_back(cross("Mittwoch", TippLeft + 118, TippTop + 272));
-  if (settings.CheckBox6.Checked) page.texts.push_back(cross("QRLabel37", TippLeft + 305, TippTop + 300));
-  if (settings.CheckBox4.Checked) page.texts.push_back(cross("Super6", TippLeft + 320, TippTop + 300));
-  if (settings.CheckBox3.Checked) page.texts.push_back(cross("Spiel77Ja", TippLeft + 335, TippTop + 300));
-  if (settings.jokers() == 0) page.texts.push_back(cross("Spiel77Nein", TippLeft + 350, TippTop + 300));
+  if (settings.CheckBox6.Checked)
+    page.texts.push_back(cross("QRLabel37", TippLeft + 305, TippTop + 300));
+  if (settings.CheckBox4.Checked)
+    page.texts.push_back(cross("Super6", TippLeft + 320, TippTop + 300));
+  if (settings.CheckBox3.Checked)
+    page.texts.push_back(cross("Spiel77Ja", TippLeft + 335, TippTop + 300));
+  if (settings.jokers() == 0)
+    page.texts.push_back(cross("Spiel77Nein", TippLeft + 350, TippTop + 300));
 
   if (settings.CheckBox5.Checked && !picturePath.empty()) {
     page.picture = ReportPicture{picturePath, 0, 4, 793, 481};

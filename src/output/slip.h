@@ -19,7 +19,7 @@ inline constexpr const char* kSlipPictureName = "schein.jpg";
 // The paper formats of the slip print, by index.
 struct PaperFormat {
   const char* entry;
-  double widthMm;   // the page as laid out
+  double widthMm;  // the page as laid out
   double heightMm;
   bool landscape;
 };
@@ -40,12 +40,12 @@ class TForm5 : public ModalDialog {
   TForm5();
 
   std::string Caption = "Druckeinstellungen für den Lottoschein";
-  TCheckBox CheckBox1;  // "Sonntag"
-  TCheckBox CheckBox2;  // "Mittwoch"
-  TCheckBox CheckBox3;  // "Joker"
-  TCheckBox CheckBox4;  // "Joker 2"
-  TCheckBox CheckBox6;  // "Joker 3"
-  TCheckBox CheckBox5;  // "Schein zum Test mit anzeigen"
+  TCheckBox CheckBox1;         // "Sonntag"
+  TCheckBox CheckBox2;         // "Mittwoch"
+  TCheckBox CheckBox3;         // "Joker"
+  TCheckBox CheckBox4;         // "Joker 2"
+  TCheckBox CheckBox6;         // "Joker 3"
+  TCheckBox CheckBox5;         // "Schein zum Test mit anzeigen"
   TUpDown UpDown1{0, 100, 0};  // "Oben:"
   TUpDown UpDown2{0, 100, 0};  // "Links"
   TLabel Label4;               // the cost

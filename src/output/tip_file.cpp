@@ -100,8 +100,7 @@ bool loadTipsWithDialog(const TipFileParts& parts, const std::function<void()>& 
   // The file is read before the grid is cleared: a file that cannot be read, or that is
   // no tip file, costs no tip.
   if (fileSize(chosen->path) > kLargestTipFile) {
-    throw AppError("Die Datei " + chosen->path +
-                   " ist größer als 1 MiB und ist keine Tippdatei.");
+    throw AppError("Die Datei " + chosen->path + " ist größer als 1 MiB und ist keine Tippdatei.");
   }
   const std::string bytes = readWholeFile(chosen->path);
   clearing();

@@ -15,8 +15,8 @@ std::string tipSheetContent(const TipGrid& tips, double lastEvaluated) {
   const CivilDate d = civilDate(next);
   char date[32];
   std::snprintf(date, sizeof date, "%02d.%02d.%02d", d.day, d.month, ((d.year % 100) + 100) % 100);
-  std::string sheet = "Brunnholds Lotto-Tipp für " + longWeekdayName(dayOfWeek(next)) + " " +
-                      date + "\r\n" + std::string(46, '~') + "\r\n\r\n";
+  std::string sheet = "Brunnholds Lotto-Tipp für " + longWeekdayName(dayOfWeek(next)) + " " + date +
+                      "\r\n" + std::string(46, '~') + "\r\n\r\n";
   for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
     if (tips.text(tip, 1).empty()) continue;
     char label[16];
@@ -33,7 +33,8 @@ std::string tipSheetContent(const TipGrid& tips, double lastEvaluated) {
   return sheet;
 }
 
-void showTipSheet(const TipGrid& tips, double lastEvaluated, const std::string& home, Shell& shell) {
+void showTipSheet(const TipGrid& tips, double lastEvaluated, const std::string& home,
+                  Shell& shell) {
   const std::string path = home + kTipSheetName;
   replaceFileAtomically(path, path + "~", tipSheetContent(tips, lastEvaluated));
   shell.openDocument(path);

@@ -6,8 +6,8 @@
 #include "platform/clock.h"
 #include "qt/main_window_view.h"
 #include "qt/qt_http_client.h"
-#include "qt/qt_report_preview.h"
 #include "qt/qt_platform.h"
+#include "qt/qt_report_preview.h"
 #include "qt/qt_settings_store.h"
 
 int main(int argc, char** argv) {
@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
                                      .clock = clock,
                                      .settings = settings,
                                      .http = http,
-                      .report = report},
+                                     .report = report},
                      QApplication::applicationFilePath().toStdString());
   lotto::MainWindowView view(form, interaction);
   report.setParent(&view);
