@@ -44,6 +44,7 @@ test-fuzz: deps
 bench: build
 	$(BUILD_DIR)/bench/statistics_bench
 	$(BUILD_DIR)/bench/generator_bench
+	$(BUILD_DIR)/bench/history_search_bench
 	$(BUILD_DIR)/bench/download_bench
 
 # The checks of .clang-tidy over all sources.

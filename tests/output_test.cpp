@@ -19,7 +19,8 @@ namespace {
 using testing::makeDraw;
 
 void setTip(TipGrid& tips, int tip, std::array<const char*, 6> fields) {
-  for (int index = 1; index <= 6; ++index) tips.setText(tip, index, fields[static_cast<std::size_t>(index - 1)]);
+  for (int index = 1; index <= 6; ++index)
+    tips.setText(tip, index, fields[static_cast<std::size_t>(index - 1)]);
 }
 
 std::vector<std::string> tipRows(const TipGrid& tips) {
@@ -48,7 +49,8 @@ TEST(TipFile, LinesSplitIntoTheTwelveTipsThroughTheCleaningRule) {
     std::vector<std::string> firstRows;  // the rest of the twelve are empty
   };
   const Case cases[] = {
-      {"two lines fill tips 1 and 2", "3,17,22,30,41,45\r\n1,2,3,4,5,6\r\n",
+      {"two lines fill tips 1 and 2",
+       "3,17,22,30,41,45\r\n1,2,3,4,5,6\r\n",
        {"3,17,22,30,41,45", "1,2,3,4,5,6"}},
       {"only the first field", "7,,,,,\r\n", {"7,,,,,"}},
       {"a seventh number spoils field 6", "1,2,3,4,5,6,7\r\n", {"1,2,3,4,5,"}},
@@ -57,15 +59,18 @@ TEST(TipFile, LinesSplitIntoTheTwelveTipsThroughTheCleaningRule) {
       {"numbers out of range and junk", "0,46,x,+7,07, 9\r\n\x01\xff,,,\r\n", {",,,7,7,", ",,,,,"}},
       {"an empty file empties every tip", "", {}},
       {"a thirteenth line is not read",
-       std::string("1,2,3,4,5,6\r\n") + [] {
-         std::string lines;
-         for (int i = 0; i < 12; ++i) lines += "7,8,9,10,11,12\r\n";
-         return lines;
-       }(),
+       std::string("1,2,3,4,5,6\r\n") +
+           [] {
+             std::string lines;
+             for (int i = 0; i < 12; ++i) lines += "7,8,9,10,11,12\r\n";
+             return lines;
+           }(),
        {"1,2,3,4,5,6", "7,8,9,10,11,12", "7,8,9,10,11,12", "7,8,9,10,11,12", "7,8,9,10,11,12",
         "7,8,9,10,11,12", "7,8,9,10,11,12", "7,8,9,10,11,12", "7,8,9,10,11,12", "7,8,9,10,11,12",
         "7,8,9,10,11,12", "7,8,9,10,11,12"}},
-      {"a line of 10000 characters", std::string(10000, '9') + "\r\n1,2,3,4,5,6", {",,,,,", "1,2,3,4,5,6"}},
+      {"a line of 10000 characters",
+       std::string(10000, '9') + "\r\n1,2,3,4,5,6",
+       {",,,,,", "1,2,3,4,5,6"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -97,7 +102,9 @@ TEST(PortalExport, TaggedLinesWithTwoDigitNumbers) {
   setTip(tips, 2, {"", "1", "2", "3", "4", "5"});
   setTip(tips, 3, {"9", "1", "45", "10", "2", "8"});
   EXPECT_EQ(portalExportContent(tips),
-            head + "<lottoTipp>03,17,22,30,41,45</lottoTipp>\r\n<lottoTipp>09,01,45,10,02,08</lottoTipp>\r\n" +
+            head +
+                "<lottoTipp>03,17,22,30,41,45</lottoTipp>\r\n<lottoTipp>09,01,45,10,02,08</"
+                "lottoTipp>\r\n" +
                 tail);
   setTip(tips, 4, {"5", "", "", "", "", ""});
   EXPECT_THROW(portalExportContent(tips), ConversionError);
@@ -144,7 +151,7 @@ TEST_F(TipFiles, LoadReplacesTheTipsAndChecksThem) {
   EXPECT_EQ(fakes.ui.fileDialogs.back().filter, "Tippdatei|*.blt");
   EXPECT_EQ(tipRows(form.Tips)[0], "10,11,12,13,14,15");
   EXPECT_EQ(tipRows(form.Tips)[1], "3,11,19,25,33,41");
-  EXPECT_EQ(tipRows(form.Tips)[2], ",,,,,");  // no line for it
+  EXPECT_EQ(tipRows(form.Tips)[2], ",,,,,");          // no line for it
   EXPECT_EQ(form.Tips.row(2).hitLabel.Caption, "6");  // checked against the draw on show
 
   // Cancelled: the grid stays, the check still runs.
@@ -335,9 +342,9 @@ TEST_F(SlipPrint, TheDialogOpensPresetAndThePreviewShowsThePage) {
     double today;
     bool sunday;
   };
-  for (const Day& day : {Day{dayNumber(2026, 12, 11), true},    // Friday
-                         Day{dayNumber(2026, 12, 13), false},   // Sunday
-                         Day{dayNumber(2026, 12, 9), false},    // Wednesday
+  for (const Day& day : {Day{dayNumber(2026, 12, 11), true},     // Friday
+                         Day{dayNumber(2026, 12, 13), false},    // Sunday
+                         Day{dayNumber(2026, 12, 9), false},     // Wednesday
                          Day{dayNumber(2026, 12, 10), true}}) {  // Thursday
     fakes.clock.todayValue = day.today;
     bool sunday = false, wednesday = false;
@@ -391,7 +398,7 @@ TEST_F(SlipPrint, TheDialogOpensPresetAndThePreviewShowsThePage) {
   ASSERT_TRUE(fakes.report.pages.back().picture);
   EXPECT_EQ(fakes.report.pages.back().picture->path, dir.file("schein.jpg"));
   EXPECT_EQ(fakes.report.pages.back().heightMm(), 148);  // no paper chosen: the last size
-  EXPECT_TRUE(form.Form5.CheckBox6.Checked);  // the dialog keeps its boxes
+  EXPECT_TRUE(form.Form5.CheckBox6.Checked);             // the dialog keeps its boxes
 
   // Aborted: nothing changes and nothing is shown.
   answer = ModalResult::Abort;

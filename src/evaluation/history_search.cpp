@@ -40,6 +40,9 @@ TipTexts textsOf(const TipGrid& tips, int tip) {
           tips.text(tip, 4), tips.text(tip, 5), tips.text(tip, 6)};
 }
 
+// The search shows each draw and labels each tip as it scores it; only what the user
+// sees is made: the labels wait (each remembers the draw it belongs to) until a stop or the
+// end shows them.
 class Search {
  public:
   Search(const HistorySearchParts& parts, const DrawHistory& history, int threshold)
@@ -54,36 +57,33 @@ class Search {
       const DrawRecord& record = records[i];
       if (!(record.date >= parts_.aktDatum)) continue;
       if (!isShowableDate(record.date)) {
-        showFinal();
+        showLabels();
         parts_.show.Datum1 = record.date;
         parts_.scoring.Zahl = drawNumbersOf(record);
         requireShowableDate(record, i);
       }
+      examined_ = i;
       const std::uint64_t drawMask = maskOfDraw(record);
       for (int tip = 1; tip <= kSearchedTips; ++tip) {
+        pending_[tip - 1] = i;
         if (hitsOf(tip, record, drawMask) < threshold_) continue;
         // A stop: the window as the search shows it now, then the check and the question.
-        examined_ = i;
-        showDraw(tip);
+        showLabels();
+        showExaminedDraw(parts_.show, parts_.scoring.Zahl, record, i);
         parts_.completeCheck();
-        stop_ = {i, tip};
         if (!parts_.ui.askYesNo("Weiter?", "Ein Treffer am: " + formatShortDate(record.date))) {
           return false;
         }
       }
-      examined_ = i;
     }
-    showFinal();
+    showLabels();
+    if (examined_)
+      showExaminedDraw(parts_.show, parts_.scoring.Zahl, records[*examined_], *examined_);
     history_.throwIfCut();
     return true;
   }
 
  private:
-  struct Stop {
-    std::size_t draw;
-    int tip;
-  };
-
   int hitsOf(int tip, const DrawRecord& record, std::uint64_t drawMask) const {
     const std::uint64_t tipMask = masks_[tip - 1];
     if (tipMask != 0 && drawMask != 0) return std::popcount(tipMask & drawMask);
@@ -93,37 +93,27 @@ class Search {
     return scoring.Gewinn;
   }
 
-  // The tip's hit label as the search sets it, and the scoring fields after it.
-  void label(int tip) {
-    parts_.scoring.Zettelcheck(textsOf(parts_.tips, tip));
-    TLabel& hit = parts_.tips.row(tip).hitLabel;
-    hit.Caption = std::to_string(parts_.scoring.Gewinn) + (parts_.scoring.Zusatz ? " + Z" : "");
-    hit.FontColour = parts_.scoring.Gewinn >= 3 ? Colour::Red : Colour::Black;
-  }
-
-  // The draw examined now on show, and the labels of tips 1 .. upTo scored against it.
-  void showDraw(int upTo) {
-    showExaminedDraw(parts_.show, parts_.scoring.Zahl, history_.records[*examined_], *examined_);
-    for (int tip = 1; tip <= upTo; ++tip) label(tip);
-  }
-
-  // The end: the draw examined last with the labels the search gave it, but those the
-  // complete check of a stop at that draw set afterwards.
-  void showFinal() {
-    if (!examined_) return;
-    const bool stoppedHere = stop_ && stop_->draw == *examined_;
-    const int checkedUpTo = stoppedHere ? stop_->tip : 0;
-    showExaminedDraw(parts_.show, parts_.scoring.Zahl, history_.records[*examined_], *examined_);
-    if (checkedUpTo == kSearchedTips) return;  // the check's scoring fields stand
-    for (int tip = checkedUpTo + 1; tip <= kSearchedTips; ++tip) label(tip);
+  // Every label still waiting, in tip order, scored against its own draw; the scoring
+  // fields end as the last of these scorings leaves them.
+  void showLabels() {
+    for (int tip = 1; tip <= kSearchedTips; ++tip) {
+      std::optional<std::size_t>& draw = pending_[tip - 1];
+      if (!draw) continue;
+      parts_.scoring.Zahl = drawNumbersOf(history_.records[*draw]);
+      parts_.scoring.Zettelcheck(textsOf(parts_.tips, tip));
+      TLabel& hit = parts_.tips.row(tip).hitLabel;
+      hit.Caption = std::to_string(parts_.scoring.Gewinn) + (parts_.scoring.Zusatz ? " + Z" : "");
+      hit.FontColour = parts_.scoring.Gewinn >= 3 ? Colour::Red : Colour::Black;
+      draw.reset();
+    }
   }
 
   const HistorySearchParts& parts_;
   const DrawHistory& history_;
   const int threshold_;
   std::array<std::uint64_t, kSearchedTips> masks_{};
+  std::array<std::optional<std::size_t>, kSearchedTips> pending_{};
   std::optional<std::size_t> examined_;
-  std::optional<Stop> stop_;
 };
 
 }  // namespace
