@@ -52,7 +52,9 @@ void searchStepByStep(benchmark::State& state) {
 }
 
 BENCHMARK(search)->Name("Tipps in DB suchen")->Unit(benchmark::kMillisecond);
-BENCHMARK(searchStepByStep)->Name("Tipps in DB suchen, Schritt für Schritt")->Unit(benchmark::kMillisecond);
+BENCHMARK(searchStepByStep)
+    ->Name("Tipps in DB suchen, Schritt für Schritt")
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

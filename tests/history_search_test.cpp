@@ -27,8 +27,9 @@ std::vector<std::string> searchState(const TForm1& form, const testing::FakeUser
               std::to_string(static_cast<int>(form.Tips.colour(tip, index)));
     }
     const TipRow& row = form.Tips.row(tip);
-    line += " | " + row.hitLabel.Caption + "/" + std::to_string(static_cast<int>(row.hitLabel.FontColour)) +
-            " qs " + row.sumLabel.Caption;
+    line += " | " + row.hitLabel.Caption + "/" +
+            std::to_string(static_cast<int>(row.hitLabel.FontColour)) + " qs " +
+            row.sumLabel.Caption;
     lines.push_back(line);
   }
   std::string zahl;
@@ -37,10 +38,13 @@ std::vector<std::string> searchState(const TForm1& form, const testing::FakeUser
   for (std::size_t i = 1; i <= 8; ++i) treffer += std::to_string(form.Treffer[i]) + " ";
   lines.push_back("zahl " + zahl + "treffer " + treffer + "gewinn " + std::to_string(form.Gewinn) +
                   " zusatz " + std::to_string(form.Zusatz));
-  lines.push_back("datum1 " + std::to_string(form.Datum1) + " position " + std::to_string(form.Position) +
-                  " date1 " + std::to_string(form.DateTimePicker1.Date()));
-  lines.push_back(form.Label29.Caption + " | " + form.Label35.Caption + " | " + form.Label13.Caption);
-  lines.push_back("points " + std::to_string(form.Chart1.count()) + " aktDatum " + std::to_string(form.aktDatum));
+  lines.push_back("datum1 " + std::to_string(form.Datum1) + " position " +
+                  std::to_string(form.Position) + " date1 " +
+                  std::to_string(form.DateTimePicker1.Date()));
+  lines.push_back(form.Label29.Caption + " | " + form.Label35.Caption + " | " +
+                  form.Label13.Caption);
+  lines.push_back("points " + std::to_string(form.Chart1.count()) + " aktDatum " +
+                  std::to_string(form.aktDatum));
   for (const std::string& question : ui.questions) lines.push_back("asked " + question);
   return lines;
 }
@@ -66,14 +70,16 @@ TEST_F(HistorySearch, WithoutAHitItEndsOnTheLastDrawWithTenZeroPoints) {
   form.DateTimePicker1.setDate(dayNumber(2024, 1, 1));
   search("6");
   EXPECT_TRUE(fakes.ui.questions.empty());
-  EXPECT_EQ(fakes.ui.inputBoxes.back(), "Bei wievielen Zahlen Übereinstellung stoppen?: Tipp-Test [6]");
+  EXPECT_EQ(fakes.ui.inputBoxes.back(),
+            "Bei wievielen Zahlen Übereinstellung stoppen?: Tipp-Test [6]");
   EXPECT_EQ(form.Label29.Caption, "Fr 21.08.26    1  3  24  32  36  42 Z:37");
   EXPECT_EQ(form.Label35.Caption, form.Label29.Caption);
   EXPECT_EQ(form.Label13.Caption, "Quersumme: 138");
   EXPECT_EQ(form.Tips.row(1).hitLabel.Caption, "2");  // 1 and 3 against the newest draw
   EXPECT_EQ(form.Tips.row(1).hitLabel.FontColour, Colour::Black);
-  EXPECT_EQ(form.Chart1.Series2.Points, (std::vector<ChartPoint>{{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0},
-                                                                {5, 0}, {6, 0}, {7, 0}, {8, 0}, {9, 0}}));
+  EXPECT_EQ(form.Chart1.Series2.Points,
+            (std::vector<ChartPoint>{
+                {0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}, {7, 0}, {8, 0}, {9, 0}}));
   EXPECT_EQ(form.aktDatum, dayNumber(2020, 1, 1));
   EXPECT_EQ(form.Position, position);  // the navigation goes on from where it was
   EXPECT_EQ(form.DateTimePicker1.Date(), dayNumber(2024, 1, 1));
@@ -100,7 +106,8 @@ TEST_F(HistorySearch, AThresholdOfZeroStopsAtTheFirstDrawAndTip) {
 TEST_F(HistorySearch, ATipEqualToAPastDrawStopsThere) {
   const DrawRecord past = testing::realHistory()[3000];
   std::array<std::string, 6> numbers;
-  for (int i = 1; i <= 6; ++i) numbers[static_cast<std::size_t>(i - 1)] = std::to_string(past.number(i));
+  for (int i = 1; i <= 6; ++i)
+    numbers[static_cast<std::size_t>(i - 1)] = std::to_string(past.number(i));
   for (int i = 1; i <= 6; ++i) form.TipFieldChange(3, i, numbers[static_cast<std::size_t>(i - 1)]);
   form.DateTimePicker2.setDate(dayNumber(1986, 9, 7));
   search("6", {false});
@@ -158,10 +165,8 @@ TEST_F(SearchPaths, MasksAndTheTextRuleLeaveTheSameWindow) {
       {"1", "2", "", "24", "32", "36"},    // an empty field: a partial score
       {"1", "3", "24", "32", "36", "42"},  // the newest regular draw
       {"5", "17", "20", "31", "44", "9"},  // the Tuesday draw with its Zusatzzahl
-      {"", "", "", "", "", ""},
-      {"10", "20", "30", "40", "41", "42"},
-      {"3", "4", "5", "6", "7", "8"},
-      {"2", "3", "4", "22", "23", "24"},
+      {"", "", "", "", "", ""},           {"10", "20", "30", "40", "41", "42"},
+      {"3", "4", "5", "6", "7", "8"},     {"2", "3", "4", "22", "23", "24"},
   };
   struct Case {
     const char* threshold;
@@ -176,7 +181,9 @@ TEST_F(SearchPaths, MasksAndTheTextRuleLeaveTheSameWindow) {
     for (Side* side : {&fast, &literal}) {
       for (int tip = 1; tip <= 8; ++tip) {
         for (int index = 1; index <= 6; ++index) {
-          side->form.TipFieldChange(tip, index, tips[static_cast<std::size_t>(tip - 1)][static_cast<std::size_t>(index - 1)]);
+          side->form.TipFieldChange(
+              tip, index,
+              tips[static_cast<std::size_t>(tip - 1)][static_cast<std::size_t>(index - 1)]);
         }
       }
       side->fakes.ui.inputs = {c.threshold};

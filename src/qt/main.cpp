@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
   lotto::SystemClock clock;
   lotto::QtSettingsStore settings;
   lotto::QtHttpClient http;
-  lotto::QtReportPreview report;
+  lotto::QtReportPreview report(interaction);
   lotto::registerDialogViews(interaction);
   lotto::TForm1 form(lotto::Services{.ui = interaction,
                                      .sound = sound,

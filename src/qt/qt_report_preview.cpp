@@ -1,6 +1,8 @@
 #include "qt/qt_report_preview.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QFont>
 #include <QImage>
 #include <QPageLayout>
@@ -8,6 +10,11 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QStyle>
+#include <QToolBar>
+
+#include "platform/errors.h"
+#include "platform/user_interaction.h"
 
 namespace lotto {
 
@@ -43,12 +50,27 @@ void paintReportPage(QPainter& painter, const ReportPage& page, double dotsPerIn
 }
 
 void writeReportPdf(const ReportPage& page, const QString& path) {
+  // Written whole under a temporary name, then put in the place of the file.
+  const QString temporary = path + "~";
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(path);
+  printer.setOutputFileName(temporary);
   setUpPrinter(printer, page);
-  QPainter painter(&printer);
-  paintReportPage(painter, page, printer.resolution());
+  QPainter painter;
+  bool written = painter.begin(&printer);
+  if (written) {
+    paintReportPage(painter, page, printer.resolution());
+    written = painter.end();
+  }
+  if (!written || !QFile::exists(temporary)) {
+    QFile::remove(temporary);
+    throw AppError("Die PDF-Datei " + path.toStdString() + " kann nicht geschrieben werden.");
+  }
+  QFile::remove(path);
+  if (!QFile::rename(temporary, path)) {
+    QFile::remove(temporary);
+    throw AppError("Die PDF-Datei " + path.toStdString() + " kann nicht geschrieben werden.");
+  }
 }
 
 void QtReportPreview::preview(const ReportPage& page) {
@@ -61,6 +83,21 @@ void QtReportPreview::preview(const ReportPage& page) {
                      QPainter painter(target);
                      paintReportPage(painter, page, target->resolution());
                    });
+  if (auto* tools = dialog.findChild<QToolBar*>()) {
+    tools->addSeparator();
+    QAction* save = tools->addAction(
+        QApplication::style()->standardIcon(QStyle::SP_DialogSaveButton), "Als PDF speichern");
+    save->setObjectName(kSavePdfAction);
+    QObject::connect(save, &QAction::triggered, &dialog, [this, &page] {
+      const auto chosen = interaction_.saveFile({"PDF-Datei|*.pdf", "pdf", "Lottoschein.pdf", ""});
+      if (!chosen) return;
+      try {
+        writeReportPdf(page, QString::fromStdString(chosen->path));
+      } catch (const AppError& error) {
+        interaction_.showError(error.what());
+      }
+    });
+  }
   dialog.exec();
 }
 

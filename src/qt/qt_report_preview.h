@@ -20,13 +20,20 @@ void paintReportPage(QPainter& painter, const ReportPage& page, double dotsPerIn
 // Writes the page as a PDF file (for the tests, and as the preview's printer does).
 void writeReportPdf(const ReportPage& page, const QString& path);
 
-// The print preview of a report page: the user prints from it or saves a PDF.
+class UserInteraction;
+
+// The print preview of a report page: the user prints from it, or saves it as a PDF with
+// the preview's own button "Als PDF speichern".
 class QtReportPreview : public ReportPreview {
  public:
+  explicit QtReportPreview(UserInteraction& interaction) : interaction_(interaction) {}
   void setParent(QWidget* parent) { parent_ = parent; }
   void preview(const ReportPage& page) override;
 
+  static constexpr const char* kSavePdfAction = "AlsPdfSpeichern";
+
  private:
+  UserInteraction& interaction_;
   QWidget* parent_ = nullptr;
 };
 
