@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTimer>
 #include <stdexcept>
 
@@ -117,6 +118,14 @@ std::optional<ChosenFile> QtUserInteraction::fileDialog(Box::Kind kind,
   const QStringList filters = qtFilters(spec.filter);
   dialog.setNameFilters(filters);
   dialog.setDefaultSuffix(qs(spec.defaultExtension));
+  // A name typed without an extension gets the one of the file type chosen ("*.pcs" for a
+  // portal file), else the default.
+  QObject::connect(
+      &dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &spec](const QString& filter) {
+        const QRegularExpression single(R"re(\(\*\.(\w+)\)$)re");
+        const auto match = single.match(filter);
+        dialog.setDefaultSuffix(match.hasMatch() ? match.captured(1) : qs(spec.defaultExtension));
+      });
   if (!spec.folder.empty()) dialog.setDirectory(qs(spec.folder));
   if (!spec.proposedName.empty()) dialog.selectFile(qs(spec.proposedName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

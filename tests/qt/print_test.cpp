@@ -75,7 +75,10 @@ int imagesIn(const QString& path) {
   QProcess pdfimages;
   pdfimages.start("pdfimages", {"-list", path});
   pdfimages.waitForFinished(20000);
-  return static_cast<int>(QString::fromUtf8(pdfimages.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts).size()) - 2;
+  return static_cast<int>(QString::fromUtf8(pdfimages.readAllStandardOutput())
+                              .split('\n', Qt::SkipEmptyParts)
+                              .size()) -
+         2;
 }
 
 }  // namespace
@@ -147,7 +150,8 @@ class PrintTest : public QObject {
                                     {"2", "9", "16", "23", "30", "37"},
                                     {"3", "10", "17", "24", "31", "38"}};
     for (int tip = 1; tip <= 3; ++tip) {
-      for (int index = 1; index <= 6; ++index) form.TipFieldChange(tip, index, rows[tip - 1][index - 1]);
+      for (int index = 1; index <= 6; ++index)
+        form.TipFieldChange(tip, index, rows[tip - 1][index - 1]);
     }
     view.syncFromModel();
 
@@ -172,7 +176,7 @@ class PrintTest : public QObject {
     QCOMPARE(cost, QString("3,60 €"));  // three tips, Sunday (the dialog opened on a Friday)
     const PdfText pdf = readPdf(QString::fromStdString(pdfPath));
     QVERIFY(std::abs(pdf.width - 595.3) < 1 && std::abs(pdf.height - 841.9) < 1);
-    QVERIFY(crossAt(pdf, 29, 84));             // 1 of tip 1
+    QVERIFY(crossAt(pdf, 29, 84));                 // 1 of tip 1
     QVERIFY(crossAt(pdf, 29 + 30, 204 + 15));      // 9 of tip 2 in box 1
     QVERIFY(crossAt(pdf, 29 + 87 + 45, 84 + 15));  // 10 of tip 3 in box 2
     QVERIFY(!crossAt(pdf, 29 + 87 + 30, 84 + 15));

@@ -196,10 +196,13 @@ class ViewsTest : public QObject {
         chart->categoryAxis()->titleText().startsWith("Bei&nbsp;3586&nbsp;Ziehungen&nbsp;wurden"));
 
     // Every command that works can be reached in the window.
-    for (const char* name : {"Button2", "Button3", "Button4", "Button5", "SpeedButton1",
-                             "SpeedButton2", "SpeedButton9", "SpeedButton17", "SpeedButton18",
-                             "SpeedButton20", "SpeedButton6", "SpeedButton7", "SpeedButton5",
-                             "SpeedButton11", "BitBtn6", "BitBtn8", "BitBtn1", "SpeedButton10"}) {
+    for (const char* name :
+         {"Button2",       "Button3",       "Button4",       "Button5",       "SpeedButton1",
+          "SpeedButton2",  "SpeedButton9",  "SpeedButton17", "SpeedButton18", "SpeedButton20",
+          "SpeedButton6",  "SpeedButton7",  "SpeedButton5",  "SpeedButton11", "BitBtn6",
+          "BitBtn8",       "BitBtn1",       "SpeedButton10", "BitBtn4",       "SpeedButton13",
+          "SpeedButton15", "SpeedButton16", "SpeedButton3",  "SpeedButton12", "SpeedButton4",
+          "Tipp1Edit",     "Tipp12Edit"}) {
       QVERIFY2(shown.view.findChild<QAbstractButton*>(name)->isEnabled(), name);
     }
     QVERIFY(shown.view.findChild<QAction*>("Ziehungsdatenladen1")->isEnabled());
@@ -378,6 +381,36 @@ class ViewsTest : public QObject {
     QVERIFY(view.findChild<QAbstractButton*>("BitBtn1")->isEnabled());
     QVERIFY(!view.commandRunning());
     QVERIFY(boxes.empty());
+  }
+
+  void tipsAreSavedLoadedAndSearchedFromTheWindow() {
+    Shown shown;
+    const char* typed[] = {"3", "17", "22", "30", "41", "45"};
+    for (int index = 1; index <= 6; ++index) shown.form.TipFieldChange(1, index, typed[index - 1]);
+    const std::string path = shown.dir.file("meine.blt");
+    shown.interaction.scriptBoxes([&](const QtUserInteraction::Box& box) {
+      shown.boxes.push_back(box);
+      if (box.kind == QtUserInteraction::Box::Kind::SaveFile ||
+          box.kind == QtUserInteraction::Box::Kind::OpenFile) {
+        return QtUserInteraction::Answer(true, path);
+      }
+      if (box.kind == QtUserInteraction::Box::Kind::Input)
+        return QtUserInteraction::Answer(true, "3");
+      return QtUserInteraction::Answer(false);  // "Weiter?": no
+    });
+    QTest::mouseClick(shown.button("SpeedButton15"), Qt::LeftButton);
+    QCOMPARE(shown.boxes.back().text, std::string("Tippdatei|*.blt|Win2Day-Datei|*.pcs"));
+    shown.form.SpeedButton11Click();
+    shown.view.syncFromModel();
+    QCOMPARE(field(shown.view, 1)->text(), QString());
+    QTest::mouseClick(shown.button("SpeedButton16"), Qt::LeftButton);
+    QCOMPARE(field(shown.view, 1)->text(), QString("3"));
+    QCOMPARE(field(shown.view, 6)->text(), QString("45"));
+
+    QTest::mouseClick(shown.button("SpeedButton4"), Qt::LeftButton);  // stops at three hits
+    QCOMPARE(shown.boxes.back().kind, QtUserInteraction::Box::Kind::Question);
+    QCOMPARE(shown.boxes.back().caption, std::string("Weiter?"));
+    QVERIFY(QString::fromStdString(shown.boxes.back().text).startsWith("Ein Treffer am: "));
   }
 
   void anErrorBoxKeepsTheWindowUsable() {
