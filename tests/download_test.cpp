@@ -168,7 +168,7 @@ TEST_F(Download, AReplyForAStoredDateIsShownButNotStoredAgain) {
 
 TEST_F(Download, ADayWithoutADrawIsPassedOver) {
   fakes.http.server = [](const std::string& url) {
-    if (url == urlFor(2025, 1, 8)) return HttpReply{"HTTP/1.1 204 No Content", 204, "", ""};
+    if (url == urlFor(2025, 1, 8)) return HttpReply{"HTTP/1.1 204 No Content", 204, "", "", ""};
     if (url == urlFor(2025, 1, 12)) return FakeHttpClient::ok("x,1,2,3,4,5,6,7,");
     return FakeHttpClient::ok("Keine neue Ziehung");
   };
@@ -202,7 +202,7 @@ TEST_F(Download, AFailedRequestIsShownAndLeavesTheWindowUsable) {
       {"no connection", nullptr, "Keine Verbindung zum Server"},
       {"an error status",
        [](const std::string&) {
-         return HttpReply{"HTTP/1.1 500 Internal Server Error", 500, "kaputt", ""};
+         return HttpReply{"HTTP/1.1 500 Internal Server Error", 500, "kaputt", "", ""};
        },
        "Der Server meldet einen Fehler: HTTP/1.1 500 Internal Server Error"},
       {"a failure after one draw",

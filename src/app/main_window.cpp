@@ -7,6 +7,7 @@
 #include "evaluation/complete_check.h"
 #include "evaluation/history_search.h"
 #include "generator/lucky_number.h"
+#include "online/basket.h"
 #include "output/tip_sheet.h"
 #include "platform/errors.h"
 
@@ -22,12 +23,9 @@ std::string folderOf(const std::string& file) {
 
 TForm1::TForm1(Services services, std::string programFile)
     : Form7(Zufallsgenerator, services.ui, services.clock, Home),
+      BKSForm(services.ui, services.http, Home, ServerEdit),
       services_(services),
       programFile_(std::move(programFile)) {
-  // Commands whose handling is not built yet stay visible but disabled.
-  for (TButton* button : {&SpeedButton14, &Warenkorb, &Onlioneabgeben1}) {
-    button->Enabled = false;
-  }
   SpeedButton8.Visible = false;  // the stop button shows only while a download runs
   OperatorLink.Caption = kOperatorAddress;
 }
@@ -216,6 +214,32 @@ void TForm1::SpeedButton4Click() {
                        .aktDatum = aktDatum,
                        .ui = services_.ui,
                        .completeCheck = [this] { Komplettcheck(); }});
+}
+
+// ---- online play
+
+void TForm1::WarenkorbClick() {
+  handOverToBasket({.tips = Tips,
+                    .tipCount = UpDown8.Position(),
+                    .server = ServerEdit,
+                    .proxyHost = ProxyHostEdit,
+                    .proxyPort = ProxyPortEdit,
+                    .home = Home,
+                    .status = StatusBar1.Panels[1],
+                    .http = services_.http,
+                    .shell = services_.shell});
+}
+
+void TForm1::AutoWebScript() {
+  runClickScript({.saveTips = [this] { return saveTipsAutomatically(tipFileParts()); },
+                  .tips = Tips,
+                  .slip = Form5,
+                  .chooser = BKSForm,
+                  .home = Home,
+                  .settings = services_.settings,
+                  .ui = services_.ui,
+                  .shell = services_.shell,
+                  .clock = services_.clock});
 }
 
 // ---- draw history

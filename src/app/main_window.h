@@ -19,6 +19,7 @@
 #include "generator/number_dialog.h"
 #include "generator/options.h"
 #include "generator/random.h"
+#include "online/click_script.h"
 #include "output/slip.h"
 #include "output/tip_file.h"
 #include "platform/services.h"
@@ -53,6 +54,8 @@ class TForm1 : public WindowFrame,
   // The slip print settings, which live for the run, and the page size of the last print.
   TForm5 Form5;
   SlipPrinting Slip;
+  // The click-script chooser, which lives for the run and keeps its fields.
+  TBKSForm BKSForm;
 
   // ---- life cycle
   // Runs once when the window is first shown.
@@ -110,6 +113,13 @@ class TForm1 : public WindowFrame,
   void SpeedButton12Click();  // "auf Tippschein drucken"
   // "Tipps in DB suchen".
   void SpeedButton4Click();
+
+  // ---- online play
+  // "Warenkorb" and the menu item "Online abgeben": the tips into the broker's basket.
+  void WarenkorbClick();
+  void Onlioneabgeben1Click() { WarenkorbClick(); }
+  // "Netzlaufmat" (the button SpeedButton14): the tips to the automation program.
+  void AutoWebScript();
 
   // ---- draw history
   // "Datenbank aktualisieren": fetches every draw after the newest stored one, then

@@ -50,6 +50,42 @@ std::string compactDate(double date) {
   return digits;
 }
 
+std::optional<std::int64_t> parseHttpDate(std::string_view text) {
+  // IMF-fixdate: "Sun, 06 Nov 1994 08:49:37 GMT"
+  static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  if (text.size() != 29 || text[3] != ',' || text[4] != ' ' || text[7] != ' ' ||
+      text[11] != ' ' || text[16] != ' ' || text[19] != ':' || text[22] != ':' ||
+      text.substr(25) != " GMT") {
+    return std::nullopt;
+  }
+  const auto number = [&text](std::size_t at, std::size_t length) -> std::optional<int> {
+    int value = 0;
+    for (std::size_t i = at; i < at + length; ++i) {
+      if (text[i] < '0' || text[i] > '9') return std::nullopt;
+      value = value * 10 + (text[i] - '0');
+    }
+    return value;
+  };
+  int month = 0;
+  for (int m = 0; m < 12; ++m) {
+    if (text.substr(8, 3) == kMonths[m]) month = m + 1;
+  }
+  const auto day = number(5, 2);
+  const auto year = number(12, 4);
+  const auto hour = number(17, 2);
+  const auto minute = number(20, 2);
+  const auto second = number(23, 2);
+  if (month == 0 || !day || !year || !hour || !minute || !second || *hour > 23 || *minute > 59 ||
+      *second > 60) {
+    return std::nullopt;
+  }
+  const double date = dayNumber(*year, month, *day);
+  if (civilDate(date) != CivilDate{*year, month, *day}) return std::nullopt;
+  const auto days = static_cast<std::int64_t>(date) - static_cast<std::int64_t>(kUnixEpochDayNumber);
+  return days * 86400 + *hour * 3600 + *minute * 60 + *second;
+}
+
 int dayOfWeek(double date) {
   if (!std::isfinite(date) || std::fabs(date) > kLargestDay) date = 0;
   // Day 0, 30 December 1899, was a Saturday (7).

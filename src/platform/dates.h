@@ -2,7 +2,10 @@
 // Dates are day numbers counted from 30 December 1899 (day 0), held as double,
 // exactly as the draw file stores them. Whole days carry no time of day.
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace lotto {
 
@@ -21,6 +24,10 @@ CivilDate civilDate(double date);
 
 // The date as eight digits, year, month, day: "20250108".
 std::string compactDate(double date);
+
+// An HTTP date ("Wed, 08 Jan 2025 10:00:00 GMT") in seconds since 1 January 1970 UTC;
+// nothing for any other text.
+std::optional<std::int64_t> parseHttpDate(std::string_view text);
 
 // Weekday of the day that contains the given day number: 1 = Sunday ... 7 = Saturday.
 int dayOfWeek(double date);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lotto {
 
@@ -11,6 +12,13 @@ bool fileExists(const std::string& path);
 
 // The size of an existing file in bytes.
 std::uint64_t fileSize(const std::string& path);
+// When a file was last written, in seconds since 1 January 1970 UTC.
+std::int64_t fileModificationTime(const std::string& path);
+// Whether a path is a regular file that may be run.
+bool isExecutableFile(const std::string& path);
+// The names of the regular files directly in a folder, in name order; none when the
+// folder cannot be read.
+std::vector<std::string> filesInFolder(const std::string& folder);
 
 // The whole content of a file, taken with one read.
 std::string readWholeFile(const std::string& path);

@@ -19,8 +19,9 @@ inline constexpr std::size_t kHttpMaxBodyBytes = std::size_t{1} << 20;
 struct HttpReply {
   std::string statusLine;  // protocol, code and reason phrase: "HTTP/1.1 200 OK"
   int code = 0;
-  std::string body;
+  std::string body;          // the body as text (UTF-8), decoded by its charset
   std::string lastModified;  // the Last-Modified header as sent, empty without one
+  std::string bytes;         // the body as it came over the wire
 };
 
 // A request that failed: no connection, a proxy failure, the time-out, a reply that was
@@ -38,9 +39,16 @@ class HttpClient {
   virtual ~HttpClient() = default;
   // The proxy of the requests that follow; an empty host means none.
   virtual void setProxy(const std::string& host, int port) = 0;
-  // GET of an absolute http:// address. Cookies the server sets are kept for the run and
-  // sent again. Only a success status returns; every failure throws HttpError.
-  virtual HttpReply get(const std::string& url) = 0;
+  // GET of an absolute http:// address; the reply comes back whatever its status (a
+  // redirection is not followed). Cookies the server sets are kept for the run and sent
+  // again. A failure of the transport throws HttpError.
+  virtual HttpReply fetch(const std::string& url) = 0;
+  // The same, but a status outside 200..299 throws HttpError too.
+  HttpReply get(const std::string& url) {
+    HttpReply reply = fetch(url);
+    requireSuccessStatus(reply);
+    return reply;
+  }
 };
 
 }  // namespace lotto

@@ -148,6 +148,8 @@ void MainWindowView::bindCommands() {
   connect(ui_->Benden1, &QAction::triggered, this, &QWidget::close);
   connect(ui_->Ziehungsdatenladen1, &QAction::triggered, this,
           [this] { runCommand([this] { form_.Ziehungsdatenladen1Click(); }); });
+  connect(ui_->Onlioneabgeben1, &QAction::triggered, this,
+          [this] { runCommand([this] { form_.Onlioneabgeben1Click(); }); });
   // The stop button acts while the update run waits for the server: it is the one
   // control that does not start a command of its own.
   connect(ui_->SpeedButton8, &QAbstractButton::clicked, this, [this] {
@@ -164,6 +166,8 @@ void MainWindowView::bindCommands() {
       {{ui_->SpeedButton3}, &TForm1::SpeedButton3Click},
       {{ui_->SpeedButton12}, &TForm1::SpeedButton12Click},
       {{ui_->SpeedButton4}, &TForm1::SpeedButton4Click},
+      {{ui_->Warenkorb}, &TForm1::WarenkorbClick},
+      {{ui_->SpeedButton14}, &TForm1::AutoWebScript},
       {{ui_->SpeedButton13}, &TForm1::SpeedButton13Click},
       {{ui_->SpeedButton10}, &TForm1::SpeedButton10Click},
       {{ui_->SpeedButton6}, &TForm1::SpeedButton6Click},

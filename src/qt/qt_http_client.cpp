@@ -107,7 +107,7 @@ void QtHttpClient::setProxy(const std::string& host, int port) {
                                   static_cast<quint16>(port)));
 }
 
-HttpReply QtHttpClient::get(const std::string& address) {
+HttpReply QtHttpClient::fetch(const std::string& address) {
   const QUrl url(QString::fromStdString(address), QUrl::StrictMode);
   if (!url.isValid() || url.scheme() != "http" || url.host().isEmpty()) {
     throw HttpError("Die Adresse " + address + " ist keine gültige http-Adresse.");
@@ -159,12 +159,12 @@ HttpReply QtHttpClient::get(const std::string& address) {
   result.statusLine =
       "HTTP/1.1 " + std::to_string(result.code) + " " +
       reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().toStdString();
-  requireSuccessStatus(result);
   const QByteArray bytes = reply->readAll();
   if (static_cast<std::size_t>(bytes.size()) > kHttpMaxBodyBytes) {
     throw HttpError("Die Antwort des Servers ist größer als 1 MiB und wurde verworfen.");
   }
   result.body = bodyText(bytes, *reply);
+  result.bytes = bytes.toStdString();
   result.lastModified = reply->rawHeader("Last-Modified").toStdString();
   return result;
 }

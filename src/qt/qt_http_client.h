@@ -14,7 +14,7 @@ class QtHttpClient : public HttpClient {
   explicit QtHttpClient(int timeoutMs = kHttpTimeoutMs) : timeoutMs_(timeoutMs) {}
 
   void setProxy(const std::string& host, int port) override;
-  HttpReply get(const std::string& url) override;
+  HttpReply fetch(const std::string& url) override;
 
  private:
   QNetworkAccessManager manager_;

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTimer>
 #include <stdexcept>
@@ -14,6 +15,7 @@
 #include "draws/draw_entry.h"
 #include "qt/draw_entry_view.h"
 #include "qt/number_dialog_view.h"
+#include "qt/script_chooser_view.h"
 #include "qt/slip_settings_view.h"
 
 namespace lotto {
@@ -185,6 +187,10 @@ ModalResult QtUserInteraction::showModal(ModalDialog& dialog) {
 void registerDialogViews(QtUserInteraction& interaction) {
   interaction.registerView<TForm3, DrawEntryView>();
   interaction.registerView<TForm5, SlipSettingsView>();
+  interaction.registerView<TBKSForm>([&interaction](TBKSForm& dialog, QWidget* parent) {
+    ScriptChooserView view(dialog, interaction, parent);
+    return view.run();
+  });
   interaction.registerView<TForm7>([&interaction](TForm7& dialog, QWidget* parent) {
     NumberDialogView view(dialog, interaction, parent);
     return view.run();
@@ -209,6 +215,13 @@ QUrl documentUrl(const std::string& pathOrAddress) {
 
 void QtShell::openDocument(const std::string& pathOrAddress) {
   QDesktopServices::openUrl(documentUrl(pathOrAddress));
+}
+
+bool QtShell::startProgram(const std::string& program, const std::vector<std::string>& arguments) {
+  QStringList list;
+  for (const std::string& argument : arguments) list << qs(argument);
+  // An argument list, never a command line: no shell reads a quote or a semicolon.
+  return QProcess::startDetached(qs(program), list);
 }
 
 }  // namespace lotto

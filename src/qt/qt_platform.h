@@ -106,6 +106,7 @@ QUrl documentUrl(const std::string& pathOrAddress);
 class QtShell : public Shell {
  public:
   void openDocument(const std::string& pathOrAddress) override;
+  bool startProgram(const std::string& program, const std::vector<std::string>& arguments) override;
 };
 
 }  // namespace lotto

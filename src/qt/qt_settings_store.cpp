@@ -1,5 +1,9 @@
 #include "qt/qt_settings_store.h"
 
+#include <sys/stat.h>
+
+#include <QFile>
+#include <QFileInfo>
 #include <limits>
 
 #include "platform/convert.h"
@@ -23,7 +27,13 @@ void QtSettingsStore::openKey(const std::string& path) {
 
 void QtSettingsStore::closeKey() {
   if (!settings_) return;
+  // The settings hold a portal password in plain text: the file is its owner's alone from
+  // the moment it is written, and so is its folder.
+  const mode_t previous = ::umask(077);
   settings_->sync();
+  ::umask(previous);
+  const QString folder = QFileInfo(settings_->fileName()).absolutePath();
+  if (QFileInfo(folder).isDir()) ::chmod(QFile::encodeName(folder).constData(), 0700);
   const bool failed = settings_->status() != QSettings::NoError;
   settings_.reset();
   if (failed) throw AppError("Die Einstellungen konnten nicht gespeichert werden");

@@ -27,10 +27,10 @@ class RecordingClient : public HttpClient {
  public:
   explicit RecordingClient(HttpClient& client) : client_(client) {}
   void setProxy(const std::string& host, int port) override { client_.setProxy(host, port); }
-  HttpReply get(const std::string& url) override {
+  HttpReply fetch(const std::string& url) override {
     urls.push_back(url);
     if (beforeEach) beforeEach(urls.size());
-    return client_.get(url);
+    return client_.fetch(url);
   }
   std::vector<std::string> urls;
   std::function<void(std::size_t)> beforeEach;

@@ -89,7 +89,14 @@ class FakeSoundPlayer : public SoundPlayer {
 class FakeShell : public Shell {
  public:
   void openDocument(const std::string& pathOrAddress) override { opened.push_back(pathOrAddress); }
+  bool startProgram(const std::string& program, const std::vector<std::string>& arguments) override {
+    started.push_back(program);
+    startedWith.push_back(arguments);
+    return true;
+  }
   std::vector<std::string> opened;
+  std::vector<std::string> started;
+  std::vector<std::vector<std::string>> startedWith;
 };
 
 class FakeClock : public Clock {
@@ -115,15 +122,19 @@ class FakeHttpClient : public HttpClient {
     proxyHost_ = host;
     proxyPort_ = port;
   }
-  HttpReply get(const std::string& url) override {
+  HttpReply fetch(const std::string& url) override {
     requests.push_back({url, proxyHost_, proxyPort_});
     if (!server) throw HttpError("Keine Verbindung zum Server");
     HttpReply reply = server(url);
-    requireSuccessStatus(reply);
+    if (reply.bytes.empty()) reply.bytes = reply.body;
     return reply;
   }
 
-  static HttpReply ok(std::string body) { return {"HTTP/1.1 200 OK", 200, std::move(body), ""}; }
+  static HttpReply ok(std::string body) { return {"HTTP/1.1 200 OK", 200, std::move(body), "", ""}; }
+  static HttpReply status(int code, std::string statusLine, std::string body,
+                          std::string lastModified = "") {
+    return {std::move(statusLine), code, std::move(body), std::move(lastModified), ""};
+  }
 
   std::function<HttpReply(const std::string& url)> server = [](const std::string&) {
     return ok("Keine neue Ziehung");

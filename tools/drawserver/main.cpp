@@ -1,10 +1,14 @@
 // drawserver: serves a draw history to the program, its tests and anyone who hosts one.
 //
 //   drawserver --port N --history FILE [--notice FILE] [--bind ADDRESS]
+//              [--basket-status CODE --basket-body FILE] [--scripts DIR]
 //
-// FILE is a history in the CSV format of data/. The server binds to 127.0.0.1 unless told
-// otherwise; port 0 takes any free port. Its first line on standard output names the
-// address it listens on; then it logs one line per request. SIGINT or SIGTERM stop it.
+// FILE is a history in the CSV format of data/. Besides the draws it serves the basket
+// template (/lotto/lotto.asp, or the given status and body), its own basket page
+// (/lotto/warenkorb2.asp) and the click-scripts of DIR (/scripts/NAME.txt). The server binds
+// to 127.0.0.1 unless told otherwise; port 0 takes any free port. Its first line on
+// standard output names the address it listens on; then it logs one line per request.
+// SIGINT or SIGTERM stop it.
 
 #include <httplib.h>
 #include <pthread.h>
@@ -19,6 +23,7 @@
 #include <thread>
 
 #include "draw_service.h"
+#include "online_service.h"
 #include "draws/history_csv.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
@@ -31,11 +36,15 @@ struct Options {
   std::string history;
   std::optional<std::string> notice;
   std::string bind = "127.0.0.1";
+  std::optional<int> basketStatus;
+  std::optional<std::string> basketBody;
+  std::string scripts;
 };
 
 [[noreturn]] void usage(const std::string& problem) {
   std::cerr << "drawserver: " << problem << "\n"
-            << "Aufruf: drawserver --port N --history DATEI [--notice DATEI] [--bind ADRESSE]\n";
+            << "Aufruf: drawserver --port N --history DATEI [--notice DATEI] [--bind ADRESSE]\n"
+               "                  [--basket-status CODE --basket-body DATEI] [--scripts ORDNER]\n";
   std::exit(2);
 }
 
@@ -55,12 +64,23 @@ Options parseArguments(int argc, char** argv) {
       options.notice = value;
     } else if (name == "--bind") {
       options.bind = value;
+    } else if (name == "--basket-status") {
+      const auto code = lotto::tryStrToInt(value);
+      if (!code || *code < 100 || *code > 599) usage("ungültiger Status " + value);
+      options.basketStatus = *code;
+    } else if (name == "--basket-body") {
+      options.basketBody = value;
+    } else if (name == "--scripts") {
+      options.scripts = value;
     } else {
       usage("unbekannte Angabe " + name);
     }
   }
   if (options.port < 0) usage("--port fehlt");
   if (options.history.empty()) usage("--history fehlt");
+  if (options.basketStatus.has_value() != options.basketBody.has_value()) {
+    usage("--basket-status und --basket-body gehören zusammen");
+  }
   return options;
 }
 
@@ -79,9 +99,11 @@ int main(int argc, char** argv) {
   const Options options = parseArguments(argc, argv);
 
   std::optional<lotto::drawserver::DrawService> service;
+  std::string basketBody;
   try {
     std::optional<std::string> notice;
     if (options.notice) notice = lotto::readWholeFile(*options.notice);
+    if (options.basketBody) basketBody = lotto::readWholeFile(*options.basketBody);
     service.emplace(lotto::parseHistoryCsv(lotto::readWholeFile(options.history), 1), notice);
   } catch (const std::exception& error) {
     std::cerr << "drawserver: " << error.what() << "\n";
@@ -113,6 +135,31 @@ int main(int argc, char** argv) {
                if (reply.status != 204)
                  response.set_content(reply.body, "text/plain; charset=utf-8");
              });
+  std::optional<lotto::drawserver::BasketService> basket;
+  server.Get(lotto::drawserver::kBasketTemplatePath,
+             [&basket](const httplib::Request& request, httplib::Response& response) {
+               const auto reply = basket->answerTemplate(request.params);
+               response.status = reply.status;
+               response.set_content(reply.body, "text/plain; charset=utf-8");
+             });
+  server.Get(lotto::drawserver::kBasketPagePath,
+             [](const httplib::Request& request, httplib::Response& response) {
+               const auto reply = lotto::drawserver::BasketService::answerPage(request.params);
+               response.status = reply.status;
+               response.set_content(reply.body, "text/html; charset=utf-8");
+             });
+  const std::string scripts = options.scripts;
+  server.Get(R"(/scripts/(.+)\.txt)",
+             [&scripts](const httplib::Request& request, httplib::Response& response) {
+               const auto reply = lotto::drawserver::answerScript(scripts, request.matches[1]);
+               response.status = reply.status;
+               if (reply.status != 200) {
+                 response.set_content("Nicht gefunden\n", "text/plain; charset=utf-8");
+                 return;
+               }
+               response.set_header("Last-Modified", reply.lastModified);
+               response.set_content(reply.body, "application/octet-stream");
+             });
   server.set_logger([](const httplib::Request& request, const httplib::Response& response) {
     std::cout << now() << " " << request.remote_addr << " " << request.method << " "
               << request.target << " " << response.status << std::endl;
@@ -129,6 +176,8 @@ int main(int argc, char** argv) {
               << " ist schon belegt oder nicht verfügbar.\n";
     return 1;
   }
+  basket.emplace("http://" + options.bind + ":" + std::to_string(port), options.basketStatus,
+                 basketBody);
   std::cout << "drawserver: http://" << options.bind << ":" << port << std::endl;
 
   std::thread listening([&server] { server.listen_after_bind(); });
