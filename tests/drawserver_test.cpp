@@ -1,22 +1,28 @@
 // The draw server: its answers, what goes over the wire, and how it starts and stops.
 
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 
 #include "draw_service.h"
+#include "online_service.h"
 #include "support/draw_server_process.h"
 #include "support/fixtures.h"
 
 namespace lotto {
 namespace {
 
+using drawserver::BasketService;
 using drawserver::DrawService;
 using testing::makeDraw;
 
@@ -168,6 +174,127 @@ TEST(DrawServer, RefusesABrokenHistoryOrNoticeAtTheStart) {
         std::system((testing::drawServerProgram() + arguments + " 2>/dev/null").c_str());
     EXPECT_NE(WEXITSTATUS(status), 0);
   }
+}
+
+TEST(BasketService, TheTemplatePointsAtTheOwnBasketPageOrTheGivenAnswer) {
+  const BasketService own("http://127.0.0.1:8045", std::nullopt, "");
+  const auto reply =
+      own.answerTemplate({{"Spiel", "KalkuAT"}, {"Wo", "Lottoland"}, {"Tipps", "2"}});
+  EXPECT_EQ(reply.status, 200);
+  std::string expected = "http://127.0.0.1:8045/lotto/warenkorb2.asp?";
+  for (int tip = 1; tip <= 12; ++tip)
+    expected += "kasten" + std::to_string(tip) + "=[KASTEN" + std::to_string(tip) + "]&";
+  EXPECT_EQ(reply.body, expected + "anzahl=[Anzahl]");
+
+  const BasketService refusing("http://127.0.0.1:8045", 503, "<p>Mitteilung: Wartung</p>");
+  const auto refused = refusing.answerTemplate({});
+  EXPECT_EQ(refused.status, 503);
+  EXPECT_EQ(refused.body, "<p>Mitteilung: Wartung</p>");
+}
+
+TEST(BasketService, ThePageListsTheTipsReceivedAndEscapesThem) {
+  const auto page = BasketService::answerPage({{"kasten1", "1,2,3,4,5,6"},
+                                               {"kasten2", ",,,,,"},
+                                               {"kasten3", "<script>alert('x')</script>&\""},
+                                               {"anzahl", "3"}});
+  EXPECT_EQ(page.status, 200);
+  EXPECT_NE(page.body.find("<li>1. Tipp: 1,2,3,4,5,6</li>"), std::string::npos) << page.body;
+  EXPECT_EQ(page.body.find("2. Tipp"), std::string::npos);
+  EXPECT_NE(page.body.find("<li>3. Tipp: &lt;script&gt;alert(&#39;x&#39;)&lt;/script&gt;&amp;&quot;"
+                           "</li>"),
+            std::string::npos);
+  EXPECT_EQ(page.body.find("<script>"), std::string::npos);
+  EXPECT_NE(BasketService::answerPage({}).body.find("Der Warenkorb ist leer."), std::string::npos);
+}
+
+// A scripts folder with one script, a secret beside it and the ways out of the folder.
+class ScriptFolder : public ::testing::Test {
+ protected:
+  testing::TempDir dir;
+  std::string folder = dir.file("scripts");
+  void SetUp() override {
+    namespace fs = std::filesystem;
+    fs::create_directory(folder);
+    std::ofstream(folder + "/Portal.bks", std::ios::binary) << "Klick [Z1_1]\r\n\xE4";
+    std::ofstream(dir.file("secret.bks")) << "geheim";
+    fs::create_symlink(dir.file("secret.bks"), folder + "/Link.bks");
+    fs::create_directory(folder + "/Ordner.bks");
+    const timespec times[2] = {{1'765'000'000, 0}, {1'765'000'000, 0}};
+    utimensat(AT_FDCWD, (folder + "/Portal.bks").c_str(), times, 0);
+  }
+};
+
+TEST_F(ScriptFolder, ServesOnlyRegularFilesDirectlyInTheFolder) {
+  const auto served = drawserver::answerScript(folder, "Portal.bks");
+  EXPECT_EQ(served.status, 200);
+  EXPECT_EQ(served.body, "Klick [Z1_1]\r\n\xE4");
+  EXPECT_EQ(served.lastModified, "Sat, 06 Dec 2025 05:46:40 GMT");
+  const std::string refused[] = {"../secret.bks",  "..",
+                                 "a..b.bks",       dir.file("secret.bks"),
+                                 "..\\secret.bks", "Portal\\.bks",
+                                 "Link.bks",       "Ordner.bks",
+                                 "Weg.bks",        ".hidden",
+                                 "Ordner.bks/x",   std::string(101, 'a'),
+                                 "Portal.bks\n",   ""};
+  for (const std::string& name : refused) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(drawserver::answerScript(folder, name).status, 404);
+  }
+  // Without a scripts folder nothing is served.
+  EXPECT_EQ(drawserver::answerScript("", "Portal.bks").status, 404);
+}
+
+TEST_F(ScriptFolder, OverTheWireEncodedWaysOutAre404AndTheBasketPageIsEscaped) {
+  testing::DrawServerProcess server(testing::historyCsvPath(), std::nullopt, 0,
+                                    {"--scripts", folder});
+  Wire wire(server.port());
+  ASSERT_TRUE(wire.connected());
+  const std::string script = wire.get("/scripts/Portal.bks.txt");
+  EXPECT_EQ(script.rfind("HTTP/1.1 200 OK\r\n", 0), 0u) << script;
+  EXPECT_NE(script.find("Last-Modified: Sat, 06 Dec 2025 05:46:40 GMT\r\n"), std::string::npos);
+  EXPECT_EQ(script.substr(script.find("\r\n\r\n") + 4), "Klick [Z1_1]\r\n\xE4");
+  for (const char* target :
+       {"/scripts/..%2fsecret.bks.txt", "/scripts/%2e%2e%2fsecret.bks.txt",
+        "/scripts/%2e%2e/secret.bks.txt", "/scripts/../secret.bks.txt",
+        "/scripts/%2Ftmp%2Fsecret.bks.txt", "/scripts/..%5csecret.bks.txt", "/scripts/Link.bks.txt",
+        "/scripts/Ordner.bks.txt", "/scripts/Portal.bks", "/scripts/Portal%00.bks.txt"}) {
+    SCOPED_TRACE(target);
+    const std::string reply = wire.get(target);
+    EXPECT_EQ(reply.rfind("HTTP/1.1 404", 0), 0u) << reply;
+    EXPECT_EQ(reply.find("geheim"), std::string::npos);
+  }
+  const std::string page = wire.get(
+      "/lotto/warenkorb2.asp?kasten1=1,2,3,4,5,6&kasten2=%3Cscript%3Ealert(1)%3C/script%3E");
+  EXPECT_EQ(page.rfind("HTTP/1.1 200 OK\r\n", 0), 0u);
+  EXPECT_NE(page.find("Content-Type: text/html; charset=utf-8"), std::string::npos);
+  EXPECT_NE(page.find("1. Tipp: 1,2,3,4,5,6"), std::string::npos);
+  EXPECT_NE(page.find("2. Tipp: &lt;script&gt;alert(1)&lt;/script&gt;"), std::string::npos);
+  EXPECT_EQ(page.find("<script>"), std::string::npos);
+  const std::string basket = wire.get("/lotto/lotto.asp?Spiel=KalkuAT&Wo=Lottoland&Tipps=2");
+  EXPECT_NE(basket.find("\r\n\r\n" + server.address() + "/lotto/warenkorb2.asp?kasten1=[KASTEN1]&"),
+            std::string::npos)
+      << basket;
+}
+
+TEST(DrawServer, AnswersTheBasketRequestWithTheGivenStatusAndBody) {
+  testing::TempDir dir;
+  std::ofstream(dir.file("busy.htm")) << "<p>Mitteilung: Wartung bis 14 Uhr</p>";
+  testing::DrawServerProcess server(
+      testing::historyCsvPath(), std::nullopt, 0,
+      {"--basket-status", "503", "--basket-body", dir.file("busy.htm")});
+  Wire wire(server.port());
+  const std::string reply = wire.get("/lotto/lotto.asp?Spiel=KalkuAT&Wo=Lottoland&Tipps=12");
+  EXPECT_EQ(reply.rfind("HTTP/1.1 503 Service Unavailable\r\n", 0), 0u) << reply;
+  EXPECT_EQ(reply.substr(reply.find("\r\n\r\n") + 4), "<p>Mitteilung: Wartung bis 14 Uhr</p>");
+  // The draws are served as before.
+  EXPECT_EQ(
+      wire.get("/zahlen/lotto_neu.asp?Datum=19970903&Programm=KalkuAT").rfind("HTTP/1.1 200", 0),
+      0u);
+  // One of the two options alone is refused at the start.
+  const int status = std::system((testing::drawServerProgram() + " --port 0 --history " +
+                                  testing::historyCsvPath() + " --basket-status 500 2>/dev/null")
+                                     .c_str());
+  EXPECT_NE(WEXITSTATUS(status), 0);
 }
 
 }  // namespace

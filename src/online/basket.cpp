@@ -39,8 +39,8 @@ bool startsWithNoCase(const std::string& text, const std::string& prefix) {
 }  // namespace
 
 std::string basketTemplateUrl(const std::string& server, int tips) {
-  return serverBase(server) + "/lotto/lotto.asp?Spiel=KalkuAT&Wo=Lottoland&Tipps=" +
-         std::to_string(tips);
+  return serverBase(server) +
+         "/lotto/lotto.asp?Spiel=KalkuAT&Wo=Lottoland&Tipps=" + std::to_string(tips);
 }
 
 std::string fallbackBasketTemplate(const std::string& server) {
@@ -84,12 +84,15 @@ void requireSafeAddress(const std::string& address) {
     }
   }
   if (!startsWithNoCase(address, "http://") && !startsWithNoCase(address, "https://")) {
-    throw AppError("Die Adresse des Warenkorbs ist keine http- oder https-Adresse und wird nicht "
-                   "geöffnet: " + address.substr(0, 80));
+    throw AppError(
+        "Die Adresse des Warenkorbs ist keine http- oder https-Adresse und wird nicht "
+        "geöffnet: " +
+        address.substr(0, 80));
   }
   if (address.size() > kLongestBasketAddress) {
-    throw AppError("Die Adresse des Warenkorbs ist länger als 2048 Zeichen und wird nicht "
-                   "geöffnet.");
+    throw AppError(
+        "Die Adresse des Warenkorbs ist länger als 2048 Zeichen und wird nicht "
+        "geöffnet.");
   }
 }
 

@@ -3,9 +3,9 @@
 #include <cctype>
 #include <cstdio>
 
+#include "output/tip_file.h"
 #include "platform/dates.h"
 #include "platform/errors.h"
-#include "output/tip_file.h"
 #include "platform/file_io.h"
 
 namespace lotto {
@@ -65,9 +65,9 @@ void TBKSForm::FormShow() {
   for (const std::string& name : filesInFolder(folder)) {
     if (endsWithBks(name)) LabeledEdit1.Items.push_back(folder + "/" + name);
   }
-  LabeledEdit1.Text = !kept.empty()                    ? kept
-                      : LabeledEdit1.Items.empty()     ? std::string()
-                                                       : LabeledEdit1.Items.back();
+  LabeledEdit1.Text = !kept.empty()                ? kept
+                      : LabeledEdit1.Items.empty() ? std::string()
+                                                   : LabeledEdit1.Items.back();
 }
 
 void TBKSForm::BitBtn1Click() {
@@ -171,8 +171,8 @@ void runClickScript(const ClickScriptParts& parts) {
   for (const auto& [edit, name] : parameters) settings.writeString(name, edit->Text);
   settings.closeKey();
 
-  const std::string filled = fillClickScript(readWholeFile(chooser.LabeledEdit1.Text), parts.tips,
-                                             tipFile, parts.slip);
+  const std::string filled =
+      fillClickScript(readWholeFile(chooser.LabeledEdit1.Text), parts.tips, tipFile, parts.slip);
   const std::string tips = parts.home + kTipFolder;
   createFolderIfMissing(tips);
   const std::string target = tips + "/" + compactDate(parts.clock.today()) + ".bks";

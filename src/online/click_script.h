@@ -40,11 +40,11 @@ class TBKSForm : public ModalDialog {
   TBKSForm(UserInteraction& ui, HttpClient& http, const std::string& home, const TEdit& server);
 
   std::string Caption = "Script für Zahlenübergabe auswählen!";
-  TComboBox LabeledEdit1;        // the script files found
-  TEdit LabeledEdit2{"0"};       // "ZAHL1"
-  TEdit LabeledEdit3{"0"};       // "ZAHL2"
-  TEdit LabeledEdit4{"Login"};   // "TEXT1": the portal login
-  TEdit LabeledEdit5{"Wort"};    // "TEXT2": the portal password, shown masked
+  TComboBox LabeledEdit1;       // the script files found
+  TEdit LabeledEdit2{"0"};      // "ZAHL1"
+  TEdit LabeledEdit3{"0"};      // "ZAHL2"
+  TEdit LabeledEdit4{"Login"};  // "TEXT1": the portal login
+  TEdit LabeledEdit5{"Wort"};   // "TEXT2": the portal password, shown masked
 
   // When shown: the "*.bks" files of the folder "Script" (any letter case), the text kept
   // or, without one, the last file found.

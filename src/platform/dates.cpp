@@ -54,9 +54,8 @@ std::optional<std::int64_t> parseHttpDate(std::string_view text) {
   // IMF-fixdate: "Sun, 06 Nov 1994 08:49:37 GMT"
   static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-  if (text.size() != 29 || text[3] != ',' || text[4] != ' ' || text[7] != ' ' ||
-      text[11] != ' ' || text[16] != ' ' || text[19] != ':' || text[22] != ':' ||
-      text.substr(25) != " GMT") {
+  if (text.size() != 29 || text[3] != ',' || text[4] != ' ' || text[7] != ' ' || text[11] != ' ' ||
+      text[16] != ' ' || text[19] != ':' || text[22] != ':' || text.substr(25) != " GMT") {
     return std::nullopt;
   }
   const auto number = [&text](std::size_t at, std::size_t length) -> std::optional<int> {
@@ -82,7 +81,8 @@ std::optional<std::int64_t> parseHttpDate(std::string_view text) {
   }
   const double date = dayNumber(*year, month, *day);
   if (civilDate(date) != CivilDate{*year, month, *day}) return std::nullopt;
-  const auto days = static_cast<std::int64_t>(date) - static_cast<std::int64_t>(kUnixEpochDayNumber);
+  const auto days =
+      static_cast<std::int64_t>(date) - static_cast<std::int64_t>(kUnixEpochDayNumber);
   return days * 86400 + *hour * 3600 + *minute * 60 + *second;
 }
 

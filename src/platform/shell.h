@@ -12,7 +12,8 @@ class Shell {
   virtual void openDocument(const std::string& pathOrAddress) = 0;
   // Starts a program with its arguments, each one as it stands (no shell reads them), and
   // returns at once; false when it could not be started.
-  virtual bool startProgram(const std::string& program, const std::vector<std::string>& arguments) = 0;
+  virtual bool startProgram(const std::string& program,
+                            const std::vector<std::string>& arguments) = 0;
 };
 
 }  // namespace lotto

@@ -32,8 +32,11 @@ void QtSettingsStore::closeKey() {
   const mode_t previous = ::umask(077);
   settings_->sync();
   ::umask(previous);
-  const QString folder = QFileInfo(settings_->fileName()).absolutePath();
+  const QString file = settings_->fileName();
+  const QString folder = QFileInfo(file).absolutePath();
   if (QFileInfo(folder).isDir()) ::chmod(QFile::encodeName(folder).constData(), 0700);
+  // A file left readable by an earlier program keeps its mode through the rewrite.
+  if (QFileInfo(file).isFile()) ::chmod(QFile::encodeName(file).constData(), 0600);
   const bool failed = settings_->status() != QSettings::NoError;
   settings_.reset();
   if (failed) throw AppError("Die Einstellungen konnten nicht gespeichert werden");

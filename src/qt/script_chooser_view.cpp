@@ -15,7 +15,10 @@ QString qs(const std::string& text) {
 
 ScriptChooserView::ScriptChooserView(TBKSForm& form, QtUserInteraction& interaction,
                                      QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::TBKSForm>()), form_(form), interaction_(interaction) {
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::TBKSForm>()),
+      form_(form),
+      interaction_(interaction) {
   ui_->setupUi(this);
   setWindowTitle(qs(form_.Caption));
   connect(ui_->BitBtn1, &QPushButton::clicked, this, [this] {

@@ -1,6 +1,8 @@
 // The settings go through a real QSettings file in a temporary folder and come back by
 // name and kind.
 
+#include <sys/stat.h>
+
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -9,6 +11,7 @@
 
 #include "app/main_window.h"
 #include "draws/draw_file.h"
+#include "online/click_script.h"
 #include "platform/dates.h"
 #include "qt/qt_settings_store.h"
 #include "support/fakes.h"
@@ -110,6 +113,38 @@ class SettingsStoreTest : public QObject {
     QVERIFY_THROWS_EXCEPTION(SettingsKindError, store.readBinary("DateTimePicker2"));
     QVERIFY(!store.readInteger("gibt es nicht").has_value());
     store.closeKey();
+  }
+
+  // The automation program's settings hold the portal password: its file is its owner's
+  // alone, and so is the folder, after the first write and after every later one.
+  void theAutomationSettingsAreReadableByTheirOwnerOnly() {
+    const mode_t previous = ::umask(022);
+    const QString file =
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Brunnhold", "Netzlenker")
+            .fileName();
+    const auto modeOf = [](const QString& path) {
+      struct stat st {};
+      return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? (st.st_mode & 07777) : 0u;
+    };
+    for (const char* password : {"geheim", "noch geheimer"}) {
+      QtSettingsStore store;
+      store.openKey(kAutomationKey);
+      store.writeString("KalkuATText2", password);
+      store.closeKey();
+      QCOMPARE(modeOf(file), 0600u);
+      QCOMPARE(modeOf(QFileInfo(file).absolutePath()), 0700u);
+    }
+    QtSettingsStore store;
+    store.openKey(kAutomationKey);
+    QCOMPARE(store.readString("KalkuATText2"), std::optional<std::string>("noch geheimer"));
+    store.closeKey();
+    // A file another program left readable is closed up at the next write.
+    ::chmod(QFile::encodeName(file).constData(), 0644);
+    store.openKey(kAutomationKey);
+    store.writeString("KalkuATZahl1", "1");
+    store.closeKey();
+    QCOMPARE(modeOf(file), 0600u);
+    ::umask(previous);
   }
 };
 

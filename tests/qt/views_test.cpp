@@ -6,6 +6,7 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,11 +17,14 @@
 #include <QValueAxis>
 #include <QtTest>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
 #include "app/main_window.h"
 #include "draws/draw_file.h"
 #include "platform/dates.h"
+#include "platform/file_io.h"
 #include "qt/chart_view.h"
 #include "qt/draw_entry_view.h"
 #include "qt/main_window_view.h"
@@ -202,10 +206,11 @@ class ViewsTest : public QObject {
           "SpeedButton6",  "SpeedButton7",  "SpeedButton5",  "SpeedButton11", "BitBtn6",
           "BitBtn8",       "BitBtn1",       "SpeedButton10", "BitBtn4",       "SpeedButton13",
           "SpeedButton15", "SpeedButton16", "SpeedButton3",  "SpeedButton12", "SpeedButton4",
-          "Tipp1Edit",     "Tipp12Edit"}) {
+          "Warenkorb",     "SpeedButton14", "Tipp1Edit",     "Tipp12Edit"}) {
       QVERIFY2(shown.view.findChild<QAbstractButton*>(name)->isEnabled(), name);
     }
     QVERIFY(shown.view.findChild<QAction*>("Ziehungsdatenladen1")->isEnabled());
+    QVERIFY(shown.view.findChild<QAction*>("Onlioneabgeben1")->isEnabled());
     shown.view.findChild<QAbstractButton*>("SpeedButton6")->click();
     QCOMPARE(shown.view.findChild<QLabel*>("Label35")->text(),
              QString("Mi 19.08.26    3  5  6  22  38  40 Z:27"));
@@ -469,6 +474,48 @@ class ViewsTest : public QObject {
     Unknown unknown;
     shown.view.runCommand([&] { shown.interaction.showModal(unknown); });
     QVERIFY(QString::fromStdString(shown.boxes.back().text).startsWith("Interner Fehler"));
+  }
+
+  void netzlaufmatAsksForTheProgramAndThenShowsTheScriptChooser() {
+    Shown shown;
+    shown.answer = false;
+    QTest::mouseClick(shown.button("SpeedButton14"), Qt::LeftButton);
+    QCOMPARE(shown.boxes.back().caption, std::string("Netzlauf fehlt"));
+    QVERIFY(shown.fakes.shell.started.empty());
+
+    std::filesystem::create_directories(shown.dir.file("Script"));
+    std::ofstream(shown.dir.file("Script/Portal.bks")) << "[Z1_1]";
+    std::filesystem::create_directories(shown.dir.file("Netz"));
+    std::ofstream(shown.dir.file("Netz/Netzlauf")) << "#!/bin/sh\n";
+    std::filesystem::permissions(shown.dir.file("Netz/Netzlauf"),
+                                 std::filesystem::perms::owner_all);
+    shown.fakes.settings.values["Path"] = shown.dir.file("Netz");
+    field(shown.view, 1)->setFocus();  // tip 1, number 1
+    QTest::keyClicks(field(shown.view, 1), "3");
+    QCOMPARE(shown.form.Tips.text(1, 1), std::string("3"));
+    QString title;
+    QString listed;
+    bool masked = false;
+    QTimer::singleShot(0, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      QVERIFY(dialog != nullptr);
+      title = dialog->windowTitle();
+      listed = dialog->findChild<QComboBox*>("LabeledEdit1")->currentText();
+      auto* password = dialog->findChild<QLineEdit*>("LabeledEdit5");
+      masked = password->echoMode() == QLineEdit::Password;
+      password->setText("pa ss;wort");
+      dialog->findChild<QLineEdit*>("LabeledEdit4")->setText("ich");
+      dialog->findChild<QPushButton*>("BitBtn2")->click();
+    });
+    QTest::mouseClick(shown.button("SpeedButton14"), Qt::LeftButton);
+    QCOMPARE(title, QString("Script für Zahlenübergabe auswählen!"));
+    QCOMPARE(listed, QString::fromStdString(shown.dir.file("Script/Portal.bks")));
+    QVERIFY(masked);
+    QCOMPARE(shown.fakes.shell.started, std::vector<std::string>{shown.dir.file("Netz/Netzlauf")});
+    const std::string filled = shown.dir.file("Tipps/20261209.bks");
+    QCOMPARE(shown.fakes.shell.startedWith[0],
+             (std::vector<std::string>{"START", filled, "0", "ich", "0", "pa ss;wort"}));
+    QCOMPARE(QString::fromStdString(readWholeFile(filled)), QString("3"));
   }
 
   void closingTheWindowWritesTheSettings() {

@@ -14,7 +14,8 @@ std::string drawServerProgram() {
 }
 
 DrawServerProcess::DrawServerProcess(const std::string& historyCsv,
-                                     const std::optional<std::string>& noticeFile, int port) {
+                                     const std::optional<std::string>& noticeFile, int port,
+                                     const std::vector<std::string>& moreArguments) {
   int pipeFds[2];
   if (pipe(pipeFds) != 0) throw std::runtime_error("pipe failed");
   std::vector<std::string> args = {drawServerProgram(), "--port", std::to_string(port), "--history",
@@ -23,6 +24,7 @@ DrawServerProcess::DrawServerProcess(const std::string& historyCsv,
     args.push_back("--notice");
     args.push_back(*noticeFile);
   }
+  args.insert(args.end(), moreArguments.begin(), moreArguments.end());
   pid_ = fork();
   if (pid_ < 0) throw std::runtime_error("fork failed");
   if (pid_ == 0) {

@@ -15,10 +15,11 @@ namespace lotto::testing {
 class DrawServerProcess {
  public:
   // Serves the history CSV at `historyCsv`; `noticeFile` becomes the reply for a date
-  // after the newest draw. Throws std::runtime_error when the server does not come up.
+  // after the newest draw; `moreArguments` follow on the command line. Throws
+  // std::runtime_error when the server does not come up.
   explicit DrawServerProcess(const std::string& historyCsv,
                              const std::optional<std::string>& noticeFile = std::nullopt,
-                             int port = 0);
+                             int port = 0, const std::vector<std::string>& moreArguments = {});
   DrawServerProcess(const DrawServerProcess&) = delete;
   DrawServerProcess& operator=(const DrawServerProcess&) = delete;
   ~DrawServerProcess();

@@ -89,7 +89,8 @@ class FakeSoundPlayer : public SoundPlayer {
 class FakeShell : public Shell {
  public:
   void openDocument(const std::string& pathOrAddress) override { opened.push_back(pathOrAddress); }
-  bool startProgram(const std::string& program, const std::vector<std::string>& arguments) override {
+  bool startProgram(const std::string& program,
+                    const std::vector<std::string>& arguments) override {
     started.push_back(program);
     startedWith.push_back(arguments);
     return true;
@@ -130,7 +131,9 @@ class FakeHttpClient : public HttpClient {
     return reply;
   }
 
-  static HttpReply ok(std::string body) { return {"HTTP/1.1 200 OK", 200, std::move(body), "", ""}; }
+  static HttpReply ok(std::string body) {
+    return {"HTTP/1.1 200 OK", 200, std::move(body), "", ""};
+  }
   static HttpReply status(int code, std::string statusLine, std::string body,
                           std::string lastModified = "") {
     return {std::move(statusLine), code, std::move(body), std::move(lastModified), ""};
@@ -210,6 +213,7 @@ struct FakeServices {
   FakeReportPreview report;
 
   UserInteraction* uiInUse = &ui;
+  Shell* shellInUse = &shell;
   SettingsStore* settingsInUse = &settings;
   HttpClient* httpInUse = &http;
   ReportPreview* reportInUse = &report;
@@ -217,7 +221,7 @@ struct FakeServices {
   Services services() {
     return Services{.ui = *uiInUse,
                     .sound = sound,
-                    .shell = shell,
+                    .shell = *shellInUse,
                     .clock = clock,
                     .settings = *settingsInUse,
                     .http = *httpInUse,

@@ -23,8 +23,8 @@
 #include <thread>
 
 #include "draw_service.h"
-#include "online_service.h"
 #include "draws/history_csv.h"
+#include "online_service.h"
 #include "platform/convert.h"
 #include "platform/errors.h"
 #include "platform/file_io.h"

@@ -81,8 +81,9 @@ ServiceReply BasketService::answerPage(const std::multimap<std::string, std::str
       "<title>Warenkorb</title></head>\n<body>\n<h1>Warenkorb</h1>\n";
   page += items.empty() ? "<p>Der Warenkorb ist leer.</p>\n" : "<ol>\n" + items + "</ol>\n";
   if (count != query.end()) page += "<p>Tipps: " + htmlEscaped(count->second) + "</p>\n";
-  page += "<p>Dies ist der Warenkorb des Ziehungsservers: hier endet die Übergabe.</p>\n"
-          "</body>\n</html>\n";
+  page +=
+      "<p>Dies ist der Warenkorb des Ziehungsservers: hier endet die Übergabe.</p>\n"
+      "</body>\n</html>\n";
   return {200, page};
 }
 
