@@ -47,8 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   lotto::testing::FakeServices fakes;
   fakes.http.server = [&](const std::string&) {
-    return lotto::testing::FakeHttpClient::status(code, "HTTP/1.1 " + std::to_string(code),
-                                                  body, header);
+    return lotto::testing::FakeHttpClient::status(code, "HTTP/1.1 " + std::to_string(code), body,
+                                                  header);
   };
   lotto::TForm1 form(fakes.services(), fuzzFolder() + "kalkuat");
   form.Home = fuzzFolder();

@@ -1,7 +1,7 @@
 // The basket hand-over and the click-script automation, with a fake HTTP client and shell.
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <ctime>
@@ -180,10 +180,10 @@ TEST(ClickScript, PlaceholdersAreFilledInTheirOrder) {
   }
   tips.setText(1, 1, "7");
   TForm5 slip;
-  const std::string filled =
-      fillClickScript("a=[Z3_2] b=[Z3_2] c=[Z1_10] d=[Z1_1] e=[Z2_1] f=[Z6_12] g=[TIPPDATEI]\r\n"
-                      "h=[MELDUNGFERTIG] [z1_1] [Z7_1] [Z1_13] \xE4\x01",
-                      tips, "/home/u/Tipps/20261213.blt", slip);
+  const std::string filled = fillClickScript(
+      "a=[Z3_2] b=[Z3_2] c=[Z1_10] d=[Z1_1] e=[Z2_1] f=[Z6_12] g=[TIPPDATEI]\r\n"
+      "h=[MELDUNGFERTIG] [z1_1] [Z7_1] [Z1_13] \xE4\x01",
+      tips, "/home/u/Tipps/20261213.blt", slip);
   EXPECT_EQ(filled,
             "a=13 b=13 c=31 d=7 e= f= g=/home/u/Tipps/20261213.blt\r\n"
             "h=Bitte überprüfen Sie jetzt den Tipp und dann können Sie ihn abgeben! [z1_1] "
@@ -248,8 +248,7 @@ class ClickScriptRun : public testing::WindowTest {
   }
   std::string stored(const std::string& name) {
     const auto found = fakes.settings.values.find(name);
-    return found == fakes.settings.values.end() ? "<none>"
-                                                : std::get<std::string>(found->second);
+    return found == fakes.settings.values.end() ? "<none>" : std::get<std::string>(found->second);
   }
 };
 

@@ -47,10 +47,8 @@ double nextDrawDay(double date) {
 }
 
 std::string drawRequestUrl(const std::string& server, double date) {
-  std::string base = server;
-  while (!base.empty() && base.back() == '/') base.pop_back();
-  if (!contains(base, "://")) base = "http://" + base;
-  return base + "/zahlen/lotto_neu.asp?Datum=" + compactDate(date) + "&Programm=KalkuAT";
+  return serverBaseAddress(server) + "/zahlen/lotto_neu.asp?Datum=" + compactDate(date) +
+         "&Programm=KalkuAT";
 }
 
 DrawReply parseDrawReply(std::string_view body) {

@@ -9,13 +9,6 @@
 namespace lotto {
 namespace {
 
-std::string serverBase(const std::string& server) {
-  std::string base = server;
-  while (!base.empty() && base.back() == '/') base.pop_back();
-  if (base.find("://") == std::string::npos) base = "http://" + base;
-  return base;
-}
-
 void replaceFirst(std::string& text, const std::string& placeholder, const std::string& value) {
   const std::size_t at = text.find(placeholder);
   if (at != std::string::npos) text.replace(at, placeholder.size(), value);
@@ -39,12 +32,12 @@ bool startsWithNoCase(const std::string& text, const std::string& prefix) {
 }  // namespace
 
 std::string basketTemplateUrl(const std::string& server, int tips) {
-  return serverBase(server) +
+  return serverBaseAddress(server) +
          "/lotto/lotto.asp?Spiel=KalkuAT&Wo=Lottoland&Tipps=" + std::to_string(tips);
 }
 
 std::string fallbackBasketTemplate(const std::string& server) {
-  std::string address = serverBase(server) + "/lotto/warenkorb2.asp?";
+  std::string address = serverBaseAddress(server) + "/lotto/warenkorb2.asp?";
   for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
     if (tip > 1) address += "&";
     address += "kasten" + std::to_string(tip) + "=[KASTEN" + std::to_string(tip) + "]";

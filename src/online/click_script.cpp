@@ -31,13 +31,6 @@ std::string fileNameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-std::string serverBase(const std::string& server) {
-  std::string base = server;
-  while (!base.empty() && base.back() == '/') base.pop_back();
-  if (base.find("://") == std::string::npos) base = "http://" + base;
-  return base;
-}
-
 const char* yesNo(bool yes) {
   return yes ? "JA" : "NEIN";
 }
@@ -129,7 +122,7 @@ std::string scriptUrl(const std::string& server, const std::string& fileName) {
       encoded += escape;
     }
   }
-  return serverBase(server) + "/scripts/" + encoded + ".txt";
+  return serverBaseAddress(server) + "/scripts/" + encoded + ".txt";
 }
 
 void runClickScript(const ClickScriptParts& parts) {

@@ -34,6 +34,10 @@ class HttpError : public AppError {
 // Throws HttpError for a reply whose status is not a success (200..299).
 void requireSuccessStatus(const HttpReply& reply);
 
+// The server setting as the start of a request address: without trailing slashes, and
+// with "http://" when it names no scheme.
+std::string serverBaseAddress(const std::string& server);
+
 class HttpClient {
  public:
   virtual ~HttpClient() = default;

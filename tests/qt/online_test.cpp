@@ -110,12 +110,12 @@ class OnlineTest : public QObject {
     testing::TempDir bodies;
     writeFile(bodies.file("busy.htm"), "<p>Mitteilung: Wartung bis 14 Uhr</p>\r\n");
     writeFile(bodies.file("broken.htm"), "<p>Fehler</p>");
-    testing::DrawServerProcess busy(testing::historyCsvPath(), std::nullopt, 0,
-                                    {"--basket-status", "503", "--basket-body",
-                                     bodies.file("busy.htm")});
-    testing::DrawServerProcess broken(testing::historyCsvPath(), std::nullopt, 0,
-                                      {"--basket-status", "500", "--basket-body",
-                                       bodies.file("broken.htm")});
+    testing::DrawServerProcess busy(
+        testing::historyCsvPath(), std::nullopt, 0,
+        {"--basket-status", "503", "--basket-body", bodies.file("busy.htm")});
+    testing::DrawServerProcess broken(
+        testing::historyCsvPath(), std::nullopt, 0,
+        {"--basket-status", "500", "--basket-body", bodies.file("broken.htm")});
     Window window;  // gone before the servers, so that they stop without waiting on it
     window.typeTip(1, {"1", "2", "3", "4", "5", "6"});
     window.form.ServerEdit.Text = busy.address();

@@ -14,6 +14,7 @@
 #include <pthread.h>
 #include <signal.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -178,9 +179,23 @@ int main(int argc, char** argv) {
   }
   basket.emplace("http://" + options.bind + ":" + std::to_string(port), options.basketStatus,
                  basketBody);
+  std::atomic<bool> listenEnded = false;
+  std::thread listening([&server, &listenEnded] {
+    server.listen_after_bind();
+    listenEnded = true;
+  });
+  // A stop before the listening loop runs would be lost and leave the server running: the
+  // address is told, and a signal taken, only once the loop is under way.
+  while (!server.is_running() && !listenEnded) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  if (listenEnded) {
+    std::cerr << "drawserver: Der Server konnte nicht auf Anfragen warten.\n";
+    listening.join();
+    return 1;
+  }
   std::cout << "drawserver: http://" << options.bind << ":" << port << std::endl;
 
-  std::thread listening([&server] { server.listen_after_bind(); });
   int signal = 0;
   sigwait(&stopSignals, &signal);
   server.stop();
