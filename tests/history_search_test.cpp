@@ -71,7 +71,7 @@ TEST_F(HistorySearch, WithoutAHitItEndsOnTheLastDrawWithTenZeroPoints) {
   search("6");
   EXPECT_TRUE(fakes.ui.questions.empty());
   EXPECT_EQ(fakes.ui.inputBoxes.back(),
-            "Bei wievielen Zahlen Übereinstellung stoppen?: Tipp-Test [6]");
+            "Bei wie vielen Zahlen Übereinstimmung stoppen?: Tipp-Test [6]");
   EXPECT_EQ(form.Label29.Caption, "Fr 21.08.26    1  3  24  32  36  42 Z:37");
   EXPECT_EQ(form.Label35.Caption, form.Label29.Caption);
   EXPECT_EQ(form.Label13.Caption, "Quersumme: 138");

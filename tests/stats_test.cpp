@@ -209,7 +209,7 @@ TEST_F(Statistics, OverdueNumbers) {
   EXPECT_EQ(form.Chart1.rangeMinimum(), 1);
   EXPECT_EQ(form.Chart1.rangeMaximum(), 4);
   EXPECT_EQ(form.Chart1.Caption,
-            "Welche Zahl ist überfällig, wurde als seit wievielen Ziehungen nicht gezogen?");
+            "Welche Zahl ist überfällig, wurde also seit wie vielen Ziehungen nicht gezogen?");
   EXPECT_EQ(form.ActivePage, TForm1::Page::Diagramm);
   EXPECT_EQ(form.Zahl[1], 9);  // the overdue statistic leaves the draw fields alone
 

@@ -66,7 +66,7 @@ class TForm1 : public WindowFrame,
   void FormClose();
 
   // ---- spinners whose steps recompute the run budget LaufMax
-  // A step of "Max.Berechnungsläufe" or of the number of tips: LaufMax := UpDown7 x 1000.
+  // A step of "Max. Berechnungsläufe" or of the number of tips: LaufMax := UpDown7 x 1000.
   // A value typed into the field counts from the next step or the next start.
   void UpDown7Click() { LaufMax = UpDown7.Position() * 1000; }
   void UpDown8Click() { LaufMax = UpDown7.Position() * 1000; }

@@ -126,7 +126,7 @@ void showExaminedDraw(DrawOnShow& show, DrawNumbers& Zahl, const DrawRecord& rec
 
 void searchTipsInHistory(const HistorySearchParts& parts) {
   const int threshold = StrToInt(
-      parts.ui.inputText("Bei wievielen Zahlen Übereinstellung stoppen?", "Tipp-Test", "6"));
+      parts.ui.inputText("Bei wie vielen Zahlen Übereinstimmung stoppen?", "Tipp-Test", "6"));
   const DrawHistory history = readDrawHistory(parts.drawFile);
   parts.aktDatum = parts.chart.DateTimePicker2.Date();
   parts.chart.Chart1.beginStatistic();

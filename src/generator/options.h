@@ -12,7 +12,7 @@
 namespace lotto {
 
 struct GenerationOptions {
-  TUpDown UpDown1{21, 279, 100};  // lowest Quersumme of a tip ("Quersummer von")
+  TUpDown UpDown1{21, 279, 100};  // lowest Quersumme of a tip ("Quersumme von")
   TUpDown UpDown2{21, 279, 180};  // highest Quersumme of a tip ("bis")
   TCheckBox CheckBox2{true};      // prefer frequently drawn numbers
   TCheckBox CheckBox10{true};     // prefer the longest overdue numbers
@@ -36,7 +36,7 @@ struct GenerationOptions {
   TCheckBox CheckBox15{false};     // only preferred numbers
   TCheckBox CheckBox20{false};     // show and edit the number list before drawing
   TUpDown UpDown8{1, 12, 12};      // number of tips to compute (tab "Lottotipp")
-  TUpDown UpDown7{1, 10000, 100};  // "Max.Berechnungsläufe" in thousands (tab "Datenbank")
+  TUpDown UpDown7{1, 10000, 100};  // "Max. Berechnungsläufe" in thousands (tab "Datenbank")
 
   // The check boxes in the order of their numbers, with their numbers.
   std::vector<std::pair<int, TCheckBox*>> checkBoxes();

@@ -129,6 +129,7 @@ void MainWindowView::bindTipGrid() {
     for (int index = 1; index <= TipGrid::kNumbers; ++index) {
       auto* edit = findChild<QLineEdit*>(QString("Edit%1").arg(TipGrid::fieldNumber(tip, index)));
       fields_.push_back({edit, tip, index});
+      edit->setAccessibleName(QString("Tipp %1, Zahl %2").arg(tip).arg(index));
       edit->installEventFilter(this);
       connect(edit, &QLineEdit::textEdited, this, [this, edit, tip, index](const QString& text) {
         form_.TipFieldChange(tip, index, text.toStdString());

@@ -124,7 +124,7 @@ void overdueNumbers(const StatisticParts& parts) {
   StatisticSeries& chart = parts.chart.Chart1;
   const std::array<int, 46> counters = countHistory(parts, countOverdue);
   plotFixed(chart, counters, 45);
-  chart.Caption = "Welche Zahl ist überfällig, wurde als seit wievielen Ziehungen nicht gezogen?";
+  chart.Caption = "Welche Zahl ist überfällig, wurde also seit wie vielen Ziehungen nicht gezogen?";
 }
 
 void tipDistribution(const TipGrid& tips, StatisticSeries& chart, UserInteraction& ui) {

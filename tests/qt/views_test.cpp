@@ -1,5 +1,6 @@
 // The views bind: object names, captions, typed values reaching the headless window.
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QBarSeries>
@@ -31,6 +32,8 @@
 #include "qt/number_dialog_view.h"
 #include "qt/qt_http_client.h"
 #include "qt/qt_platform.h"
+#include "qt/script_chooser_view.h"
+#include "qt/slip_settings_view.h"
 #include "qt/step_spin_box.h"
 #include "scripted_server.h"
 #include "support/fakes.h"
@@ -222,11 +225,10 @@ class ViewsTest : public QObject {
     auto* box = view.findChild<QCheckBox*>("CheckBox3");
     QVERIFY(box != nullptr);
     QCOMPARE(box->text(), QString("maximal"));
-    QCOMPARE(box->accessibleName(),
-             QString("maximal                     Übereinstimmungen mit anderen Tipps"));
+    QCOMPARE(box->accessibleName(), QString("maximal … Übereinstimmungen mit anderen Tipps"));
     QVERIFY(box->isChecked());
     QCOMPARE(view.findChild<QCheckBox*>("CheckBox14")->text(),
-             QString("Zahlen die besonders selten gezogen wurden bevorzugen"));
+             QString("Zahlen, die besonders selten gezogen wurden, bevorzugen"));
     box->click();
     QVERIFY(!shown.form.CheckBox3.Checked);
     // The text after the spinner toggles the box as well.
@@ -516,6 +518,61 @@ class ViewsTest : public QObject {
     QCOMPARE(shown.fakes.shell.startedWith[0],
              (std::vector<std::string>{"START", filled, "0", "ich", "0", "pa ss;wort"}));
     QCOMPARE(QString::fromStdString(readWholeFile(filled)), QString("3"));
+  }
+
+  // A screen reader names every field a user can type or turn, and every button that shows
+  // a symbol instead of a word.
+  void everyInputAndPictureButtonHasAnAccessibleName() {
+    Shown shown;
+    TForm3 entry;
+    DrawEntryView entryView(entry);
+    NumberDialogView numberView(shown.form.Form7, shown.interaction);
+    SlipSettingsView slipView(shown.form.Form5);
+    ScriptChooserView chooserView(shown.form.BKSForm, shown.interaction);
+    const auto isInternal = [](const QWidget* widget) {
+      const QWidget* parent = widget->parentWidget();
+      return qobject_cast<const QAbstractSpinBox*>(parent) != nullptr ||
+             qobject_cast<const QComboBox*>(parent) != nullptr;
+    };
+    // A symbol, a number, or an abbreviation explained by its hint ("QS", "2er").
+    const auto showsPicture = [](const QAbstractButton& button) {
+      const QString text = button.text();
+      const bool letters =
+          std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+      return !letters || (text.size() <= 3 && !button.toolTip().isEmpty());
+    };
+    for (QWidget* root : std::initializer_list<QWidget*>{&shown.view, &entryView, &numberView,
+                                                         &slipView, &chooserView}) {
+      for (QWidget* widget : root->findChildren<QWidget*>()) {
+        const bool input = qobject_cast<QAbstractSpinBox*>(widget) != nullptr ||
+                           qobject_cast<QComboBox*>(widget) != nullptr ||
+                           (qobject_cast<QLineEdit*>(widget) != nullptr && !isInternal(widget));
+        const auto* button = qobject_cast<QAbstractButton*>(widget);
+        const bool picture = button != nullptr && showsPicture(*button);
+        // Qt's own parts (the menu bar's extension button, a calendar popup) are not ours.
+        if (!input && !picture) continue;
+        if (widget->objectName().isEmpty() || widget->objectName().startsWith("qt_")) continue;
+        const QString name = widget->accessibleName();
+        QVERIFY2(!name.trimmed().isEmpty() && !name.contains("  "),
+                 qPrintable(root->objectName() + "/" + widget->objectName()));
+      }
+    }
+    const auto nameOf = [](QWidget& root, const char* objectName) {
+      return root.findChild<QWidget*>(objectName)->accessibleName();
+    };
+    QCOMPARE(nameOf(shown.view, "UpDown1"), QString("Quersumme von"));
+    QCOMPARE(nameOf(shown.view, "UpDown2"), QString("Quersumme bis"));
+    QCOMPARE(nameOf(shown.view, "UpDown3"),
+             QString("maximal … Übereinstimmungen mit anderen Tipps"));
+    QCOMPARE(nameOf(shown.view, "Edit13"), QString("Tipp 3, Zahl 1"));
+    QCOMPARE(nameOf(shown.view, "SpeedButton6"), QString("Frühere Ziehung"));
+    QCOMPARE(nameOf(shown.view, "Tipp12Edit"),
+             QString("12. Tipp über die Zahlenauswahl bearbeiten"));
+    QCOMPARE(nameOf(entryView, "UpDown1"), QString("Zahl 1"));
+    QCOMPARE(nameOf(entryView, "UpDown6"), QString("Zahl 6"));
+    QCOMPARE(nameOf(entryView, "UpDown7"), QString("Zusatzzahl"));
+    QCOMPARE(nameOf(numberView, "CheckBox45"), QString("Zahl 45"));
+    QCOMPARE(nameOf(chooserView, "LabeledEdit5"), QString("TEXT2"));
   }
 
   void closingTheWindowWritesTheSettings() {

@@ -9,7 +9,7 @@ namespace lotto::testing {
 
 void literalSpeedButton4Click(TForm1& form, UserInteraction& ui) {
   const int threshold =
-      StrToInt(ui.inputText("Bei wievielen Zahlen Übereinstellung stoppen?", "Tipp-Test", "6"));
+      StrToInt(ui.inputText("Bei wie vielen Zahlen Übereinstimmung stoppen?", "Tipp-Test", "6"));
   const DrawHistory history = readDrawHistory(form.drawFilePath());
   form.aktDatum = form.DateTimePicker2.Date();
   form.Chart1.beginStatistic();
