@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "evaluation/scoring.h"
 #include "platform/dates.h"
 #include "platform/errors.h"
@@ -281,6 +283,74 @@ TEST_F(Statistics, TipDistribution) {
     EXPECT_EQ(form.Chart1.rangeMaximum(), c.maximum);
     EXPECT_EQ(form.Chart1.Caption, "Zahlenverteilung des Tippes");
     EXPECT_EQ(form.ActivePage, TForm1::Page::Diagramm);
+  }
+}
+
+// Each statistic names what its bars count, in the words its tooltips show.
+TEST_F(Statistics, EveryStatisticDescribesItsBars) {
+  useDraws({makeDraw(2025, 1, 5, {1, 2, 3, 17, 18, 44}, 7),
+            makeDraw(2025, 1, 8, {1, 2, 3, 4, 17, 18}, 9)});
+  struct Case {
+    const char* name;
+    std::function<void()> run;
+    std::size_t bar;
+    std::string description;
+  };
+  const Case cases[] = {
+      {"frequency", [&] { form.SpeedButton2Click(); }, 16, "Zahl 17: 2 Ziehungen"},
+      {"one draw", [&] { form.SpeedButton2Click(); }, 43, "Zahl 44: 1 Ziehung"},
+      {"no draw", [&] { form.SpeedButton2Click(); }, 44, "Zahl 45: 0 Ziehungen"},
+      {"pairs", [&] { form.Button2Click(); }, 16, "Paar 17–18: 2 Ziehungen"},
+      {"triples", [&] { form.Button3Click(); }, 0, "Dreier 1–3: 2 Ziehungen"},
+      {"quadruples", [&] { form.Button4Click(); }, 0, "Vierer 1–4: 1 Ziehung"},
+      // The words say what the bar and the caption say: the newest draw counts as one.
+      {"overdue", [&] { form.Button5Click(); }, 43, "Zahl 44: seit 2 Ziehungen nicht gezogen"},
+      {"overdue, in the newest draw", [&] { form.Button5Click(); }, 0,
+       "Zahl 1: seit 1 Ziehung nicht gezogen"},
+      {"a bar past the end", [&] { form.Button5Click(); }, 45, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.run();
+    EXPECT_EQ(barDescription(form.Chart1, c.bar), c.description);
+  }
+
+  form.SpeedButton9Click();
+  const ChartPoint first = form.Chart1.Series2.Points.front();
+  EXPECT_EQ(barDescription(form.Chart1, 0),
+            "Quersumme " + std::to_string(static_cast<int>(first.x)) + ": 1 Ziehung");
+
+  form.SpeedButton11Click();
+  typeTip(1, {"1", "2", "3", "4", "5", "6"});
+  typeTip(2, {"1", "7", "8", "9", "10", "11"});
+  form.Button6Click();
+  EXPECT_EQ(barDescription(form.Chart1, 0), "Zahl 1: 2-mal in den Tipps");
+
+  // A chart no statistic has named yet speaks in bare numbers.
+  StatisticSeries plain;
+  plain.beginStatistic();
+  plain.addPoint(3, 7);
+  EXPECT_EQ(barDescription(plain, 0), "3: 7");
+}
+
+TEST(ChartPicture, TheProposedNameComesFromTheCaption) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"Zahlenverteilung     Ziehungen: 3586    Quersumme: 138", "Zahlenverteilung.png"},
+      {"Bei 3586 Ziehungen wurden 3012 Paare gefunden!",
+       "Bei 3586 Ziehungen wurden 3012 Paare gefunden.png"},
+      {"Welche Zahl ist überfällig, wurde also seit wie vielen Ziehungen nicht gezogen?",
+       "Welche Zahl ist überfällig.png"},
+      {"Zahlenverteilung des Tippes", "Zahlenverteilung des Tippes.png"},
+      {"", "Diagramm.png"},
+      {"  ", "Diagramm.png"},
+      {"a/b\\c*d\"e<f>g|h\ti", "a_b_c_d_e_f_g_h_i.png"},
+      {"..versteckt", "versteckt.png"},
+      // Cut at 80 bytes, never inside a character: "ü" is two bytes.
+      {std::string(79, 'x') + "ü", std::string(79, 'x') + ".png"},
+  };
+  for (const auto& [caption, name] : cases) {
+    SCOPED_TRACE(caption);
+    EXPECT_EQ(chartFileName(caption), name);
   }
 }
 

@@ -1,18 +1,36 @@
 #include "qt/chart_view.h"
 
+#include <QAction>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCursor>
+#include <QFontMetricsF>
+#include <QGraphicsTextItem>
+#include <QSaveFile>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 QString number(double value) {
   return QString::number(value, 'f', 0);
+}
+
+// 1, 2, 5, 10, 20, 50, ...: the first step whose labels have room.
+int labelStepFor(double barWidth, double labelWidth) {
+  if (barWidth <= 0) return 1;
+  for (int decade = 1;; decade *= 10) {
+    for (const int factor : {1, 2, 5}) {
+      const int step = factor * decade;
+      if (step * barWidth >= labelWidth || step >= 100000) return step;
+    }
+  }
 }
 
 }  // namespace
@@ -25,11 +43,17 @@ ChartView::ChartView(QWidget* parent)
       series2_(new QBarSeries),
       bars_(new QBarSet(QString())),
       categoryAxis_(new QCategoryAxis),
-      valueAxis_(new QValueAxis) {
+      valueAxis_(new QValueAxis),
+      saveAction_(new QAction("Diagramm speichern …", this)) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(view_);
   view_->setRenderHint(QPainter::Antialiasing);
+  view_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  view_->addAction(saveAction_);
+  view_->setAccessibleName("Diagramm");
+  saveAction_->setObjectName("SaveChart");
+  connect(saveAction_, &QAction::triggered, this, &ChartView::saveRequested);
 
   chart_->legend()->hide();
   chart_->setMargins(QMargins(4, 4, 4, 4));
@@ -50,6 +74,15 @@ ChartView::ChartView(QWidget* parent)
   valueAxis_->setLabelFormat("%d");
   categoryAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
   categoryAxis_->setGridLineVisible(false);
+
+  connect(chart_, &QChart::plotAreaChanged, this, [this] { placeLabels(); });
+  connect(bars_, &QBarSet::hovered, this, [this](bool status, int index) {
+    if (status) {
+      QToolTip::showText(QCursor::pos(), toolTipOf(index), view_);
+    } else {
+      QToolTip::hideText();
+    }
+  });
 }
 
 void ChartView::showSeries(const lotto::StatisticSeries& series) {
@@ -62,24 +95,18 @@ void ChartView::showSeries(const lotto::StatisticSeries& series) {
       QString::fromStdString(series.Caption).toHtmlEscaped().replace(' ', "&nbsp;");
   if (categoryAxis_->titleText() != title) categoryAxis_->setTitleText(title);
 
-  if (first_ || shownPoints_ != series.Series2.Points) {
+  const bool pointsChanged = first_ || shown_.Series2.Points != series.Series2.Points;
+  shown_ = series;
+  if (pointsChanged) {
     first_ = false;
-    shownPoints_ = series.Series2.Points;
     QList<qreal> values;
-    for (const lotto::ChartPoint& point : shownPoints_) values << point.y;
+    for (const lotto::ChartPoint& point : shown_.Series2.Points) values << point.y;
     bars_->remove(0, bars_->count());
     bars_->append(values);
-
-    // Bar i stands at i on the axis; its label is the x value. With many bars only every
-    // fifth or tenth is labelled, so the labels stay readable.
-    for (const QString& label : categoryAxis_->categoriesLabels()) categoryAxis_->remove(label);
-    const int count = static_cast<int>(shownPoints_.size());
-    const int step = count > 100 ? 10 : count > 50 ? 5 : 1;
-    for (int i = 0; i < count; ++i) {
-      const double x = shownPoints_[static_cast<std::size_t>(i)].x;
-      if (static_cast<long long>(x) % step == 0) categoryAxis_->append(number(x), i);
-    }
+    const int count = static_cast<int>(shown_.Series2.Points.size());
     categoryAxis_->setRange(-0.5, std::max(count, 1) - 0.5);
+    labelStep_ = 0;
+    placeLabels();
   }
 
   // A range without height (no points, or all values equal) is drawn one unit high.
@@ -87,4 +114,65 @@ void ChartView::showSeries(const lotto::StatisticSeries& series) {
   const double maximum = std::max(series.rangeMaximum(), minimum + 1);
   if (valueAxis_->min() != minimum || valueAxis_->max() != maximum)
     valueAxis_->setRange(minimum, maximum);
+}
+
+void ChartView::placeLabels() {
+  const std::vector<lotto::ChartPoint>& points = shown_.Series2.Points;
+  const int count = static_cast<int>(points.size());
+  // Bar i stands at i on the axis; its label is the x value. A label needs the room of
+  // its widest number and a gap.
+  double labelWidth = 0;
+  const QFontMetricsF metrics(categoryAxis_->labelsFont());
+  for (const lotto::ChartPoint& point : points) {
+    labelWidth = std::max(labelWidth, metrics.horizontalAdvance(number(point.x)));
+  }
+  labelWidth += metrics.horizontalAdvance("00") / 2 + 6;
+  const double barWidth = count > 0 ? chart_->plotArea().width() / count : 0;
+  const int step = labelStepFor(barWidth, labelWidth);
+  if (step == labelStep_) return;
+  labelStep_ = step;
+
+  for (const QString& label : categoryAxis_->categoriesLabels()) categoryAxis_->remove(label);
+  for (int i = 0; i < count; ++i) {
+    const auto x = static_cast<long long>(std::llround(points[static_cast<std::size_t>(i)].x));
+    if (x % step == 0) categoryAxis_->append(number(static_cast<double>(x)), i);
+  }
+}
+
+QString ChartView::toolTipOf(int bar) const {
+  if (bar < 0) return {};
+  return QString::fromStdString(lotto::barDescription(shown_, static_cast<std::size_t>(bar)));
+}
+
+bool ChartView::savePng(const QString& path) const {
+  const QPixmap picture = view_->grab();
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!picture.save(&file, "PNG")) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+QList<ChartView::DrawnLabel> ChartView::drawnBottomLabels() const {
+  const QRectF plot = chart_->plotArea();
+  const double lineHeight = QFontMetricsF(categoryAxis_->labelsFont()).height();
+  QList<DrawnLabel> found;
+  for (QGraphicsItem* item : chart_->scene()->items()) {
+    auto* text = dynamic_cast<QGraphicsTextItem*>(item);
+    if (text == nullptr || !text->isVisible() || text->toPlainText().isEmpty()) continue;
+    const QRectF box = text->sceneBoundingRect();
+    // The labels sit just below the plot, between its sides; the left axis's lowest label
+    // lies beside the plot, the axis title below the labels.
+    if (box.center().y() < plot.bottom() || box.center().y() > plot.bottom() + 2 * lineHeight ||
+        box.center().x() < plot.left() || box.center().x() > plot.right()) {
+      continue;
+    }
+    found.append({text->toPlainText(), box});
+  }
+  std::sort(found.begin(), found.end(), [](const DrawnLabel& a, const DrawnLabel& b) {
+    return a.box.center().x() < b.box.center().x();
+  });
+  return found;
 }

@@ -151,6 +151,8 @@ void MainWindowView::bindCommands() {
           [this] { runCommand([this] { form_.Ziehungsdatenladen1Click(); }); });
   connect(ui_->Onlioneabgeben1, &QAction::triggered, this,
           [this] { runCommand([this] { form_.Onlioneabgeben1Click(); }); });
+  connect(ui_->Chart1, &ChartView::saveRequested, this,
+          [this] { runCommand([this] { saveChartPicture(); }); });
   // The stop button acts while the update run waits for the server: it is the one
   // control that does not start a command of its own.
   connect(ui_->SpeedButton8, &QAbstractButton::clicked, this, [this] {
@@ -280,6 +282,15 @@ void MainWindowView::applyScale() {
     entry.widget->setFont(font);
     entry.widget->setMinimumSize(scaleSize(entry.minimumSize));
     entry.widget->setMaximumSize(scaleSize(entry.maximumSize));
+  }
+}
+
+void MainWindowView::saveChartPicture() {
+  const auto chosen = interaction_.saveFile(
+      {"PNG-Bild|*.png", "png", chartFileName(form_.Chart1.Caption), form_.Home});
+  if (!chosen) return;
+  if (!ui_->Chart1->savePng(QString::fromStdString(chosen->path))) {
+    throw AppError("Das Diagramm konnte nicht gespeichert werden: " + chosen->path);
   }
 }
 

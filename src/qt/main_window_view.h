@@ -72,6 +72,8 @@ class MainWindowView : public QMainWindow {
   void rememberDesignedSizes();
   void applyScale();
   void syncTipGrid();
+  // "Diagramm speichern …": the chart as a PNG file the user names.
+  void saveChartPicture();
 
   std::unique_ptr<Ui::TForm1> ui_;
   TForm1& form_;

@@ -67,6 +67,7 @@ void numberFrequency(const StatisticParts& parts) {
         chart.Series2.Marks = false;
       });
   plotFixed(chart, result.counts, 45);
+  chart.Meaning = BarMeaning::DrawsWithNumber;
   chart.Caption = averageCaption("Zahlenverteilung", result.draws, result.quersummeSum);
 }
 
@@ -81,6 +82,7 @@ void quersummeDistribution(const StatisticParts& parts) {
   }
   chart.setAutomaticValueRange();
   chart.BottomAxisAutomatic = true;
+  chart.Meaning = BarMeaning::DrawsWithQuersumme;
   chart.Caption = averageCaption("Quersummenverteilung", result.draws, result.quersummeSum);
 }
 
@@ -114,6 +116,9 @@ void neighbourGroupSearch(const StatisticParts& parts, int groupSize, ScoringFie
   } else {
     plotFixed(chart, result.counts, lastGroupStart(groupSize));
   }
+  chart.Meaning = groupSize == 2   ? BarMeaning::DrawsWithPair
+                  : groupSize == 3 ? BarMeaning::DrawsWithTriple
+                                   : BarMeaning::DrawsWithQuadruple;
   const char* word = groupSize == 2 ? "Paare" : groupSize == 3 ? "Dreier" : "Vierer";
   chart.Caption = "Bei " + std::to_string(result.draws) + " Ziehungen wurden " +
                   std::to_string(result.groups) + " " + word + " gefunden!";
@@ -124,6 +129,7 @@ void overdueNumbers(const StatisticParts& parts) {
   StatisticSeries& chart = parts.chart.Chart1;
   const std::array<int, 46> counters = countHistory(parts, countOverdue);
   plotFixed(chart, counters, 45);
+  chart.Meaning = BarMeaning::DrawsSinceNumber;
   chart.Caption = "Welche Zahl ist überfällig, wurde also seit wie vielen Ziehungen nicht gezogen?";
 }
 
@@ -144,6 +150,7 @@ void tipDistribution(const TipGrid& tips, StatisticSeries& chart, UserInteractio
     }
   }
   plotFixed(chart, counters, 45);
+  chart.Meaning = BarMeaning::TimesInTips;
   chart.Caption = "Zahlenverteilung des Tippes";
 }
 

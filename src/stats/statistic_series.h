@@ -27,6 +27,18 @@ struct TValueAxis {
   bool Automatic = true;
 };
 
+// What a bar of the chart counts, for the words that describe it.
+enum class BarMeaning {
+  None,                // a chart without words: "x: y"
+  DrawsWithNumber,     // x a number, y the draws that held it
+  DrawsWithQuersumme,  // x a Quersumme, y the draws that had it
+  DrawsWithPair,       // x the first number of a neighbour group of two, three or four
+  DrawsWithTriple,
+  DrawsWithQuadruple,
+  DrawsSinceNumber,  // x a number, y the draws since it was last drawn
+  TimesInTips,       // x a number, y how often the tips hold it
+};
+
 class StatisticSeries {
  public:
   TBarSeries Series1;  // never filled; every statistic switches it off
@@ -34,8 +46,10 @@ class StatisticSeries {
   TValueAxis LeftAxis;
   bool BottomAxisAutomatic = true;
   std::string Caption;  // title of the bottom axis
+  BarMeaning Meaning = BarMeaning::None;
 
-  // The start of every statistic: Series2 active and emptied, Series1 inactive.
+  // The start of every statistic: Series2 active and emptied, Series1 inactive, the bars
+  // without words until the statistic names them.
   void beginStatistic();
   void addPoint(double x, double y) { Series2.Points.push_back({x, y}); }
   // A fixed value range, set as minimum 0, then the maximum, then the minimum, so that
@@ -51,5 +65,12 @@ class StatisticSeries {
   double rangeMinimum() const;
   double rangeMaximum() const;
 };
+
+// The words for bar `position`, as its tooltip shows them: "Zahl 17: 582 Ziehungen".
+std::string barDescription(const StatisticSeries& chart, std::size_t position);
+
+// The file name proposed for a picture of the chart: the caption up to its first pause
+// (two blanks, or one of "!?,:"), without characters a file name cannot hold, ".png".
+std::string chartFileName(const std::string& caption);
 
 }  // namespace lotto

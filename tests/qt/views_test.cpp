@@ -6,6 +6,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
+#include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QToolTip>
 #include <QValueAxis>
 #include <QtTest>
 #include <cstdio>
@@ -217,6 +219,142 @@ class ViewsTest : public QObject {
     shown.view.findChild<QAbstractButton*>("SpeedButton6")->click();
     QCOMPARE(shown.view.findChild<QLabel*>("Label35")->text(),
              QString("Mi 19.08.26    3  5  6  22  38  40 Z:27"));
+  }
+
+  // The bottom axis as drawn: whole numbers at one regular step (1, 2, 5, 10, ...), none
+  // elided, none touching the next, from the first bar's end of the range to the last's.
+  // Returns the step.
+  static int readableBottomAxis(const ChartView& chart, int firstX, int lastX) {
+    const QList<ChartView::DrawnLabel> labels = chart.drawnBottomLabels();
+    if (labels.size() < 2) {
+      qWarning() << "only" << labels.size() << "labels drawn";
+      return 0;
+    }
+    QList<int> values;
+    for (const ChartView::DrawnLabel& label : labels) {
+      bool whole = false;
+      values << label.text.toInt(&whole);
+      if (!whole || label.text.contains(QChar(0x2026)) || label.text.contains("...")) {
+        qWarning() << "not a readable number:" << label.text;
+        return 0;
+      }
+    }
+    const int step = values[1] - values[0];
+    if (!QList<int>{1, 2, 5, 10, 20, 50}.contains(step)) {
+      qWarning() << "irregular step" << values;
+      return 0;
+    }
+    for (int i = 1; i < labels.size(); ++i) {
+      if (values[i] - values[i - 1] != step || labels[i - 1].box.right() > labels[i].box.left()) {
+        qWarning() << "labels" << values[i - 1] << values[i] << "overlap or skip";
+        return 0;
+      }
+    }
+    if (values.front() - firstX >= step || lastX - values.back() >= step) {
+      qWarning() << "the range" << firstX << lastX << "is not labelled to its ends:" << values;
+      return 0;
+    }
+    return step;
+  }
+
+  void theChartsBottomAxisIsReadableAtEverySize() {
+    Shown shown;
+    shown.showPage(TForm1::Page::Diagramm);
+    auto* chart = shown.view.findChild<ChartView*>("Chart1");
+    const auto axisAfter = [&](const char* button, QSize size) {
+      shown.view.showNormal();
+      shown.view.resize(size);
+      shown.button(button)->click();
+      QCoreApplication::processEvents();
+      QTest::qWait(20);
+      const std::vector<ChartPoint>& points = shown.form.Chart1.Series2.Points;
+      return readableBottomAxis(*chart, static_cast<int>(points.front().x),
+                                static_cast<int>(points.back().x));
+    };
+    const QSize designed(TForm1::kDesignedWidth, TForm1::kDesignedHeight);
+    const QSize maximised(1920, 1080);
+    // 45 numbers and about 190 Quersummen, each at the designed size and maximised.
+    const int numbersSmall = axisAfter("SpeedButton2", designed);
+    QVERIFY(numbersSmall > 0 && numbersSmall <= 5);
+    QCOMPARE(axisAfter("SpeedButton2", maximised), 1);
+    const int sumsSmall = axisAfter("SpeedButton9", designed);
+    QVERIFY(sumsSmall > 0);
+    const int sumsLarge = axisAfter("SpeedButton9", maximised);
+    QVERIFY(sumsLarge > 0 && sumsLarge < sumsSmall);
+    QVERIFY(shown.form.Chart1.Series2.Points.size() > 150);
+    // The tip page keeps the window wider than designed; the chart alone at the size the
+    // designed window would give it is readable as well.
+    for (const char* button : {"SpeedButton2", "SpeedButton9"}) {
+      shown.button(button)->click();
+      ChartView small;
+      small.resize(TForm1::kDesignedWidth - 24, TForm1::kDesignedHeight - 110);
+      small.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&small));
+      small.showSeries(shown.form.Chart1);
+      QCoreApplication::processEvents();
+      const std::vector<ChartPoint>& points = shown.form.Chart1.Series2.Points;
+      QVERIFY2(readableBottomAxis(small, static_cast<int>(points.front().x),
+                                  static_cast<int>(points.back().x)) > 0,
+               button);
+    }
+    shown.button("SpeedButton9")->click();
+    // The step follows the window when it is made smaller again.
+    shown.view.resize(designed);
+    QTest::qWait(20);
+    QCOMPARE(
+        readableBottomAxis(*chart, static_cast<int>(shown.form.Chart1.Series2.Points.front().x),
+                           static_cast<int>(shown.form.Chart1.Series2.Points.back().x)),
+        sumsSmall);
+  }
+
+  void pointingAtABarSaysWhatItCountsAndTheChartSavesAsPicture() {
+    Shown shown;
+    shown.showPage(TForm1::Page::Diagramm);
+    auto* chart = shown.view.findChild<ChartView*>("Chart1");
+    shown.button("Button5")->click();  // overdue numbers
+    const ChartPoint point = shown.form.Chart1.Series2.Points[43];
+    const QString expected = QString("Zahl 44: seit %1 Ziehungen nicht gezogen").arg(point.y);
+    QCOMPARE(chart->toolTipOf(43), expected);
+    QCursor::setPos(chart->mapToGlobal(chart->rect().center()));
+    emit chart->bars()->hovered(true, 43);
+    QTRY_COMPARE(QToolTip::text(), expected);
+    emit chart->bars()->hovered(false, 43);
+    QTRY_VERIFY(QToolTip::text().isEmpty());
+
+    // "Diagramm speichern ..." proposes a name from the caption and writes a PNG.
+    auto* save = chart->findChild<QAction*>("SaveChart");
+    QVERIFY(save != nullptr);
+    QCOMPARE(save->text(), QString("Diagramm speichern …"));
+    const std::string target = shown.dir.file("Bilder überfällig.png");
+    std::vector<QtUserInteraction::Box> asked;
+    shown.interaction.scriptBoxes([&](const QtUserInteraction::Box& box) {
+      asked.push_back(box);
+      return QtUserInteraction::Answer(box.kind == QtUserInteraction::Box::Kind::SaveFile
+                                           ? QtUserInteraction::Answer(true, target)
+                                           : QtUserInteraction::Answer(true));
+    });
+    save->trigger();
+    QCOMPARE(asked.size(), std::size_t{1});
+    QCOMPARE(asked[0].kind, QtUserInteraction::Box::Kind::SaveFile);
+    QCOMPARE(asked[0].preset, std::string("Welche Zahl ist überfällig.png"));
+    QImage picture;
+    QVERIFY(picture.load(QString::fromStdString(target), "PNG"));
+    QCOMPARE(picture.size(), chart->size() * chart->devicePixelRatio());
+
+    // A folder that cannot be written: an error, no file, and the window goes on.
+    asked.clear();
+    const std::string blocked = shown.dir.file("fehlt/Diagramm.png");
+    shown.interaction.scriptBoxes([&](const QtUserInteraction::Box& box) {
+      asked.push_back(box);
+      return QtUserInteraction::Answer(true, blocked);
+    });
+    save->trigger();
+    QCOMPARE(asked.size(), std::size_t{2});
+    QCOMPARE(asked[1].kind, QtUserInteraction::Box::Kind::Error);
+    QCOMPARE(asked[1].text, "Das Diagramm konnte nicht gespeichert werden: " + blocked);
+    QVERIFY(!std::filesystem::exists(blocked));
+    shown.button("SpeedButton2")->click();
+    QCOMPARE(chart->toolTipOf(16).left(8), QString("Zahl 17:"));
   }
 
   void optionsTabBindsItsControls() {
