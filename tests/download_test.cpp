@@ -59,6 +59,7 @@ class Download : public testing::WindowTest {
     EXPECT_TRUE(form.SpeedButton10.Enabled);
     EXPECT_FALSE(form.SpeedButton8.Visible);
     EXPECT_FALSE(form.Download.running);
+    EXPECT_FALSE(form.StatusBar1.Progress.Visible);
     EXPECT_EQ(fakes.ui.busyDepth, 0);
   }
 };
@@ -69,8 +70,13 @@ TEST_F(Download, AsksForEveryDrawDayAfterTheNewestAndAppendsEachDrawAsItComes) {
          {"20250115", "20250115,21,22,23,24,25,26,27,"},
          {"20250119", "20250119,31,32,33,34,35,36,37,"}});
   std::vector<std::string> seen;  // the window as each request left it
+  std::vector<std::int64_t> progress;
   const auto server = fakes.http.server;
   fakes.http.server = [&](const std::string& url) {
+    // The progress bar counts the draw days asked of the four up to today.
+    EXPECT_TRUE(form.StatusBar1.Progress.Visible);
+    EXPECT_EQ(form.StatusBar1.Progress.Max, 4);
+    progress.push_back(form.StatusBar1.Progress.Position);
     EXPECT_EQ(form.StatusBar1.Panels[0], "Loading");
     EXPECT_FALSE(form.BitBtn1.Enabled);
     EXPECT_FALSE(form.SpeedButton10.Enabled);
@@ -93,6 +99,7 @@ TEST_F(Download, AsksForEveryDrawDayAfterTheNewestAndAppendsEachDrawAsItComes) {
   EXPECT_EQ(records[5], makeDraw(2025, 1, 19, {31, 32, 33, 34, 35, 36}, 37, 6));
   // The draw text grows by the numbers of every draw read.
   ASSERT_EQ(seen.size(), 4u);
+  EXPECT_EQ(progress, (std::vector<std::int64_t>{0, 1, 2, 3}));
   EXPECT_EQ(seen[0], before);
   EXPECT_EQ(seen[2], before + "  40  3  17  8  45  1 Z:2  9  10  11  12  13  14 Z:15");
   // Afterwards the newest draw is on show and the run is over.

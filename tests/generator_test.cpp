@@ -278,7 +278,12 @@ TEST_F(Generator, QuersummeBoundsAt21SpendTheWholeBudgetOnRowOne) {
   form.UpDown2.setPosition(21);
   budget(2);
   bool halfBudgetDroppedThePairTest = false;
+  std::vector<std::int64_t> progress;  // the bar's position at each picture of the run
   fakes.ui.onRedraw = [&] {
+    if (form.StatusBar1.Progress.Visible) {
+      EXPECT_EQ(form.StatusBar1.Progress.Max, form.LaufMax);
+      progress.push_back(form.StatusBar1.Progress.Position);
+    }
     if (form.Generator.counter == form.LaufMax && !form.CheckBox8.Checked) {
       halfBudgetDroppedThePairTest = true;
     }
@@ -291,6 +296,12 @@ TEST_F(Generator, QuersummeBoundsAt21SpendTheWholeBudgetOnRowOne) {
   EXPECT_EQ(form.StatusBar1.Panels[1], "Ändern Sie die Parameter um 12 Tipps zuberechnen");
   EXPECT_TRUE(halfBudgetDroppedThePairTest);
   EXPECT_TRUE(form.CheckBox8.Checked);  // put back at the end
+  // The progress bar follows the spent budget up to its whole and is gone afterwards.
+  ASSERT_GT(progress.size(), 2u);
+  EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+  EXPECT_LT(progress.front(), 2000);
+  EXPECT_EQ(progress.back(), 2000);
+  EXPECT_FALSE(form.StatusBar1.Progress.Visible);
 }
 
 TEST_F(Generator, AnIdenticalCandidateIsRejectedEvenWithoutTheOverlapTest) {
@@ -343,6 +354,7 @@ TEST_F(Generator, AnErrorInsideTheRunLeavesTheWindowAsAfterItsEnd) {
   }
   EXPECT_TRUE(form.sortieren);
   EXPECT_FALSE(form.Berechnunglaeuft);
+  EXPECT_FALSE(form.StatusBar1.Progress.Visible);
   EXPECT_TRUE(form.CheckBox8.Checked);
   EXPECT_EQ(form.UpDown4.Position(), 1);
   EXPECT_EQ(form.UpDown6.Position(), 5);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 #include "platform/dates.h"
@@ -75,8 +76,36 @@ class TUpDown {
   int position_;
 };
 
+// The progress bar of the status bar: shown while a long run is on, at Position of Max.
+struct TProgressBar {
+  bool Visible = false;
+  std::int64_t Position = 0;
+  std::int64_t Max = 100;
+};
+
+// Shows a progress bar from 0 of `max` while it lives, and hides it when it ends, however
+// the run ends.
+class ShownProgress {
+ public:
+  ShownProgress(TProgressBar& bar, std::int64_t max) : bar_(bar) {
+    bar_.Max = std::max<std::int64_t>(max, 1);
+    bar_.Position = 0;
+    bar_.Visible = true;
+  }
+  ShownProgress(const ShownProgress&) = delete;
+  ShownProgress& operator=(const ShownProgress&) = delete;
+  ~ShownProgress() { bar_.Visible = false; }
+  void set(std::int64_t position) {
+    bar_.Position = std::clamp<std::int64_t>(position, 0, bar_.Max);
+  }
+
+ private:
+  TProgressBar& bar_;
+};
+
 struct TStatusBar {
   std::array<std::string, 2> Panels;
+  TProgressBar Progress;
 };
 
 }  // namespace lotto

@@ -119,6 +119,10 @@ void downloadDraws(const DownloadParts& parts) {
   parts.aktDatum = roundToDay(asked.Date());
   asked.setDate(nextDrawDay(asked.Date()));
 
+  std::int64_t days = 0;
+  for (double day = asked.Date(); day <= parts.clock.today(); day = nextDrawDay(day)) ++days;
+  ShownProgress progress(parts.progress, days);
+  std::int64_t daysAsked = 0;
   while (asked.Date() <= parts.clock.today() && parts.SpeedButton8.Visible) {
     HttpReply reply;
     try {
@@ -133,6 +137,7 @@ void downloadDraws(const DownloadParts& parts) {
       break;
     }
     // A success whose status line lacks "OK" says that the day had no draw.
+    progress.set(++daysAsked);
     if (contains(reply.statusLine, "OK") && !readDrawReply(parts, reply.body, record)) break;
     asked.setDate(nextDrawDay(asked.Date()));
     parts.ui.redraw();

@@ -55,6 +55,7 @@ struct DownloadParts {
   TButton& SpeedButton10;  // the download button of the draw bar
   TButton& SpeedButton8;   // the stop button: the run goes on while it is shown
   std::string& status;     // panel 0 of the status bar
+  TProgressBar& progress;  // the draw days asked of those up to today
   DrawDownload& run;
   UserInteraction& ui;
   HttpClient& http;

@@ -87,6 +87,7 @@ class Run {
 
   void redraw() {
     showPendingProgress();
+    parts_.progress.Position = std::min<std::int64_t>(state_.counter, parts_.progress.Max);
     parts_.ui.redraw();
   }
 
@@ -272,6 +273,7 @@ void runGenerator(const GeneratorParts& parts, GeneratorState& state) {
     parts.status = "Beginn der Tippberechnung";
     parts.Berechnunglaeuft = true;
     state.counter = 0;
+    const ShownProgress progress(parts.progress, parts.LaufMax);
     run.emplace(parts, state);
     run->fillRows();
     run->forgetPendingProgress();

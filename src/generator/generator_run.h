@@ -67,7 +67,8 @@ struct GeneratorParts {
   bool& sortieren;
   bool& Berechnunglaeuft;
   std::int32_t LaufMax;
-  std::string& status;  // panel 1 of the status bar
+  std::string& status;     // panel 1 of the status bar
+  TProgressBar& progress;  // the share of LaufMax spent
   MainPage& activePage;
   RandomGenerator& random;
   TForm7& dialog;

@@ -7,6 +7,7 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QProgressBar>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolButton>
@@ -80,6 +81,15 @@ MainWindowView::MainWindowView(TForm1& form, QtUserInteraction& interaction, QWi
   panel1->setMinimumWidth(50);
   ui_->StatusBar1->addWidget(panel0);
   ui_->StatusBar1->addWidget(panel1, 1);
+  // How far a download or a generator run is; shown only while one runs.
+  auto* progress = new QProgressBar(this);
+  progress->setObjectName("StatusBar1Progress");
+  progress->setAccessibleName("Fortschritt");
+  progress->setMaximumWidth(160);
+  progress->setMaximumHeight(16);
+  progress->setTextVisible(true);
+  progress->hide();
+  ui_->StatusBar1->addPermanentWidget(progress);
 
   setStandardIcons();
   bindTipGrid();
@@ -285,6 +295,19 @@ void MainWindowView::applyScale() {
   }
 }
 
+void MainWindowView::showProgress(const TProgressBar& bar) {
+  auto* widget = findChild<QProgressBar*>("StatusBar1Progress");
+  // The bar works in whole thousandths, so that a budget past the int range still shows.
+  constexpr int kSteps = 1000;
+  const int value =
+      bar.Max > 0
+          ? static_cast<int>(std::clamp<std::int64_t>(bar.Position, 0, bar.Max) * kSteps / bar.Max)
+          : 0;
+  if (widget->maximum() != kSteps) widget->setRange(0, kSteps);
+  if (widget->value() != value) widget->setValue(value);
+  if (widget->isHidden() == bar.Visible) widget->setVisible(bar.Visible);
+}
+
 void MainWindowView::saveChartPicture() {
   const auto chosen = interaction_.saveFile(
       {"PNG-Bild|*.png", "png", chartFileName(form_.Chart1.Caption), form_.Home});
@@ -367,6 +390,7 @@ void MainWindowView::syncFromModel() {
 
   setTextIfChanged(findChild<QLabel*>("StatusBar1Panel0"), form_.StatusBar1.Panels[0]);
   setTextIfChanged(findChild<QLabel*>("StatusBar1Panel1"), form_.StatusBar1.Panels[1]);
+  showProgress(form_.StatusBar1.Progress);
   for (const auto& [widget, box] : checkBoxes_) widget->setChecked(box->Checked);
   for (const auto& [widget, spinner] : spinners_) {
     widget->setRange(spinner->Min, spinner->Max);

@@ -74,6 +74,7 @@ class MainWindowView : public QMainWindow {
   void syncTipGrid();
   // "Diagramm speichern …": the chart as a PNG file the user names.
   void saveChartPicture();
+  void showProgress(const TProgressBar& bar);
 
   std::unique_ptr<Ui::TForm1> ui_;
   TForm1& form_;

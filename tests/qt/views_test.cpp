@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -355,6 +356,25 @@ class ViewsTest : public QObject {
     QVERIFY(!std::filesystem::exists(blocked));
     shown.button("SpeedButton2")->click();
     QCOMPARE(chart->toolTipOf(16).left(8), QString("Zahl 17:"));
+  }
+
+  void theStatusBarShowsTheProgressOfALongRunOnly() {
+    Shown shown;
+    auto* bar = shown.view.findChild<QProgressBar*>("StatusBar1Progress");
+    QVERIFY(bar != nullptr);
+    QVERIFY(bar->isHidden());
+    QCOMPARE(bar->accessibleName(), QString("Fortschritt"));
+    // A budget past the range of an int still shows its share.
+    shown.form.StatusBar1.Progress = {
+        .Visible = true, .Position = 3'000'000'000, .Max = 4'000'000'000};
+    shown.view.syncFromModel();
+    QVERIFY(bar->isVisible());
+    QCOMPARE(bar->value() * 4, bar->maximum() * 3);
+
+    // After a generator run it is gone again.
+    shown.button("BitBtn4")->click();  // "Tipps berechnen"
+    QVERIFY(!shown.form.Tips.text(1, 1).empty());
+    QVERIFY(bar->isHidden());
   }
 
   void optionsTabBindsItsControls() {
