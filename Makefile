@@ -8,7 +8,7 @@ BUILD_DIR := build
 ASAN_DIR := build-asan
 FUZZ_DIR := build-fuzz
 
-.PHONY: deps build run test test-plain test-sanitizers test-fuzz bench tidy format clean
+.PHONY: deps build run test test-plain test-sanitizers test-fuzz bench package tidy format clean
 
 deps:
 	@scripts/install-deps.sh
@@ -46,6 +46,13 @@ bench: build
 	$(BUILD_DIR)/bench/generator_bench
 	$(BUILD_DIR)/bench/history_search_bench
 	$(BUILD_DIR)/bench/download_bench
+
+# The Debian package kalkuat_<version>_<arch>.deb, here in the project folder:
+#   sudo apt install ./kalkuat_*.deb
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB >/dev/null
+	@cp $(BUILD_DIR)/kalkuat_*.deb .
+	@ls kalkuat_*.deb
 
 # The checks of .clang-tidy over all sources.
 tidy: build

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core poppler-utils
+  desktop-file-utils dpkg-dev file
 )
 
 missing=()

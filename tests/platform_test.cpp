@@ -4,13 +4,16 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <fstream>
+#include <tuple>
 
 #include "platform/convert.h"
 #include "platform/dates.h"
 #include "platform/errors.h"
 #include "platform/file_io.h"
 #include "platform/german.h"
+#include "platform/program_folders.h"
 #include "support/fixtures.h"
 
 namespace lotto {
@@ -196,6 +199,107 @@ TEST_F(FileIo, AnAppendThatFailsHalfwayLeavesNothingBehind) {
   setrlimit(RLIMIT_FSIZE, &old);
   signal(SIGXFSZ, SIG_DFL);
   EXPECT_EQ(readWholeFile(target), std::string(32, 'a'));
+}
+
+// Sets environment values for a test and puts the old ones back at its end.
+class Environment {
+ public:
+  Environment() {
+    for (const char* name : {"HOME", "XDG_DATA_HOME"}) {
+      const char* value = std::getenv(name);
+      saved_.push_back({name, value != nullptr, value != nullptr ? value : ""});
+    }
+  }
+  Environment(const Environment&) = delete;
+  Environment& operator=(const Environment&) = delete;
+  ~Environment() {
+    for (const auto& [name, set, value] : saved_) {
+      set ? ::setenv(name, value.c_str(), 1) : ::unsetenv(name);
+    }
+  }
+  void set(const char* name, const std::string& value) { ::setenv(name, value.c_str(), 1); }
+  void unset(const char* name) { ::unsetenv(name); }
+
+ private:
+  std::vector<std::tuple<const char*, bool, std::string>> saved_;
+};
+
+TEST(ProgramFolders, TheUserDataFolderFollowsTheXdgDataHome) {
+  EXPECT_EQ(userDataFolder("/x/daten", "/home/anna"), "/x/daten/Brunnhold/KalkuAT/");
+  EXPECT_EQ(userDataFolder("/x/daten/", "/home/anna"), "/x/daten/Brunnhold/KalkuAT/");
+  // A relative or empty XDG_DATA_HOME is not used.
+  EXPECT_EQ(userDataFolder("daten", "/home/anna"), "/home/anna/.local/share/Brunnhold/KalkuAT/");
+  EXPECT_EQ(userDataFolder("", "/home/anna/"), "/home/anna/.local/share/Brunnhold/KalkuAT/");
+  EXPECT_EQ(userDataFolder(nullptr, "/home/anna"), "/home/anna/.local/share/Brunnhold/KalkuAT/");
+  // Without HOME, the home of the account.
+  const std::string fromAccount = userDataFolder(nullptr, nullptr);
+  EXPECT_EQ(fromAccount.front(), '/');
+  EXPECT_TRUE(fromAccount.ends_with("/.local/share/Brunnhold/KalkuAT/")) << fromAccount;
+}
+
+TEST(ProgramFolders, ACopyInAWritableFolderKeepsEverythingBesideItself) {
+  testing::TempDir dir;
+  const ProgramFolders folders = programFoldersFor(dir.file("kalkuat"), "Hilfe.html");
+  EXPECT_EQ(folders.program, dir.path());
+  EXPECT_EQ(folders.data, dir.path());
+  EXPECT_FALSE(folders.userData);
+  prepareDataFolder(folders, "ZahlenAT.dat");  // nothing to do
+  EXPECT_FALSE(fileExists(dir.file("ZahlenAT.dat")));
+}
+
+TEST(ProgramFolders, AnInstalledCopyKeepsItsDataInTheUsersFolder) {
+  Environment environment;
+  testing::TempDir dir;
+  createFolderIfMissing(dir.file("bin"));
+  createFolderIfMissing(dir.file("share"));
+  createFolderIfMissing(dir.file("share/kalkuat"));
+  replaceFileAtomically(dir.file("share/kalkuat/Hilfe.html"), dir.file("t"), "<html/>");
+  replaceFileAtomically(dir.file("share/kalkuat/ZahlenAT.dat"), dir.file("t"), "bundled");
+  const std::string data = dir.file("home/.local/share/Brunnhold/KalkuAT/");
+  environment.set("HOME", dir.file("home"));
+  environment.unset("XDG_DATA_HOME");
+
+  const ProgramFolders folders = programFoldersFor(dir.file("bin/kalkuat"), "Hilfe.html");
+  EXPECT_EQ(folders.program, dir.file("share/kalkuat/"));
+  EXPECT_EQ(folders.data, data);
+  EXPECT_TRUE(folders.userData);
+
+  // The first start makes the folder and copies the bundled history whole.
+  prepareDataFolder(folders, "ZahlenAT.dat");
+  EXPECT_EQ(readWholeFile(data + "ZahlenAT.dat"), "bundled");
+  EXPECT_TRUE(filesInFolder(data) == std::vector<std::string>{"ZahlenAT.dat"});
+  // A later start never replaces the user's history.
+  replaceFileAtomically(data + "ZahlenAT.dat", data + "t", "the user's own");
+  prepareDataFolder(folders, "ZahlenAT.dat");
+  EXPECT_EQ(readWholeFile(data + "ZahlenAT.dat"), "the user's own");
+
+  // Without a bundled history the folder is made and stays empty.
+  environment.set("XDG_DATA_HOME", dir.file("xdg"));
+  std::remove(dir.file("share/kalkuat/ZahlenAT.dat").c_str());
+  const ProgramFolders bare = programFoldersFor(dir.file("bin/kalkuat"), "Hilfe.html");
+  EXPECT_EQ(bare.data, dir.file("xdg/Brunnhold/KalkuAT/"));
+  prepareDataFolder(bare, "ZahlenAT.dat");
+  EXPECT_TRUE(filesInFolder(bare.data).empty());
+
+  // A data folder that cannot be made is an error with its name.
+  replaceFileAtomically(dir.file("blocked"), dir.file("t"), "a file, no folder");
+  environment.set("XDG_DATA_HOME", dir.file("blocked"));
+  const ProgramFolders blocked = programFoldersFor(dir.file("bin/kalkuat"), "Hilfe.html");
+  EXPECT_THROW(prepareDataFolder(blocked, "ZahlenAT.dat"), InOutError);
+}
+
+TEST(ProgramFolders, ACopyInAFolderItCannotWriteKeepsItsDataInTheUsersFolder) {
+  if (::geteuid() == 0) GTEST_SKIP() << "every folder is writable for root";
+  Environment environment;
+  testing::TempDir dir;
+  createFolderIfMissing(dir.file("bin"));
+  ::chmod(dir.file("bin").c_str(), 0555);
+  environment.set("XDG_DATA_HOME", dir.file("xdg"));
+  const ProgramFolders folders = programFoldersFor(dir.file("bin/kalkuat"), "Hilfe.html");
+  ::chmod(dir.file("bin").c_str(), 0755);
+  EXPECT_EQ(folders.program, dir.file("bin/"));
+  EXPECT_EQ(folders.data, dir.file("xdg/Brunnhold/KalkuAT/"));
+  EXPECT_TRUE(folders.userData);
 }
 
 }  // namespace

@@ -10,16 +10,9 @@
 #include "online/basket.h"
 #include "output/tip_sheet.h"
 #include "platform/errors.h"
+#include "platform/program_folders.h"
 
 namespace lotto {
-namespace {
-
-std::string folderOf(const std::string& file) {
-  const std::size_t slash = file.find_last_of('/');
-  return slash == std::string::npos ? std::string() : file.substr(0, slash + 1);
-}
-
-}  // namespace
 
 TForm1::TForm1(Services services, std::string programFile)
     : Form7(Zufallsgenerator, services.ui, services.clock, Home),
@@ -57,8 +50,15 @@ void TForm1::FormShow() {
   }
 
   ZahlenFile = kDrawFileName;
-  Home = folderOf(programFile_);
-  if (Home.empty() || Home.back() != '/') Home += '/';
+  const ProgramFolders folders = programFoldersFor(programFile_, kHelpPageName);
+  Home = folders.data;
+  ProgramFolder = folders.program;
+  try {
+    prepareDataFolder(folders, ZahlenFile);
+  } catch (const AppError& failure) {
+    services_.ui.showError("Der Datenordner " + Home +
+                           " konnte nicht eingerichtet werden: " + failure.what());
+  }
   Zufallsgenerator.Randomize(services_.clock.highResolutionCounter());
   // A link label shows its address and opens it; a local page is a path.
   UpdateLink.Caption = helpPagePath();
@@ -114,7 +114,7 @@ void TForm1::SpeedButton5Click() {
 
 int TForm1::Komplettcheck() {
   if (!sortieren) return 0;
-  return runCompleteCheck(Tips, *this, services_.sound, Home + SoundName);
+  return runCompleteCheck(Tips, *this, services_.sound, ProgramFolder + SoundName);
 }
 
 // ---- tip generation
@@ -200,7 +200,7 @@ void TForm1::SpeedButton12Click() {
              .Pageformat = Pageformat,
              .settings = Form5,
              .size = Slip,
-             .picturePath = Home + kSlipPictureName,
+             .picturePath = ProgramFolder + kSlipPictureName,
              .ui = services_.ui,
              .clock = services_.clock,
              .report = services_.report});
@@ -237,6 +237,7 @@ void TForm1::AutoWebScript() {
                   .slip = Form5,
                   .chooser = BKSForm,
                   .home = Home,
+                  .programFolder = ProgramFolder,
                   .settings = services_.settings,
                   .ui = services_.ui,
                   .shell = services_.shell,

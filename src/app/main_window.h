@@ -147,7 +147,7 @@ class TForm1 : public WindowFrame,
   void Button5Click();       // overdue numbers
   void Button6Click();       // distribution of the numbers in the tips
 
-  std::string helpPagePath() const { return Home + kHelpPageName; }
+  std::string helpPagePath() const { return ProgramFolder + kHelpPageName; }
   // The parts the update run works on.
   DownloadParts downloadParts();
 

@@ -30,7 +30,11 @@ struct WindowFrame {
 
 // Fields of the main window that several commands share.
 struct MainWindowFields {
-  std::string Home;        // program folder, ending in a separator
+  // The folder of the draw file and of everything the program writes, ending in a
+  // separator: the program's folder, or the user's data folder for an installed copy.
+  std::string Home;
+  // The program's own files (help page, jingle, slip picture, notes), ending in a separator.
+  std::string ProgramFolder;
   std::string ZahlenFile;  // "ZahlenAT.dat"
   double aktDatum = 0;     // working date
   bool sortieren = false;  // the complete check runs only while this is true

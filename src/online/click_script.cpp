@@ -147,7 +147,7 @@ void runClickScript(const ClickScriptParts& parts) {
     if (parts.ui.askYesNo("Netzlauf fehlt",
                           "Das Programm Netzlauf wurde nicht gefunden. Möchten Sie die "
                           "Installationshinweise öffnen?")) {
-      parts.shell.openDocument(parts.home + kAutomationNotes);
+      parts.shell.openDocument(parts.programFolder + kAutomationNotes);
     }
     return;
   }

@@ -80,6 +80,7 @@ struct ClickScriptParts {
   const TForm5& slip;
   TBKSForm& chooser;
   std::string home;
+  std::string programFolder;  // where the notes on the automation program lie
   SettingsStore& settings;
   UserInteraction& ui;
   Shell& shell;

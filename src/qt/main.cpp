@@ -1,6 +1,7 @@
 // The desktop program: the headless main window with its Qt view.
 
 #include <QApplication>
+#include <QIcon>
 
 #include "app/main_window.h"
 #include "platform/clock.h"
@@ -15,6 +16,9 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName("Brunnhold");
   QApplication::setApplicationName("KalkuAT");
   QApplication::setApplicationDisplayName(lotto::TForm1::kApplicationTitle);
+  // The menu entry of an installed copy names the icon the desktop shows for the window.
+  QApplication::setDesktopFileName("kalkuat");
+  QApplication::setWindowIcon(QIcon::fromTheme("kalkuat"));
 
   lotto::QtUserInteraction interaction;
   lotto::QtSoundPlayer sound;
