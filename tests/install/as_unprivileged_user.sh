@@ -8,6 +8,6 @@ if [ "$(id -u)" -ne 0 ]; then
   exec "$@"
 fi
 command -v setpriv >/dev/null 2>&1 || exit 77
-run=(setpriv --reuid=65534 --regid=65534 --clear-groups env HOME=/tmp)
+run=(setpriv --reuid=65534 --regid=65534 --clear-groups env HOME=/tmp TMPDIR=/tmp)
 "${run[@]}" test -x "$1" || exit 77
 cd /tmp && exec "${run[@]}" "$@"
