@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   lotto::TForm1 form(fakes.services(), "/nowhere/kalkuat");
   lotto::readFirstSettingsGroup(form, fakes.settings);
   lotto::readSecondSettingsGroup(form, fakes.settings);
-  for (lotto::TUpDown* spinner : form.spinners()) {
+  for (const auto& [name, spinner] : form.spinners()) {
     if (spinner->Position() < spinner->Min || spinner->Position() > spinner->Max) __builtin_trap();
   }
   for (int tip = 1; tip <= lotto::TipGrid::kTips; ++tip) {

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/settings.h"
 #include "draws/draw_file.h"
 #include "generator/candidate_pool.h"
 #include "generator/generator_run.h"
@@ -61,13 +62,15 @@ class BundledWindow : public testing::WindowTest {
                                                std::stoi(value.substr(5, 2)),
                                                std::stoi(value.substr(8, 2))));
       } else if (name.rfind("CheckBox", 0) == 0) {
-        const int number = std::stoi(name.substr(8));
-        for (auto& [boxNumber, box] : form.checkBoxes()) {
-          if (boxNumber == number) box->Checked = value == "1";
+        // The runs name the boxes as the settings store them, less their spelling.
+        const std::string stored = "Chekcbox" + name.substr(8);
+        for (const StoredCheckBox& box : kStoredCheckBoxes) {
+          if (box.name == stored) (form.*box.box).Checked = value == "1";
         }
       } else if (name.rfind("UpDown", 0) == 0) {
-        form.spinners()[static_cast<std::size_t>(std::stoi(name.substr(6)) - 1)]->setPosition(
-            std::stoi(value));
+        for (const StoredSpinner& spinner : kStoredSpinners) {
+          if (spinner.name == name) (form.*spinner.spinner).setPosition(std::stoi(value));
+        }
         if (name == "UpDown7") form.UpDown7Click();
       } else {
         FAIL() << "unknown input " << name;

@@ -16,10 +16,6 @@ constexpr int kLargestWindow = 10000;
 // The paper formats of the slip print are 0..3; -1 means none chosen.
 constexpr int kLastPaperFormat = 3;
 
-std::string checkBoxValueName(int number) {
-  return "Chekcbox" + std::to_string(number);
-}
-
 template <typename Read>
 void readGroup(Read&& read) {
   try {
@@ -50,9 +46,9 @@ void readFirstSettingsGroup(TForm1& form, SettingsStore& store) {
   form.TippTop = 84;
   form.TippLeft = 29;
   readGroup([&] {
-    for (auto& [number, box] : form.checkBoxes()) {
-      if (const auto value = store.readInteger(checkBoxValueName(number)))
-        box->Checked = *value != 0;
+    for (const StoredCheckBox& stored : kStoredCheckBoxes) {
+      if (const auto value = store.readInteger(stored.name))
+        (form.*stored.box).Checked = *value != 0;
     }
     form.Land = store.readInteger("Land").value_or(1);
     if (const auto value = store.readInteger("TippTop")) form.TippTop = *value;
@@ -65,11 +61,9 @@ void readFirstSettingsGroup(TForm1& form, SettingsStore& store) {
       if (*value >= kSmallestWindow && *value <= kLargestWindow)
         form.FormResize(*value, form.Height);
     }
-    int number = 1;
-    for (TUpDown* spinner : form.spinners()) {
-      if (const auto value = store.readInteger("UpDown" + std::to_string(number)))
-        spinner->setPosition(*value);
-      ++number;
+    for (const StoredSpinner& stored : kStoredSpinners) {
+      if (const auto value = store.readInteger(stored.name))
+        (form.*stored.spinner).setPosition(*value);
     }
     for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
       for (int index = 1; index <= TipGrid::kNumbers; ++index) {
@@ -97,8 +91,8 @@ void readSecondSettingsGroup(TForm1& form, SettingsStore& store) {
 void writeSettings(TForm1& form, SettingsStore& store) {
   try {
     store.openKey(kSettingsKey);
-    for (auto& [number, box] : form.checkBoxes())
-      store.writeInteger(checkBoxValueName(number), box->Checked ? 1 : 0);
+    for (const StoredCheckBox& stored : kStoredCheckBoxes)
+      store.writeInteger(stored.name, (form.*stored.box).Checked ? 1 : 0);
     store.writeInteger("Land", form.Land);
     store.writeInteger("TippTop", form.TippTop);
     store.writeInteger("TippLeft", form.TippLeft);
@@ -106,9 +100,8 @@ void writeSettings(TForm1& form, SettingsStore& store) {
       store.writeInteger("height", form.Height);
       store.writeInteger("width", form.Width);
     }
-    int number = 1;
-    for (TUpDown* spinner : form.spinners())
-      store.writeInteger("UpDown" + std::to_string(number++), spinner->Position());
+    for (const StoredSpinner& stored : kStoredSpinners)
+      store.writeInteger(stored.name, (form.*stored.spinner).Position());
     for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
       for (int index = 1; index <= TipGrid::kNumbers; ++index) {
         store.writeString("Edit" + std::to_string(TipGrid::fieldNumber(tip, index)),

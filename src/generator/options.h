@@ -38,10 +38,9 @@ struct GenerationOptions {
   TUpDown UpDown8{1, 12, 12};      // number of tips to compute (tab "Lottotipp")
   TUpDown UpDown7{1, 10000, 100};  // "Max. Berechnungsläufe" in thousands (tab "Datenbank")
 
-  // The check boxes in the order of their numbers, with their numbers.
-  std::vector<std::pair<int, TCheckBox*>> checkBoxes();
-  // The spinners UpDown1 .. UpDown8 in order.
-  std::vector<TUpDown*> spinners();
+  // Every check box and spinner under the name of its widget in the window's form.
+  std::vector<std::pair<std::string, TCheckBox*>> checkBoxes();
+  std::vector<std::pair<std::string, TUpDown*>> spinners();
 };
 
 }  // namespace lotto

@@ -242,28 +242,30 @@ void MainWindowView::bindCommands() {
 }
 
 void MainWindowView::bindOptions() {
-  for (auto& [number, box] : form_.checkBoxes()) {
-    auto* widget = findChild<QCheckBox*>(QString("CheckBox%1").arg(number));
+  for (auto& [name, box] : form_.checkBoxes()) {
+    auto* widget = findChild<QCheckBox*>(qs(name));
     checkBoxes_.push_back({widget, box});
     connect(widget, &QCheckBox::toggled, this, [this, box = box](bool checked) {
       if (!syncing_) box->Checked = checked;
     });
     // The text after a spinner in the gap of a caption toggles its box like the box's own text.
-    if (auto* rest = findChild<QLabel*>(QString("CheckBox%1Rest").arg(number))) {
+    if (auto* rest = findChild<QLabel*>(qs(name + "Rest"))) {
       captionRests_.push_back({rest, widget});
       rest->installEventFilter(this);
     }
   }
-  int number = 1;
-  for (TUpDown* spinner : form_.spinners()) {
-    auto* widget = findChild<StepSpinBox*>(QString("UpDown%1").arg(number));
+  for (auto& [name, spinner] : form_.spinners()) {
+    auto* widget = findChild<StepSpinBox*>(qs(name));
     spinners_.push_back({widget, spinner});
-    connect(widget, &QSpinBox::valueChanged, this, [this, spinner](int value) {
+    connect(widget, &QSpinBox::valueChanged, this, [this, spinner = spinner](int value) {
       if (!syncing_) spinner->setPosition(value);
     });
-    if (number == 7) connect(widget, &StepSpinBox::stepped, this, [this] { form_.UpDown7Click(); });
-    if (number == 8) connect(widget, &StepSpinBox::stepped, this, [this] { form_.UpDown8Click(); });
-    ++number;
+    if (spinner == &form_.UpDown7) {
+      connect(widget, &StepSpinBox::stepped, this, [this] { form_.UpDown7Click(); });
+    }
+    if (spinner == &form_.UpDown8) {
+      connect(widget, &StepSpinBox::stepped, this, [this] { form_.UpDown8Click(); });
+    }
   }
 }
 
