@@ -28,19 +28,19 @@ void oneYearGap(benchmark::State& state) {
   lotto::testing::FakeServices fakes;
   fakes.httpInUse = &http;
   fakes.clock.todayValue = lotto::dayNumber(2026, 12, 9);
-  lotto::TForm1 form(fakes.services(), dir.file("kalkuat"));
-  form.Home = dir.path();
-  form.ZahlenFile = lotto::kDrawFileName;
-  form.SoundName = "yippee.wav";
-  form.sortieren = true;
-  form.ServerEdit.Text = server.address();
+  lotto::MainWindow form(fakes.services(), dir.file("kalkuat"));
+  form.dataFolder = dir.path();
+  form.drawFileName = lotto::kDrawFileName;
+  form.soundName = "yippee.wav";
+  form.completeCheckEnabled = true;
+  form.server.text = server.address();
 
   std::size_t fetched = 0;
   for (auto _ : state) {
     state.PauseTiming();
     lotto::writeDrawFile(dir.file(lotto::kDrawFileName), dir.file("tmp"), history);
     state.ResumeTiming();
-    form.BitBtn1Click();
+    form.updateDraws();
     state.PauseTiming();
     fetched = lotto::readDrawFile(dir.file(lotto::kDrawFileName)).size() - history.size();
     if (!fakes.ui.errors.empty()) state.SkipWithError(fakes.ui.errors.front().c_str());

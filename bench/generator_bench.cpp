@@ -21,15 +21,15 @@ class BundledWindow {
     lotto::writeDrawFile(dir_.file(lotto::kDrawFileName), dir_.file("tmp"),
                          lotto::testing::realHistory());
     fakes.clock.todayValue = lotto::dayNumber(2026, 12, 9);
-    form.FormShow();
+    form.onFirstShow();
     // The program makes some 30 pictures a second; a run of milliseconds makes none.
     fakes.ui.picturesDue = false;
   }
   void worstCase(int thousands) {
-    form.CheckBox9.Checked = true;
-    form.UpDown6.setPosition(3);
-    form.UpDown7.setPosition(thousands);
-    form.UpDown7Click();
+    form.rejectPastDrawMatches.checked = true;
+    form.pastDrawMatchSize.setValue(3);
+    form.runBudgetThousands.setValue(thousands);
+    form.runBudgetStepped();
   }
 
  private:
@@ -37,37 +37,37 @@ class BundledWindow {
 
  public:
   lotto::testing::FakeServices fakes;
-  lotto::TForm1 form{fakes.services(), dir_.file("kalkuat")};
+  lotto::MainWindow form{fakes.services(), dir_.file("kalkuat")};
 };
 
 void defaultOptions(benchmark::State& state) {
   BundledWindow window;
   for (auto _ : state) {
-    window.form.Zufallsgenerator.setSeed(1);
-    window.form.Label28Click();
-    benchmark::DoNotOptimize(window.form.Generator.counter);
+    window.form.random.setSeed(1);
+    window.form.generateTips();
+    benchmark::DoNotOptimize(window.form.lastRun.counter);
   }
-  state.counters["runs"] = window.form.Generator.counter;
+  state.counters["runs"] = window.form.lastRun.counter;
 }
 
 void worstCase(benchmark::State& state) {
   BundledWindow window;
   window.worstCase(10000);
   for (auto _ : state) {
-    window.form.Zufallsgenerator.setSeed(1);
-    window.form.Label28Click();
+    window.form.random.setSeed(1);
+    window.form.generateTips();
   }
-  state.counters["runs"] = window.form.Generator.counter;
+  state.counters["runs"] = window.form.lastRun.counter;
 }
 
 void worstCaseStepByStep(benchmark::State& state) {
   BundledWindow window;
   window.worstCase(100);
   for (auto _ : state) {
-    window.form.Zufallsgenerator.setSeed(1);
-    lotto::testing::literalLabel28Click(window.form, window.fakes.ui);
+    window.form.random.setSeed(1);
+    lotto::testing::literalGenerateTips(window.form, window.fakes.ui);
   }
-  state.counters["runs"] = window.form.Generator.counter;
+  state.counters["runs"] = window.form.lastRun.counter;
 }
 
 BENCHMARK(defaultOptions)->Name("Tipps berechnen")->Unit(benchmark::kMillisecond);

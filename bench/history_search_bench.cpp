@@ -18,10 +18,10 @@ class SearchWindow {
     lotto::writeDrawFile(dir_.file(lotto::kDrawFileName), dir_.file("tmp"),
                          lotto::testing::realHistory());
     fakes.clock.todayValue = lotto::dayNumber(2026, 12, 9);
-    form.FormShow();
+    form.onFirstShow();
     for (int tip = 1; tip <= 8; ++tip) {
       for (int index = 1; index <= 6; ++index) {
-        form.TipFieldChange(tip, index, std::to_string(tip + 5 * (index - 1)));
+        form.setTipField(tip, index, std::to_string(tip + 5 * (index - 1)));
       }
     }
   }
@@ -31,15 +31,15 @@ class SearchWindow {
 
  public:
   lotto::testing::FakeServices fakes;
-  lotto::TForm1 form{fakes.services(), dir_.file("kalkuat")};
+  lotto::MainWindow form{fakes.services(), dir_.file("kalkuat")};
 };
 
 void search(benchmark::State& state) {
   SearchWindow window;
   for (auto _ : state) {
     window.fakes.ui.inputs = {"6"};
-    window.form.SpeedButton4Click();
-    benchmark::DoNotOptimize(window.form.Chart1.Series2.Points.data());
+    window.form.searchHistoryForTips();
+    benchmark::DoNotOptimize(window.form.chart.bars.points.data());
   }
 }
 
@@ -47,7 +47,7 @@ void searchStepByStep(benchmark::State& state) {
   SearchWindow window;
   for (auto _ : state) {
     window.fakes.ui.inputs = {"6"};
-    lotto::testing::literalSpeedButton4Click(window.form, window.fakes.ui);
+    lotto::testing::literalSearchHistoryForTips(window.form, window.fakes.ui);
   }
 }
 

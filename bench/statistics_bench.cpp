@@ -10,18 +10,18 @@
 
 namespace {
 
-using lotto::TForm1;
+using lotto::MainWindow;
 
 class HistoryWindow {
  public:
   HistoryWindow() {
     lotto::writeDrawFile(dir_.file(lotto::kDrawFileName), dir_.file("tmp"),
                          lotto::testing::realHistory());
-    form.Home = dir_.path();
-    form.ZahlenFile = lotto::kDrawFileName;
+    form.dataFolder = dir_.path();
+    form.drawFileName = lotto::kDrawFileName;
     for (int tip = 1; tip <= 12; ++tip) {
       for (int index = 1; index <= 6; ++index)
-        form.TipFieldChange(tip, index, std::to_string(tip + 3 * index));
+        form.setTipField(tip, index, std::to_string(tip + 3 * index));
     }
   }
 
@@ -30,29 +30,31 @@ class HistoryWindow {
   lotto::testing::FakeServices fakes_;
 
  public:
-  TForm1 form{fakes_.services(), dir_.file("kalkuat")};
+  MainWindow form{fakes_.services(), dir_.file("kalkuat")};
 };
 
-template <void (TForm1::*Command)()>
+template <void (MainWindow::*Command)()>
 void runStatistic(benchmark::State& state) {
   HistoryWindow window;
   for (auto _ : state) {
     (window.form.*Command)();
-    benchmark::DoNotOptimize(window.form.Chart1.Series2.Points.data());
+    benchmark::DoNotOptimize(window.form.chart.bars.points.data());
   }
 }
 
-BENCHMARK(runStatistic<&TForm1::SpeedButton2Click>)
+BENCHMARK(runStatistic<&MainWindow::showNumberFrequency>)
     ->Name("Zahlenverteilung")
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK(runStatistic<&TForm1::SpeedButton9Click>)
+BENCHMARK(runStatistic<&MainWindow::showQuersummeDistribution>)
     ->Name("Quersummenverteilung")
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK(runStatistic<&TForm1::Button2Click>)->Name("Paare")->Unit(benchmark::kMicrosecond);
-BENCHMARK(runStatistic<&TForm1::Button3Click>)->Name("Dreier")->Unit(benchmark::kMicrosecond);
-BENCHMARK(runStatistic<&TForm1::Button4Click>)->Name("Vierer")->Unit(benchmark::kMicrosecond);
-BENCHMARK(runStatistic<&TForm1::Button5Click>)->Name("Ausstehende")->Unit(benchmark::kMicrosecond);
-BENCHMARK(runStatistic<&TForm1::Button6Click>)
+BENCHMARK(runStatistic<&MainWindow::showPairs>)->Name("Paare")->Unit(benchmark::kMicrosecond);
+BENCHMARK(runStatistic<&MainWindow::showTriples>)->Name("Dreier")->Unit(benchmark::kMicrosecond);
+BENCHMARK(runStatistic<&MainWindow::showQuadruples>)->Name("Vierer")->Unit(benchmark::kMicrosecond);
+BENCHMARK(runStatistic<&MainWindow::showOverdueNumbers>)
+    ->Name("Ausstehende")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(runStatistic<&MainWindow::showTipDistribution>)
     ->Name("Tippverteilung")
     ->Unit(benchmark::kMicrosecond);
 

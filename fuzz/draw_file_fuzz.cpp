@@ -35,35 +35,36 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   lotto::replaceFileAtomically(path, path + ".new", bytes);
 
   lotto::testing::FakeServices fakes;
-  lotto::TForm1 form(fakes.services(), fuzzFolder() + "kalkuat");
-  form.Home = fuzzFolder();
-  form.ZahlenFile = lotto::kDrawFileName;
-  form.SoundName = "yippee.wav";
-  form.sortieren = true;
-  for (int index = 1; index <= 6; ++index) form.TipFieldChange(1, index, std::to_string(index * 7));
+  lotto::MainWindow form(fakes.services(), fuzzFolder() + "kalkuat");
+  form.dataFolder = fuzzFolder();
+  form.drawFileName = lotto::kDrawFileName;
+  form.soundName = "yippee.wav";
+  form.completeCheckEnabled = true;
+  for (int index = 1; index <= 6; ++index) form.setTipField(1, index, std::to_string(index * 7));
 
-  const auto run = [&form](void (lotto::TForm1::*command)()) {
+  const auto run = [&form](void (lotto::MainWindow::*command)()) {
     try {
       (form.*command)();
     } catch (const lotto::AppError&) {
       // A message for the user; the window goes on.
     }
-    trapUnlessShowable(form.DateTimePicker1.Date());
-    trapUnlessShowable(form.DateTimePicker2.Date());
-    if (form.Datum1 != 0) trapUnlessShowable(form.Datum1);
+    trapUnlessShowable(form.chosenDate.date());
+    trapUnlessShowable(form.statisticsStart.date());
+    if (form.shownDate != 0) trapUnlessShowable(form.shownDate);
   };
   for (const double asked : {-1.0e9, 0.0, 31662.0, 46255.0, 1.0e9}) {
-    form.DateTimePicker1.setDate(asked);
-    run(&lotto::TForm1::SpeedButton5Click);
-    run(&lotto::TForm1::SpeedButton6Click);
-    run(&lotto::TForm1::SpeedButton7Click);
+    form.chosenDate.setDate(asked);
+    run(&lotto::MainWindow::checkTipsAgainstChosenDraw);
+    run(&lotto::MainWindow::showEarlierDraw);
+    run(&lotto::MainWindow::showLaterDraw);
   }
   for (auto command :
-       {&lotto::TForm1::SpeedButton2Click, &lotto::TForm1::SpeedButton9Click,
-        &lotto::TForm1::Button2Click, &lotto::TForm1::Button3Click, &lotto::TForm1::Button4Click,
-        &lotto::TForm1::Button5Click, &lotto::TForm1::BitBtn8Click, &lotto::TForm1::BitBtn6Click}) {
+       {&lotto::MainWindow::showNumberFrequency, &lotto::MainWindow::showQuersummeDistribution,
+        &lotto::MainWindow::showPairs, &lotto::MainWindow::showTriples,
+        &lotto::MainWindow::showQuadruples, &lotto::MainWindow::showOverdueNumbers,
+        &lotto::MainWindow::typeInDraw, &lotto::MainWindow::removeShownDraw}) {
     run(command);
   }
-  if (form.Gewinn > 36) __builtin_trap();
+  if (form.hits > 36) __builtin_trap();
   return 0;
 }

@@ -33,17 +33,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (requests == 1) return lotto::HttpReply{status, 200, body, ""};
     return lotto::testing::FakeHttpClient::ok(body);
   };
-  lotto::TForm1 form(fakes.services(), fuzzFolder() + "kalkuat");
-  form.Home = fuzzFolder();
-  form.ZahlenFile = lotto::kDrawFileName;
-  form.SoundName = "yippee.wav";
-  form.sortieren = true;
+  lotto::MainWindow form(fakes.services(), fuzzFolder() + "kalkuat");
+  form.dataFolder = fuzzFolder();
+  form.drawFileName = lotto::kDrawFileName;
+  form.soundName = "yippee.wav";
+  form.completeCheckEnabled = true;
   try {
-    form.BitBtn1Click();
+    form.updateDraws();
   } catch (const lotto::AppError&) {
     // A message for the user.
   }
-  if (!form.BitBtn1.Enabled || form.SpeedButton8.Visible) __builtin_trap();
+  if (!form.updateButton.enabled || form.stopButton.visible) __builtin_trap();
   if (requests > 5) __builtin_trap();  // at most the draw days up to today
 
   const auto records = lotto::readDrawFile(path);

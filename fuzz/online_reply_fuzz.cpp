@@ -50,13 +50,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return lotto::testing::FakeHttpClient::status(code, "HTTP/1.1 " + std::to_string(code), body,
                                                   header);
   };
-  lotto::TForm1 form(fakes.services(), fuzzFolder() + "kalkuat");
-  form.Home = fuzzFolder();
-  form.TipFieldChange(1, 1, "7");
+  lotto::MainWindow form(fakes.services(), fuzzFolder() + "kalkuat");
+  form.dataFolder = fuzzFolder();
+  form.setTipField(1, 1, "7");
 
   if (basket) {
     try {
-      form.WarenkorbClick();
+      form.sendToBasket();
     } catch (const lotto::AppError&) {
       // A message for the user.
     }
@@ -74,8 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::int64_t local = 1'765'000'000;
   const timespec times[2] = {{local, 0}, {local, 0}};
   if (::utimensat(AT_FDCWD, script.c_str(), times, 0) != 0) __builtin_trap();
-  lotto::TBKSForm chooser(fakes.ui, fakes.http, form.Home, form.ServerEdit);
-  chooser.LabeledEdit1.Text = script;
+  lotto::ScriptChooser chooser(fakes.ui, fakes.http, form.dataFolder, form.server);
+  chooser.script.text = script;
   chooser.refreshFromServer();
   const auto serverTime = lotto::parseHttpDate(header);
   const bool newer = code == 200 && serverTime && *serverTime > local;

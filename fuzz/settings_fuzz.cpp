@@ -41,20 +41,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
 
-  lotto::TForm1 form(fakes.services(), "/nowhere/kalkuat");
+  lotto::MainWindow form(fakes.services(), "/nowhere/kalkuat");
   lotto::readFirstSettingsGroup(form, fakes.settings);
   lotto::readSecondSettingsGroup(form, fakes.settings);
   for (const auto& [name, spinner] : form.spinners()) {
-    if (spinner->Position() < spinner->Min || spinner->Position() > spinner->Max) __builtin_trap();
+    if (spinner->value() < spinner->minimum || spinner->value() > spinner->maximum)
+      __builtin_trap();
   }
   for (int tip = 1; tip <= lotto::TipGrid::kTips; ++tip) {
     for (int index = 1; index <= lotto::TipGrid::kNumbers; ++index) {
-      const std::string& text = form.Tips.text(tip, index);
+      const std::string& text = form.tips.text(tip, index);
       if (lotto::cleanTipText(text) != text) __builtin_trap();
     }
   }
-  if (form.Pageformat < -1 || form.Pageformat > 3) __builtin_trap();
-  if (!std::isfinite(form.DateTimePicker2.Date()) || form.TabScale <= 0) __builtin_trap();
+  if (form.paperFormat < -1 || form.paperFormat > 3) __builtin_trap();
+  if (!std::isfinite(form.statisticsStart.date()) || form.tabScale <= 0) __builtin_trap();
   lotto::writeSettings(form, fakes.settings);
   return 0;
 }

@@ -22,13 +22,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   lotto::testing::FakeServices fakes;
   lotto::RandomGenerator random;
   const std::string folder = "/tmp/";
-  lotto::TForm7 dialog(random, fakes.ui, fakes.clock, folder);
+  lotto::NumberDialog dialog(random, fakes.ui, fakes.clock, folder);
   for (int n = 1; n <= 45; ++n) {
     const std::string& line = lines[static_cast<std::size_t>(n - 1)];
     dialog.setChecked(n, !line.empty());
     dialog.setWeight(n, line.empty() ? "1" : line);
-    dialog.CheckBoxClick(n);  // the click handling converts what it finds
-    dialog.CheckBoxClick(n);
+    dialog.clickBox(n);  // the click handling converts what it finds
+    dialog.clickBox(n);
   }
   lotto::CandidatePool pool;
   try {

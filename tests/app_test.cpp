@@ -59,9 +59,9 @@ TEST(TipGrid, MarkedTipsSurviveClearing) {
   TipGrid grid;
   for (int tip = 1; tip <= 12; ++tip) {
     for (int index = 1; index <= 6; ++index) grid.setText(tip, index, std::to_string(tip + index));
-    grid.row(tip).hitLabel.Caption = "2";
-    grid.row(tip).sumLabel.Caption = "99";
-    grid.row(tip).furtherLabel.Caption = "further";
+    grid.row(tip).hitLabel.caption = "2";
+    grid.row(tip).sumLabel.caption = "99";
+    grid.row(tip).furtherLabel.caption = "further";
   }
   grid.toggleMark(3);
   grid.toggleMark(7);
@@ -69,8 +69,8 @@ TEST(TipGrid, MarkedTipsSurviveClearing) {
   grid.toggleMark(5);  // two clicks: unmarked again
   EXPECT_TRUE(grid.isMarked(3));
   EXPECT_FALSE(grid.isMarked(5));
-  EXPECT_EQ(grid.row(3).rowLabel.FontColour, Colour::Red);
-  EXPECT_EQ(grid.row(5).rowLabel.FontColour, Colour::WindowText);
+  EXPECT_EQ(grid.row(3).rowLabel.colour, Colour::Red);
+  EXPECT_EQ(grid.row(5).rowLabel.colour, Colour::WindowText);
 
   grid.clearUnmarked();
   for (int tip = 1; tip <= 12; ++tip) {
@@ -78,33 +78,33 @@ TEST(TipGrid, MarkedTipsSurviveClearing) {
     const bool kept = tip == 3 || tip == 7;
     EXPECT_EQ(grid.text(tip, 1), kept ? std::to_string(tip + 1) : "");
     EXPECT_EQ(grid.text(tip, 6), kept ? std::to_string(tip + 6) : "");
-    EXPECT_EQ(grid.row(tip).hitLabel.Caption, kept ? "2" : "");
-    EXPECT_EQ(grid.row(tip).sumLabel.Caption, kept ? "99" : "");
-    EXPECT_EQ(grid.row(tip).furtherLabel.Caption, "further");
+    EXPECT_EQ(grid.row(tip).hitLabel.caption, kept ? "2" : "");
+    EXPECT_EQ(grid.row(tip).sumLabel.caption, kept ? "99" : "");
+    EXPECT_EQ(grid.row(tip).furtherLabel.caption, "further");
   }
 }
 
 TEST(DatePicker, HoldsOnlyDatesFromItsEarliestToTheLastDayOf9999) {
-  TDateTimePicker picker(dayNumber(1986, 9, 7), dayNumber(2000, 1, 1));
+  DateField picker(dayNumber(1986, 9, 7), dayNumber(2000, 1, 1));
   picker.setDate(dayNumber(1950, 1, 1));
-  EXPECT_EQ(picker.Date(), dayNumber(1986, 9, 7));
+  EXPECT_EQ(picker.date(), dayNumber(1986, 9, 7));
   picker.setDate(1e300);
-  EXPECT_EQ(picker.Date(), dayNumber(9999, 12, 31));
+  EXPECT_EQ(picker.date(), dayNumber(9999, 12, 31));
   picker.setDate(dayNumber(2001, 2, 3));
   for (const double noDate :
        {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
         -std::numeric_limits<double>::infinity()}) {
     picker.setDate(noDate);
-    EXPECT_EQ(picker.Date(), dayNumber(2001, 2, 3));
+    EXPECT_EQ(picker.date(), dayNumber(2001, 2, 3));
   }
-  EXPECT_EQ(TDateTimePicker(0, std::numeric_limits<double>::quiet_NaN()).Date(), 0);
+  EXPECT_EQ(DateField(0, std::numeric_limits<double>::quiet_NaN()).date(), 0);
 }
 
-class MainWindow : public ::testing::Test {
+class StartedWindow : public ::testing::Test {
  protected:
   testing::TempDir dir;
   testing::FakeServices fakes;
-  TForm1 form{fakes.services(), dir.file("kalkuat")};
+  MainWindow form{fakes.services(), dir.file("kalkuat")};
 
   void installRealHistory() {
     const auto records = testing::realHistory();
@@ -112,84 +112,84 @@ class MainWindow : public ::testing::Test {
   }
 };
 
-TEST_F(MainWindow, StartsOnTheBundledHistoryWithTheNewestDraw) {
+TEST_F(StartedWindow, StartsOnTheBundledHistoryWithTheNewestDraw) {
   installRealHistory();
   fakes.clock.todayValue = dayNumber(2026, 12, 9);
-  EXPECT_EQ(form.Caption, "Brunnholds Lotto - Kalkulant für Österreich V2");
-  form.FormShow();
+  EXPECT_EQ(form.caption, "Brunnholds Lotto - Kalkulant für Österreich V2");
+  form.onFirstShow();
 
-  EXPECT_EQ(form.Home, dir.path());
-  EXPECT_EQ(form.ZahlenFile, "ZahlenAT.dat");
-  EXPECT_EQ(form.SoundName, "yippee.wav");
-  EXPECT_TRUE(form.sortieren);
-  EXPECT_EQ(form.Label35.Caption, "Fr 21.08.26    1  3  24  32  36  42 Z:37");
-  EXPECT_EQ(form.Label29.Caption, form.Label35.Caption);
-  EXPECT_EQ(form.Label13.Caption, "Quersumme: 138");
-  EXPECT_EQ(form.Position, 3671);
-  EXPECT_EQ(form.DateTimePicker1.Date(), dayNumber(2026, 8, 21));
+  EXPECT_EQ(form.dataFolder, dir.path());
+  EXPECT_EQ(form.drawFileName, "ZahlenAT.dat");
+  EXPECT_EQ(form.soundName, "yippee.wav");
+  EXPECT_TRUE(form.completeCheckEnabled);
+  EXPECT_EQ(form.drawBarText.caption, "Fr 21.08.26    1  3  24  32  36  42 Z:37");
+  EXPECT_EQ(form.shownDrawText.caption, form.drawBarText.caption);
+  EXPECT_EQ(form.drawBarQuersumme.caption, "Quersumme: 138");
+  EXPECT_EQ(form.shownPosition, 3671);
+  EXPECT_EQ(form.chosenDate.date(), dayNumber(2026, 8, 21));
   // The frequency chart of all Sunday and Wednesday draws.
-  EXPECT_EQ(form.Chart1.Caption, "Zahlenverteilung     Ziehungen: 3586    Quersumme: 138");
+  EXPECT_EQ(form.chart.caption, "Zahlenverteilung     Ziehungen: 3586    Quersumme: 138");
   // Last, the update run asks for the first draw day after the newest draw; the server
   // has nothing newer, and the check for the day asked shows the newest draw again.
   ASSERT_EQ(fakes.http.requests.size(), 1u);
   EXPECT_EQ(fakes.http.requests[0].url,
             "http://127.0.0.1:8045/zahlen/lotto_neu.asp?Datum=20260823&Programm=KalkuAT");
-  EXPECT_EQ(form.aktDatum, dayNumber(2026, 8, 23));
-  EXPECT_TRUE(form.BitBtn1.Enabled);
-  EXPECT_FALSE(form.SpeedButton8.Visible);
-  EXPECT_EQ(form.Chart1.count(), 45u);
+  EXPECT_EQ(form.workingDate, dayNumber(2026, 8, 23));
+  EXPECT_TRUE(form.updateButton.enabled);
+  EXPECT_FALSE(form.stopButton.visible);
+  EXPECT_EQ(form.chart.count(), 45u);
   for (int tip = 1; tip <= 12; ++tip) {
-    EXPECT_EQ(form.Tips.text(tip, 1), "");
-    EXPECT_EQ(form.Tips.row(tip).hitLabel.Caption, "");
+    EXPECT_EQ(form.tips.text(tip, 1), "");
+    EXPECT_EQ(form.tips.row(tip).hitLabel.caption, "");
   }
   EXPECT_TRUE(fakes.ui.messages.empty());
 
   // Typing a tip and leaving its last field scores it against the newest draw.
   const char* typed[] = {"40", "7", "3", "11", "19", "2"};
-  for (int index = 1; index <= 6; ++index) form.TipFieldChange(1, index, typed[index - 1]);
-  form.TipFieldExit();
+  for (int index = 1; index <= 6; ++index) form.setTipField(1, index, typed[index - 1]);
+  form.leaveTipField();
   const char* sorted[] = {"2", "3", "7", "11", "19", "40"};
-  for (int index = 1; index <= 6; ++index) EXPECT_EQ(form.Tips.text(1, index), sorted[index - 1]);
-  EXPECT_EQ(form.Tips.colour(1, 2), Colour::Lime);
-  EXPECT_EQ(form.Tips.row(1).hitLabel.Caption, "1");
-  EXPECT_EQ(form.Tips.row(1).sumLabel.Caption, "82");
+  for (int index = 1; index <= 6; ++index) EXPECT_EQ(form.tips.text(1, index), sorted[index - 1]);
+  EXPECT_EQ(form.tips.colour(1, 2), Colour::Lime);
+  EXPECT_EQ(form.tips.row(1).hitLabel.caption, "1");
+  EXPECT_EQ(form.tips.row(1).sumLabel.caption, "82");
 }
 
-TEST_F(MainWindow, ResizeScalesTheTabAreaOnlyWhenTheHeightChanges) {
+TEST_F(StartedWindow, ResizeScalesTheTabAreaOnlyWhenTheHeightChanges) {
   installRealHistory();
-  form.FormResize(600, 500);
-  form.FormShow();
-  EXPECT_EQ(form.Groesse, 500);
-  form.FormResize(800, 500);
-  EXPECT_DOUBLE_EQ(form.TabScale, 1.0);
-  form.FormResize(800, 750);
-  EXPECT_DOUBLE_EQ(form.TabScale, 1.5);
-  EXPECT_EQ(form.Groesse, 750);
-  form.FormResize(800, 600);
-  EXPECT_DOUBLE_EQ(form.TabScale, 1.2);
-  EXPECT_EQ(form.Height, 600);
-  EXPECT_EQ(form.Width, 800);
+  form.onResize(600, 500);
+  form.onFirstShow();
+  EXPECT_EQ(form.scaledHeight, 500);
+  form.onResize(800, 500);
+  EXPECT_DOUBLE_EQ(form.tabScale, 1.0);
+  form.onResize(800, 750);
+  EXPECT_DOUBLE_EQ(form.tabScale, 1.5);
+  EXPECT_EQ(form.scaledHeight, 750);
+  form.onResize(800, 600);
+  EXPECT_DOUBLE_EQ(form.tabScale, 1.2);
+  EXPECT_EQ(form.height, 600);
+  EXPECT_EQ(form.width, 800);
 }
 
-TEST_F(MainWindow, LinksOpenTheirAddresses) {
+TEST_F(StartedWindow, LinksOpenTheirAddresses) {
   installRealHistory();
-  form.FormShow();
-  EXPECT_EQ(form.OperatorLink.Caption, "https://www.lotterien.at");
-  EXPECT_EQ(form.UpdateLink.Caption, dir.path() + "Hilfe.html");
-  form.LinkLabelClick(form.OperatorLink);
-  form.LinkLabelClick(form.UpdateLink);
-  form.ProductPageClick();
+  form.onFirstShow();
+  EXPECT_EQ(form.operatorLink.caption, "https://www.lotterien.at");
+  EXPECT_EQ(form.updateLink.caption, dir.path() + "Hilfe.html");
+  form.openLink(form.operatorLink);
+  form.openLink(form.updateLink);
+  form.openProductPage();
   EXPECT_EQ(fakes.shell.opened,
-            (std::vector<std::string>{"https://www.lotterien.at", form.UpdateLink.Caption,
-                                      form.UpdateLink.Caption}));
+            (std::vector<std::string>{"https://www.lotterien.at", form.updateLink.caption,
+                                      form.updateLink.caption}));
 }
 
 TEST(MainWindowHome, ProgramAtTheRootGetsNoSecondSeparator) {
   testing::FakeServices fakes;
-  TForm1 form(fakes.services(), "/kalkuat");
+  MainWindow form(fakes.services(), "/kalkuat");
   // No draw file there: the message, then the frequency chart fails.
-  EXPECT_THROW(form.FormShow(), InOutError);
-  EXPECT_EQ(form.Home, "/");
+  EXPECT_THROW(form.onFirstShow(), InOutError);
+  EXPECT_EQ(form.dataFolder, "/");
   EXPECT_EQ(form.drawFilePath(), "/ZahlenAT.dat");
 }
 

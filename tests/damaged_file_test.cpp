@@ -47,8 +47,8 @@ class CutDrawFile : public testing::WindowTest {
   }
 
   void checkDate(double date) {
-    form.DateTimePicker1.setDate(date);
-    form.SpeedButton5Click();
+    form.chosenDate.setDate(date);
+    form.checkTipsAgainstChosenDraw();
   }
 
   std::vector<DrawRecord> whole;
@@ -58,81 +58,82 @@ class CutDrawFile : public testing::WindowTest {
 TEST_F(CutDrawFile, CheckingADateBeforeTheCutShowsItsDrawAndScoresTheTips) {
   const DrawRecord& draw = whole[19];
   for (int index = 1; index <= 6; ++index) {
-    form.TipFieldChange(1, index, std::to_string(draw.number(index)));
-    if (index <= 3) form.TipFieldChange(2, index, std::to_string(draw.number(index)));
+    form.setTipField(1, index, std::to_string(draw.number(index)));
+    if (index <= 3) form.setTipField(2, index, std::to_string(draw.number(index)));
   }
 
   EXPECT_NO_THROW(checkDate(draw.date));
-  EXPECT_EQ(form.Position, 19);
-  EXPECT_EQ(form.Datum1, draw.date);
-  EXPECT_EQ(form.Label29.Caption, drawText(draw.date, drawNumbersOf(draw), 2));
-  EXPECT_EQ(form.Label35.Caption, form.Label29.Caption);
-  EXPECT_EQ(form.Tips.row(1).hitLabel.Caption, "6");
-  EXPECT_EQ(form.Tips.colour(1, 1), Colour::Lime);
-  EXPECT_EQ(form.Tips.row(2).hitLabel.Caption, "");  // three numbers only: not scored
+  EXPECT_EQ(form.shownPosition, 19);
+  EXPECT_EQ(form.shownDate, draw.date);
+  EXPECT_EQ(form.shownDrawText.caption, drawText(draw.date, drawNumbersOf(draw), 2));
+  EXPECT_EQ(form.drawBarText.caption, form.shownDrawText.caption);
+  EXPECT_EQ(form.tips.row(1).hitLabel.caption, "6");
+  EXPECT_EQ(form.tips.colour(1, 1), Colour::Lime);
+  EXPECT_EQ(form.tips.row(2).hitLabel.caption, "");  // three numbers only: not scored
   EXPECT_TRUE(fakes.ui.messages.empty());
 
   // A date between two draws before the cut shows the later one, the last whole record too.
   EXPECT_NO_THROW(checkDate(whole[5].date - 1));
-  EXPECT_EQ(form.Position, 5);
+  EXPECT_EQ(form.shownPosition, 5);
   EXPECT_NO_THROW(checkDate(whole[39].date));
-  EXPECT_EQ(form.Position, 39);
+  EXPECT_EQ(form.shownPosition, 39);
 }
 
 TEST_F(CutDrawFile, ADateAfterEveryWholeRecordFailsAtTheCutKeepingWhatWasShown) {
   checkDate(whole[10].date);
   typeTip(1, {"1", "2", "3", "4", "5", "6"});
-  form.Komplettcheck();
-  const std::string shown = form.Label29.Caption;
-  const std::string hits = form.Tips.row(1).hitLabel.Caption;
+  form.checkAllTips();
+  const std::string shown = form.shownDrawText.caption;
+  const std::string hits = form.tips.row(1).hitLabel.caption;
   fakes.sound.played.clear();
 
-  form.DateTimePicker1.setDate(dayNumber(2026, 1, 1));
-  expectReadPastTheCut([&] { form.SpeedButton5Click(); });
-  EXPECT_EQ(form.aktDatum, dayNumber(2026, 1, 1));
-  EXPECT_EQ(form.Position, 40);  // the search had counted every whole record
-  EXPECT_EQ(form.Label29.Caption, shown);
-  EXPECT_EQ(form.Tips.row(1).hitLabel.Caption, hits);
+  form.chosenDate.setDate(dayNumber(2026, 1, 1));
+  expectReadPastTheCut([&] { form.checkTipsAgainstChosenDraw(); });
+  EXPECT_EQ(form.workingDate, dayNumber(2026, 1, 1));
+  EXPECT_EQ(form.shownPosition, 40);  // the search had counted every whole record
+  EXPECT_EQ(form.shownDrawText.caption, shown);
+  EXPECT_EQ(form.tips.row(1).hitLabel.caption, hits);
 
   // The next command works, and the earlier-draw command steps back into the file.
-  EXPECT_NO_THROW(form.SpeedButton6Click());
-  EXPECT_EQ(form.Datum1, whole[39].date);
+  EXPECT_NO_THROW(form.showEarlierDraw());
+  EXPECT_EQ(form.shownDate, whole[39].date);
   EXPECT_EQ(readWholeFile(dir.file(kDrawFileName)), fileBefore);
 }
 
 TEST_F(CutDrawFile, NavigationStepsUpToTheLastWholeRecord) {
   checkDate(whole[39].date);
-  form.SpeedButton6Click();
-  EXPECT_EQ(form.Datum1, whole[38].date);
-  form.SpeedButton7Click();
-  EXPECT_EQ(form.Datum1, whole[39].date);
-  const std::string shown = form.Label29.Caption;
+  form.showEarlierDraw();
+  EXPECT_EQ(form.shownDate, whole[38].date);
+  form.showLaterDraw();
+  EXPECT_EQ(form.shownDate, whole[39].date);
+  const std::string shown = form.shownDrawText.caption;
 
-  expectReadPastTheCut([&] { form.SpeedButton7Click(); });
-  EXPECT_EQ(form.Label29.Caption, shown);
-  EXPECT_EQ(form.Position, 40);
-  form.SpeedButton6Click();
-  EXPECT_EQ(form.Datum1, whole[39].date);
-  EXPECT_EQ(form.Position, 39);
+  expectReadPastTheCut([&] { form.showLaterDraw(); });
+  EXPECT_EQ(form.shownDrawText.caption, shown);
+  EXPECT_EQ(form.shownPosition, 40);
+  form.showEarlierDraw();
+  EXPECT_EQ(form.shownDate, whole[39].date);
+  EXPECT_EQ(form.shownPosition, 39);
 }
 
 TEST_F(CutDrawFile, StatisticsCountUpToTheCutAndFailThere) {
-  form.DateTimePicker2.setDate(whole[3].date);
-  for (void (TForm1::*command)() :
-       {&TForm1::SpeedButton2Click, &TForm1::SpeedButton9Click, &TForm1::Button2Click,
-        &TForm1::Button3Click, &TForm1::Button4Click, &TForm1::Button5Click}) {
-    form.aktDatum = 0;
-    form.Chart1.addPoint(1, 99);
+  form.statisticsStart.setDate(whole[3].date);
+  for (void (MainWindow::*command)() :
+       {&MainWindow::showNumberFrequency, &MainWindow::showQuersummeDistribution,
+        &MainWindow::showPairs, &MainWindow::showTriples, &MainWindow::showQuadruples,
+        &MainWindow::showOverdueNumbers}) {
+    form.workingDate = 0;
+    form.chart.addPoint(1, 99);
     expectReadPastTheCut([&] { (form.*command)(); });
     // The statistic had begun: the start date taken, the chart emptied.
-    EXPECT_EQ(form.aktDatum, whole[3].date);
-    EXPECT_TRUE(form.Chart1.Series2.Points.empty());
+    EXPECT_EQ(form.workingDate, whole[3].date);
+    EXPECT_TRUE(form.chart.bars.points.empty());
     EXPECT_EQ(fakes.ui.busyDepth, 0);
   }
   // The group searches had scored every counted draw: the last one before the cut.
-  EXPECT_EQ(form.Zahl, drawNumbersOf(whole[39]));
+  EXPECT_EQ(form.scoredDraw, drawNumbersOf(whole[39]));
   // The tip distribution does not read the file.
-  EXPECT_NO_THROW(form.Button6Click());
+  EXPECT_NO_THROW(form.showTipDistribution());
 }
 
 TEST_F(CutDrawFile, EntryAndRemovalWriteNothing) {
@@ -142,9 +143,9 @@ TEST_F(CutDrawFile, EntryAndRemovalWriteNothing) {
     ++dialogs;
     return ModalResult::Ok;
   };
-  expectReadPastTheCut([&] { form.BitBtn8Click(); });
+  expectReadPastTheCut([&] { form.typeInDraw(); });
   EXPECT_EQ(dialogs, 0);
-  expectReadPastTheCut([&] { form.BitBtn6Click(); });
+  expectReadPastTheCut([&] { form.removeShownDraw(); });
   EXPECT_EQ(readWholeFile(dir.file(kDrawFileName)), fileBefore);
   EXPECT_FALSE(fileExists(dir.file("ZahlenAT.dat~")));
   EXPECT_FALSE(fileExists(dir.file("Zahlen.da~")));
@@ -195,10 +196,10 @@ class BadDateInTheFile : public testing::WindowTest {
           << error.what();
     }
     // Nothing that is no date reached a date field, and the next command works.
-    EXPECT_TRUE(isShowableDate(form.DateTimePicker1.Date()));
-    form.DateTimePicker1.setDate(first.date);
-    EXPECT_NO_THROW(form.SpeedButton5Click());
-    EXPECT_EQ(form.Label29.Caption, "So 05.01.25     3  11  19  24  37  42 Z:8");
+    EXPECT_TRUE(isShowableDate(form.chosenDate.date()));
+    form.chosenDate.setDate(first.date);
+    EXPECT_NO_THROW(form.checkTipsAgainstChosenDraw());
+    EXPECT_EQ(form.shownDrawText.caption, "So 05.01.25     3  11  19  24  37  42 Z:8");
   }
 };
 
@@ -210,28 +211,28 @@ TEST_F(BadDateInTheFile, EveryCommandThatWouldShowItNamesTheRecord) {
     // open with it.
     writeDraws({first, second, damaged(bad.date)});
     expectMessageNaming(3, [&] {
-      form.DateTimePicker1.setDate(dayNumber(2026, 1, 1));
-      form.SpeedButton5Click();
+      form.chosenDate.setDate(dayNumber(2026, 1, 1));
+      form.checkTipsAgainstChosenDraw();
     });
     fakes.ui.modals = 0;
-    expectMessageNaming(3, [&] { form.BitBtn8Click(); });
+    expectMessageNaming(3, [&] { form.typeInDraw(); });
     EXPECT_EQ(fakes.ui.modals, 0);
 
     // Between two draws, damaged while the draw after it was on show: stepping onto it
     // from either side.
     writeDraws({first, damaged(first.date + 1), second});
-    form.DateTimePicker1.setDate(second.date);
-    form.SpeedButton5Click();
-    ASSERT_EQ(form.Position, 2);
+    form.chosenDate.setDate(second.date);
+    form.checkTipsAgainstChosenDraw();
+    ASSERT_EQ(form.shownPosition, 2);
     writeDraws({first, damaged(bad.date), second});
-    expectMessageNaming(2, [&] { form.SpeedButton6Click(); });
-    expectMessageNaming(2, [&] { form.SpeedButton7Click(); });
+    expectMessageNaming(2, [&] { form.showEarlierDraw(); });
+    expectMessageNaming(2, [&] { form.showLaterDraw(); });
 
     // The statistics do not show dates: they count the draws that are draws.
-    form.SpeedButton2Click();
-    form.Button2Click();
-    form.Button5Click();
-    EXPECT_EQ(form.Chart1.count(), 45u);
+    form.showNumberFrequency();
+    form.showPairs();
+    form.showOverdueNumbers();
+    EXPECT_EQ(form.chart.count(), 45u);
   }
 }
 

@@ -55,11 +55,11 @@ class Download : public testing::WindowTest {
     return result;
   }
   void expectUsableAgain() {
-    EXPECT_TRUE(form.BitBtn1.Enabled);
-    EXPECT_TRUE(form.SpeedButton10.Enabled);
-    EXPECT_FALSE(form.SpeedButton8.Visible);
-    EXPECT_FALSE(form.Download.running);
-    EXPECT_FALSE(form.StatusBar1.Progress.Visible);
+    EXPECT_TRUE(form.updateButton.enabled);
+    EXPECT_TRUE(form.downloadButton.enabled);
+    EXPECT_FALSE(form.stopButton.visible);
+    EXPECT_FALSE(form.download.running);
+    EXPECT_FALSE(form.statusBar.progress.visible);
     EXPECT_EQ(fakes.ui.busyDepth, 0);
   }
 };
@@ -74,21 +74,21 @@ TEST_F(Download, AsksForEveryDrawDayAfterTheNewestAndAppendsEachDrawAsItComes) {
   const auto server = fakes.http.server;
   fakes.http.server = [&](const std::string& url) {
     // The progress bar counts the draw days asked of the four up to today.
-    EXPECT_TRUE(form.StatusBar1.Progress.Visible);
-    EXPECT_EQ(form.StatusBar1.Progress.Max, 4);
-    progress.push_back(form.StatusBar1.Progress.Position);
-    EXPECT_EQ(form.StatusBar1.Panels[0], "Loading");
-    EXPECT_FALSE(form.BitBtn1.Enabled);
-    EXPECT_FALSE(form.SpeedButton10.Enabled);
-    EXPECT_TRUE(form.SpeedButton8.Visible);
-    seen.push_back(form.Label29.Caption);
+    EXPECT_TRUE(form.statusBar.progress.visible);
+    EXPECT_EQ(form.statusBar.progress.maximum, 4);
+    progress.push_back(form.statusBar.progress.position);
+    EXPECT_EQ(form.statusBar.panels[0], "Loading");
+    EXPECT_FALSE(form.updateButton.enabled);
+    EXPECT_FALSE(form.downloadButton.enabled);
+    EXPECT_TRUE(form.stopButton.visible);
+    seen.push_back(form.shownDrawText.caption);
     // Each draw is in the file before the next request is sent.
     EXPECT_EQ(stored().size(), kHistory.size() + seen.size() - 1);
     return server(url);
   };
-  const std::string before = form.Label29.Caption;
+  const std::string before = form.shownDrawText.caption;
 
-  form.BitBtn1Click();
+  form.updateDraws();
 
   EXPECT_EQ(urls(), (std::vector<std::string>{urlFor(2025, 1, 8), urlFor(2025, 1, 12),
                                               urlFor(2025, 1, 15), urlFor(2025, 1, 19)}));
@@ -103,10 +103,10 @@ TEST_F(Download, AsksForEveryDrawDayAfterTheNewestAndAppendsEachDrawAsItComes) {
   EXPECT_EQ(seen[0], before);
   EXPECT_EQ(seen[2], before + "  40  3  17  8  45  1 Z:2  9  10  11  12  13  14 Z:15");
   // Afterwards the newest draw is on show and the run is over.
-  EXPECT_EQ(form.Label29.Caption, "So 19.01.25    31  32  33  34  35  36 Z:37");
-  EXPECT_EQ(form.Label35.Caption, form.Label29.Caption);
-  EXPECT_EQ(form.Position, 5);
-  EXPECT_EQ(form.StatusBar1.Panels[0], "Fertig");
+  EXPECT_EQ(form.shownDrawText.caption, "So 19.01.25    31  32  33  34  35  36 Z:37");
+  EXPECT_EQ(form.drawBarText.caption, form.shownDrawText.caption);
+  EXPECT_EQ(form.shownPosition, 5);
+  EXPECT_EQ(form.statusBar.panels[0], "Fertig");
   EXPECT_GT(fakes.ui.redraws, 4);
   expectUsableAgain();
   EXPECT_TRUE(fakes.ui.messages.empty());
@@ -145,7 +145,7 @@ TEST_F(Download, ReadsOnlyRepliesThatHoldAWholeDraw) {
     writeDraws(kHistory);
     fakes.http.requests.clear();
     serve({{"20250108", c.body}});
-    form.BitBtn1Click();
+    form.updateDraws();
     const auto records = stored();
     if (c.stored) {
       ASSERT_EQ(records.size(), 3u);
@@ -162,15 +162,15 @@ TEST_F(Download, ReadsOnlyRepliesThatHoldAWholeDraw) {
 
 TEST_F(Download, AReplyForAStoredDateIsShownButNotStoredAgain) {
   writeDraws(kHistory);
-  form.DateTimePicker1.setDate(dayNumber(2025, 1, 5));
-  form.aktDatum = dayNumber(2025, 1, 5);
-  form.Label29.Caption = "So 05.01.25";
+  form.chosenDate.setDate(dayNumber(2025, 1, 5));
+  form.workingDate = dayNumber(2025, 1, 5);
+  form.shownDrawText.caption = "So 05.01.25";
   DrawRecord record = kHistory.back();
   EXPECT_TRUE(readDrawReply(form.downloadParts(), "x,7,8,9,10,11,12,13,", record));
-  EXPECT_EQ(form.Label29.Caption, "So 05.01.25  7  8  9  10  11  12 Z:13");
-  EXPECT_EQ(form.Label13.Caption, "Quersumme: 57");
+  EXPECT_EQ(form.shownDrawText.caption, "So 05.01.25  7  8  9  10  11  12 Z:13");
+  EXPECT_EQ(form.drawBarQuersumme.caption, "Quersumme: 57");
   EXPECT_EQ(stored(), kHistory);
-  EXPECT_EQ(form.aktDatum, dayNumber(2025, 1, 5));
+  EXPECT_EQ(form.workingDate, dayNumber(2025, 1, 5));
 }
 
 TEST_F(Download, ADayWithoutADrawIsPassedOver) {
@@ -179,7 +179,7 @@ TEST_F(Download, ADayWithoutADrawIsPassedOver) {
     if (url == urlFor(2025, 1, 12)) return FakeHttpClient::ok("x,1,2,3,4,5,6,7,");
     return FakeHttpClient::ok("Keine neue Ziehung");
   };
-  form.BitBtn1Click();
+  form.updateDraws();
   EXPECT_EQ(urls(), (std::vector<std::string>{urlFor(2025, 1, 8), urlFor(2025, 1, 12),
                                               urlFor(2025, 1, 15)}));
   EXPECT_EQ(stored().back(), makeDraw(2025, 1, 12, {1, 2, 3, 4, 5, 6}, 7, 6));
@@ -187,14 +187,14 @@ TEST_F(Download, ADayWithoutADrawIsPassedOver) {
 
 TEST_F(Download, ANoticeIsShownOnceAndEndsTheRun) {
   serve({{"20250108", "Mitteilung: Der Server wird gewartet."}});
-  form.BitBtn1Click();
+  form.updateDraws();
   EXPECT_EQ(fakes.ui.messages, std::vector<std::string>{"Mitteilung: Der Server wird gewartet."});
   EXPECT_EQ(stored(), kHistory);
   EXPECT_EQ(fakes.http.requests.size(), 1u);
   // After the first comma the rest of the reply is what is shown.
   fakes.ui.messages.clear();
   serve({{"20250108", "x,Mitteilung: heute keine Ziehung"}});
-  form.BitBtn1Click();
+  form.updateDraws();
   EXPECT_EQ(fakes.ui.messages, std::vector<std::string>{"Mitteilung: heute keine Ziehung"});
   expectUsableAgain();
 }
@@ -226,22 +226,22 @@ TEST_F(Download, AFailedRequestIsShownAndLeavesTheWindowUsable) {
     writeDraws(kHistory);
     fakes.ui.errors.clear();
     fakes.http.server = c.server;
-    form.BitBtn1Click();
+    form.updateDraws();
     EXPECT_EQ(fakes.ui.errors, std::vector<std::string>{c.message});
     expectUsableAgain();
     // The run still ends with the newest draw on show and the tips checked against it;
-    // Gewinn holds the best tip's hits, not tip 12's.
-    EXPECT_EQ(form.Datum1, stored().back().date);
-    EXPECT_EQ(form.Gewinn, 3);
+    // hits holds the best tip's hits, not tip 12's.
+    EXPECT_EQ(form.shownDate, stored().back().date);
+    EXPECT_EQ(form.hits, 3);
   }
   EXPECT_EQ(stored().size(), 3u);  // the draw read before the failure stays
 }
 
 TEST_F(Download, TheProxyIsSetBeforeEveryRequest) {
   serve({{"20250108", "x,1,2,3,4,5,6,7,"}});
-  form.ProxyHostEdit.Text = "proxy.example";
-  form.ProxyPortEdit.Text = "3128";
-  form.BitBtn1Click();
+  form.proxyHost.text = "proxy.example";
+  form.proxyPort.text = "3128";
+  form.updateDraws();
   ASSERT_EQ(fakes.http.requests.size(), 2u);
   for (const auto& request : fakes.http.requests) {
     EXPECT_EQ(request.proxyHost, "proxy.example");
@@ -254,9 +254,9 @@ TEST_F(Download, TheProxyIsSetBeforeEveryRequest) {
     writeDraws(kHistory);
     fakes.http.requests.clear();
     fakes.ui.errors.clear();
-    form.ProxyHostEdit.Text = host;
-    form.ProxyPortEdit.Text = "abc";
-    form.BitBtn1Click();
+    form.proxyHost.text = host;
+    form.proxyPort.text = "abc";
+    form.updateDraws();
     EXPECT_TRUE(fakes.http.requests.empty());
     EXPECT_EQ(fakes.ui.errors, std::vector<std::string>{"'abc' ist kein gültiger Integerwert"});
     expectUsableAgain();
@@ -269,10 +269,10 @@ TEST_F(Download, TheStopButtonEndsTheRunBeforeTheNextRequest) {
          {"20250115", "x,15,16,17,18,19,20,21,"}});
   const auto server = fakes.http.server;
   fakes.http.server = [&](const std::string& url) {
-    if (fakes.http.requests.size() == 2) form.SpeedButton8Click();  // pressed while it waits
+    if (fakes.http.requests.size() == 2) form.stopUpdate();  // pressed while it waits
     return server(url);
   };
-  form.BitBtn1Click();
+  form.updateDraws();
   EXPECT_EQ(fakes.http.requests.size(), 2u);
   const auto records = stored();
   ASSERT_EQ(records.size(), 4u);  // the reply it waited for is still read
@@ -291,8 +291,8 @@ TEST_F(Download, AnEmptyOrMissingFileIsFilledFromTheDateOnTheDatabaseTab) {
     fakes.http.requests.clear();
     fakes.clock.todayValue = dayNumber(1955, 10, 20);
     serve({{"19551012", "x,1,2,3,4,5,6,7,"}});
-    form.DateTimePicker1.setDate(dayNumber(1955, 10, 9));
-    form.BitBtn1Click();
+    form.chosenDate.setDate(dayNumber(1955, 10, 9));
+    form.updateDraws();
     ASSERT_FALSE(fakes.http.requests.empty());
     EXPECT_EQ(fakes.http.requests[0].url, urlFor(1955, 10, 12));
     EXPECT_EQ(stored(),
@@ -304,7 +304,7 @@ TEST_F(Download, ACutFileIsNotAppendedTo) {
   const std::string bytes = encodeDrawFile(kHistory) + "12345";
   replaceFileAtomically(dir.file(kDrawFileName), dir.file("tmp"), bytes);
   serve({{"20250108", "x,1,2,3,4,5,6,7,"}});
-  EXPECT_THROW(form.BitBtn1Click(), InOutError);
+  EXPECT_THROW(form.updateDraws(), InOutError);
   EXPECT_TRUE(fakes.http.requests.empty());
   EXPECT_EQ(readWholeFile(dir.file(kDrawFileName)), bytes);
   expectUsableAgain();

@@ -28,15 +28,15 @@ class DrawEntry : public testing::WindowTest {
   // The user types this draw into the dialog and presses OK.
   void enter(int year, int month, int day, std::array<int, 6> numbers, int zusatzzahl) {
     fakes.ui.onModal = [=, this](ModalDialog& modal) {
-      auto& dialog = dynamic_cast<TForm3&>(modal);
+      auto& dialog = dynamic_cast<DrawEntryDialog&>(modal);
       presets.push_back(dialog.enteredDraw());
-      spareVisible = dialog.SpareVisible;
-      dialog.DateTimePicker1.setDate(dayNumber(year, month, day));
-      for (std::size_t i = 0; i < 6; ++i) dialog.Numbers[i].setPosition(numbers[i]);
-      dialog.Numbers[6].setPosition(zusatzzahl);
+      spareVisible = dialog.spareVisible;
+      dialog.date.setDate(dayNumber(year, month, day));
+      for (std::size_t i = 0; i < 6; ++i) dialog.numbers[i].setValue(numbers[i]);
+      dialog.numbers[6].setValue(zusatzzahl);
       return ModalResult::Ok;
     };
-    form.BitBtn8Click();
+    form.typeInDraw();
   }
 
   std::vector<DrawRecord> presets;  // what the dialog showed when it opened
@@ -54,10 +54,10 @@ TEST_F(DrawEntry, ANewerDrawIsAppendedWithItsNumbersSorted) {
   EXPECT_FALSE(spareVisible);
 
   EXPECT_EQ(stored().back(), makeDraw(2025, 1, 19, {1, 3, 8, 17, 40, 45}, 2, 7));
-  EXPECT_EQ(form.aktDatum, dayNumber(2025, 1, 19));
-  EXPECT_EQ(form.DateTimePicker1.Date(), dayNumber(2025, 1, 19));
-  EXPECT_EQ(form.Label29.Caption, "So 19.01.25    1  3  8  17  40  45 Z:2");
-  EXPECT_EQ(form.Position, 3);
+  EXPECT_EQ(form.workingDate, dayNumber(2025, 1, 19));
+  EXPECT_EQ(form.chosenDate.date(), dayNumber(2025, 1, 19));
+  EXPECT_EQ(form.shownDrawText.caption, "So 19.01.25    1  3  8  17  40  45 Z:2");
+  EXPECT_EQ(form.shownPosition, 3);
 }
 
 TEST_F(DrawEntry, ADrawOfAStoredDateReplacesIt) {
@@ -69,8 +69,8 @@ TEST_F(DrawEntry, ADrawOfAStoredDateReplacesIt) {
   EXPECT_EQ(records[0], kHistory[0]);
   EXPECT_EQ(records[2], kHistory[2]);
   EXPECT_FALSE(fileExists(dir.file("ZahlenAT.dat~")));
-  EXPECT_EQ(form.aktDatum, kHistory.back().date);  // the newest stored date
-  EXPECT_EQ(form.DateTimePicker1.Date(), kHistory.back().date);
+  EXPECT_EQ(form.workingDate, kHistory.back().date);  // the newest stored date
+  EXPECT_EQ(form.chosenDate.date(), kHistory.back().date);
 }
 
 TEST_F(DrawEntry, ADrawOfTheNewestDateReplacesItRatherThanFollowingIt) {
@@ -82,7 +82,7 @@ TEST_F(DrawEntry, ADrawOfTheNewestDateReplacesItRatherThanFollowingIt) {
   EXPECT_EQ(records[0], kHistory[0]);
   EXPECT_EQ(records[1], kHistory[1]);
   EXPECT_EQ(records[2], makeDraw(2025, 1, 15, {2, 5, 13, 26, 31, 44}, 18, 7));
-  EXPECT_EQ(form.Label29.Caption, "Mi 15.01.25    2  5  13  26  31  44 Z:18");
+  EXPECT_EQ(form.shownDrawText.caption, "Mi 15.01.25    2  5  13  26  31  44 Z:18");
 }
 
 TEST_F(DrawEntry, ADrawBetweenTwoIsInsertedThere) {
@@ -109,13 +109,13 @@ TEST_F(DrawEntry, TheSpareByteComesFromTheNewestDrawWithinOneToTen) {
 
 TEST_F(DrawEntry, CancellingStoresNothing) {
   const std::string before = readWholeFile(dir.file(kDrawFileName));
-  form.DateTimePicker1.setDate(dayNumber(2025, 1, 6));
-  form.SpeedButton5Click();
+  form.chosenDate.setDate(dayNumber(2025, 1, 6));
+  form.checkTipsAgainstChosenDraw();
   fakes.ui.onModal = [](ModalDialog&) { return ModalResult::Abort; };
-  form.BitBtn8Click();
+  form.typeInDraw();
   EXPECT_EQ(readWholeFile(dir.file(kDrawFileName)), before);
-  EXPECT_EQ(form.DateTimePicker1.Date(), kHistory.back().date);  // the check shows the newest draw
-  EXPECT_EQ(form.Position, 2);
+  EXPECT_EQ(form.chosenDate.date(), kHistory.back().date);  // the check shows the newest draw
+  EXPECT_EQ(form.shownPosition, 2);
 }
 
 TEST_F(DrawEntry, IntoAnEmptyFileTheDrawBecomesTheOnlyRecord) {
@@ -125,14 +125,14 @@ TEST_F(DrawEntry, IntoAnEmptyFileTheDrawBecomesTheOnlyRecord) {
   ASSERT_EQ(presets.size(), 1u);
   EXPECT_EQ(presets[0], makeDraw(2026, 3, 4, {45, 45, 45, 45, 45, 45}, 45, 10));
   EXPECT_EQ(stored(), (std::vector<DrawRecord>{makeDraw(2026, 3, 1, {1, 2, 3, 4, 5, 45}, 44, 10)}));
-  EXPECT_EQ(form.Label29.Caption, "So 01.03.26    1  2  3  4  5  45 Z:44");
+  EXPECT_EQ(form.shownDrawText.caption, "So 01.03.26    1  2  3  4  5  45 Z:44");
 }
 
 TEST_F(DrawEntry, MissingFileFailsBeforeTheDialog) {
   std::remove(dir.file(kDrawFileName).c_str());
-  EXPECT_THROW(form.BitBtn8Click(), InOutError);
+  EXPECT_THROW(form.typeInDraw(), InOutError);
   EXPECT_EQ(fakes.ui.modals, 0);
-  EXPECT_THROW(form.BitBtn6Click(), InOutError);
+  EXPECT_THROW(form.removeShownDraw(), InOutError);
   EXPECT_FALSE(fileExists(dir.file("Zahlen.da~")));
   EXPECT_EQ(fakes.ui.busyDepth, 0);
 }
@@ -144,7 +144,7 @@ TEST_F(DrawEntry, AFailedRewriteLeavesTheOldHistoryWhole) {
   EXPECT_EQ(readWholeFile(dir.file(kDrawFileName)), before);
 
   ASSERT_EQ(symlink("/dev/full", dir.file("Zahlen.da~").c_str()), 0);
-  EXPECT_THROW(form.BitBtn6Click(), InOutError);
+  EXPECT_THROW(form.removeShownDraw(), InOutError);
   EXPECT_EQ(readWholeFile(dir.file(kDrawFileName)), before);
   EXPECT_EQ(fakes.ui.busyDepth, 0);
 }
@@ -152,17 +152,17 @@ TEST_F(DrawEntry, AFailedRewriteLeavesTheOldHistoryWhole) {
 using DrawRemoval = DrawEntry;
 
 TEST_F(DrawRemoval, RemovesTheDrawOnShowAndShowsTheNextLaterOne) {
-  form.DateTimePicker1.setDate(kHistory[1].date);
-  form.SpeedButton5Click();
-  form.BitBtn6Click();
+  form.chosenDate.setDate(kHistory[1].date);
+  form.checkTipsAgainstChosenDraw();
+  form.removeShownDraw();
   EXPECT_EQ(stored(), (std::vector<DrawRecord>{kHistory[0], kHistory[2]}));
   EXPECT_FALSE(fileExists(dir.file("Zahlen.da~")));
-  EXPECT_EQ(form.Datum1, kHistory[2].date);
-  EXPECT_EQ(form.Position, 1);
+  EXPECT_EQ(form.shownDate, kHistory[2].date);
+  EXPECT_EQ(form.shownPosition, 1);
 
-  form.BitBtn6Click();  // the newest draw: the one before it becomes the newest shown
+  form.removeShownDraw();  // the newest draw: the one before it becomes the newest shown
   EXPECT_EQ(stored(), (std::vector<DrawRecord>{kHistory[0]}));
-  EXPECT_EQ(form.Datum1, kHistory[0].date);
+  EXPECT_EQ(form.shownDate, kHistory[0].date);
 }
 
 TEST(DrawEntryHelpers, InsertionKeepsTheOrderAndReplacesTheSameDate) {

@@ -20,19 +20,19 @@ DrawNumbers drawOf(std::array<int, 6> numbers, int zusatzzahl) {
   return drawNumbersOf(makeDraw(2025, 1, 5, numbers, zusatzzahl));
 }
 
-TEST(Zettelcheck, ScoresHitsZusatzzahlAndStopsAtTheFirstNonNumber) {
+TEST(TipScoring, ScoresHitsZusatzzahlAndStopsAtTheFirstNonNumber) {
   struct Case {
     TipTexts tip;
-    int gewinn;
-    bool zusatz;
-    std::array<int, 6> treffer;
+    int hits;
+    bool zusatzzahlHit;
+    std::array<int, 6> hitKinds;
   };
   const Case cases[] = {
       {{"3", "7", "11", "20", "30", "40"}, 2, true, {1, 2, 1, 0, 0, 0}},
       // Each comparison counts on its own: a number named twice scores twice.
       {{"3", "3", "11", "20", "30", "40"}, 3, false, {1, 1, 1, 0, 0, 0}},
       {{"3", "11", "19", "25", "33", "41"}, 6, false, {1, 1, 1, 1, 1, 1}},
-      // The third field is empty: positions 1 and 2 were compared with Zahl[1] only,
+      // The third field is empty: positions 1 and 2 were compared with scoredDraw[1] only,
       // so 11 is not counted although it was drawn.
       {{"3", "11", "", "25", "33", "7"}, 1, false, {1, 0, 0, 0, 0, 0}},
       {{"", "3", "11", "19", "25", "33"}, 0, false, {0, 0, 0, 0, 0, 0}},
@@ -43,15 +43,15 @@ TEST(Zettelcheck, ScoresHitsZusatzzahlAndStopsAtTheFirstNonNumber) {
     SCOPED_TRACE(::testing::Message() << c.tip[0] << " " << c.tip[1] << " " << c.tip[2] << " "
                                       << c.tip[3] << " " << c.tip[4] << " " << c.tip[5]);
     ScoringFields scoring;
-    scoring.Zahl = drawOf({3, 11, 19, 25, 33, 41}, 7);
-    scoring.Treffer.fill(9);  // everything is reset first
-    scoring.Zusatz = true;
-    scoring.Zettelcheck(c.tip);
-    EXPECT_EQ(scoring.Gewinn, c.gewinn);
-    EXPECT_EQ(scoring.Zusatz, c.zusatz);
-    for (std::size_t k = 1; k <= 6; ++k) EXPECT_EQ(scoring.Treffer[k], c.treffer[k - 1]) << k;
-    EXPECT_EQ(scoring.Treffer[7], 0);
-    EXPECT_EQ(scoring.Treffer[8], 0);
+    scoring.scoredDraw = drawOf({3, 11, 19, 25, 33, 41}, 7);
+    scoring.hitKinds.fill(9);  // everything is reset first
+    scoring.zusatzzahlHit = true;
+    scoring.scoreTip(c.tip);
+    EXPECT_EQ(scoring.hits, c.hits);
+    EXPECT_EQ(scoring.zusatzzahlHit, c.zusatzzahlHit);
+    for (std::size_t k = 1; k <= 6; ++k) EXPECT_EQ(scoring.hitKinds[k], c.hitKinds[k - 1]) << k;
+    EXPECT_EQ(scoring.hitKinds[7], 0);
+    EXPECT_EQ(scoring.hitKinds[8], 0);
   }
 }
 
@@ -109,48 +109,48 @@ TEST_F(DrawChoiceCommand, ShowsTheChosenDrawEverywhere) {
                                            makeDraw(2025, 1, 8, {40, 1, 17, 9, 22, 30}, 5, 6),
                                            makeDraw(2025, 1, 12, {2, 4, 6, 8, 10, 12}, 14, 6)};
   showWith(records, dayNumber(2026, 1, 1));
-  EXPECT_EQ(form.Position, 2);
+  EXPECT_EQ(form.shownPosition, 2);
 
-  form.DateTimePicker1.setDate(dayNumber(2025, 1, 6));
-  form.DateTimePicker2.setDate(dayNumber(2025, 1, 10));  // after the draw that will be shown
-  form.SpeedButton5Click();
-  EXPECT_EQ(form.Position, 1);
-  EXPECT_EQ(form.Datum1, dayNumber(2025, 1, 8));
-  EXPECT_EQ(form.Zahl, (DrawNumbers{0, 40, 1, 17, 9, 22, 30, 5, 6}));  // stored order kept
-  EXPECT_EQ(form.Label29.Caption, "Mi 08.01.25    40  1  17  9  22  30 Z:5");
-  EXPECT_EQ(form.Label35.Caption, form.Label29.Caption);
-  EXPECT_EQ(form.Label13.Caption, "Quersumme: 119");
-  EXPECT_EQ(form.DateTimePicker1.Date(), dayNumber(2025, 1, 8));
-  EXPECT_EQ(form.DateTimePicker2.Date(), form.DateTimePicker2.MinDate);
-  EXPECT_EQ(form.aktDatum, dayNumber(2025, 1, 6));
+  form.chosenDate.setDate(dayNumber(2025, 1, 6));
+  form.statisticsStart.setDate(dayNumber(2025, 1, 10));  // after the draw that will be shown
+  form.checkTipsAgainstChosenDraw();
+  EXPECT_EQ(form.shownPosition, 1);
+  EXPECT_EQ(form.shownDate, dayNumber(2025, 1, 8));
+  EXPECT_EQ(form.scoredDraw, (DrawNumbers{0, 40, 1, 17, 9, 22, 30, 5, 6}));  // stored order kept
+  EXPECT_EQ(form.shownDrawText.caption, "Mi 08.01.25    40  1  17  9  22  30 Z:5");
+  EXPECT_EQ(form.drawBarText.caption, form.shownDrawText.caption);
+  EXPECT_EQ(form.drawBarQuersumme.caption, "Quersumme: 119");
+  EXPECT_EQ(form.chosenDate.date(), dayNumber(2025, 1, 8));
+  EXPECT_EQ(form.statisticsStart.date(), form.statisticsStart.minDate);
+  EXPECT_EQ(form.workingDate, dayNumber(2025, 1, 6));
 
-  form.DateTimePicker1.setDate(dayNumber(1990, 1, 1));
-  form.SpeedButton5Click();
-  EXPECT_EQ(form.Position, 0);
-  EXPECT_EQ(form.Label29.Caption, "So 05.01.25     3  11  19  24  37  42 Z:8");
+  form.chosenDate.setDate(dayNumber(1990, 1, 1));
+  form.checkTipsAgainstChosenDraw();
+  EXPECT_EQ(form.shownPosition, 0);
+  EXPECT_EQ(form.shownDrawText.caption, "So 05.01.25     3  11  19  24  37  42 Z:8");
 }
 
 TEST_F(DrawChoiceCommand, MissingFileShowsAMessageAndChangesNothing) {
   // At start the check shows its message; the frequency chart after it then fails with
   // the file error, which ends the show sequence.
-  EXPECT_THROW(form.FormShow(), InOutError);
+  EXPECT_THROW(form.onFirstShow(), InOutError);
   EXPECT_EQ(fakes.ui.messages,
             std::vector<std::string>{"Lesen Sie zuerst du Daten der Ziehungen ein"});
-  EXPECT_EQ(form.Label29.Caption, "");
-  EXPECT_EQ(form.Label13.Caption, "Quersumme");
-  EXPECT_EQ(form.Position, 0);
+  EXPECT_EQ(form.shownDrawText.caption, "");
+  EXPECT_EQ(form.drawBarQuersumme.caption, "Quersumme");
+  EXPECT_EQ(form.shownPosition, 0);
 }
 
 TEST_F(DrawChoiceCommand, EmptyFileShowsNothingAndStillChecksTheTips) {
   showWith({}, dayNumber(2026, 1, 1));
   EXPECT_TRUE(fakes.ui.messages.empty());
-  EXPECT_EQ(form.Label29.Caption, "");
-  EXPECT_EQ(form.Position, 0);
-  // The picker follows Datum1, which nothing has set: it stops at its earliest date.
-  EXPECT_EQ(form.DateTimePicker1.Date(), form.DateTimePicker1.MinDate);
+  EXPECT_EQ(form.shownDrawText.caption, "");
+  EXPECT_EQ(form.shownPosition, 0);
+  // The picker follows shownDate, which nothing has set: it stops at its earliest date.
+  EXPECT_EQ(form.chosenDate.date(), form.chosenDate.minDate);
   typeTip(1, {"1", "2", "3", "4", "5", "6"});
-  form.SpeedButton5Click();
-  EXPECT_EQ(form.Tips.row(1).hitLabel.Caption, "0");
+  form.checkTipsAgainstChosenDraw();
+  EXPECT_EQ(form.tips.row(1).hitLabel.caption, "0");
 }
 
 TEST_F(DrawChoiceCommand, DamagedRecordIsShownAndScoredAsItIs) {
@@ -159,7 +159,7 @@ TEST_F(DrawChoiceCommand, DamagedRecordIsShownAndScoredAsItIs) {
   fakes.clock.todayValue = dayNumber(2026, 1, 1);
   // The show sequence shows the draw; the frequency chart after it refuses the record.
   try {
-    form.FormShow();
+    form.onFirstShow();
     FAIL() << "the statistic counted a damaged record";
   } catch (const AppError& e) {
     EXPECT_NE(std::string(e.what()).find(
@@ -167,11 +167,11 @@ TEST_F(DrawChoiceCommand, DamagedRecordIsShownAndScoredAsItIs) {
               std::string::npos)
         << e.what();
   }
-  EXPECT_EQ(form.Label29.Caption, "So 05.01.25    0  46  255  3  4  5 Z:200");
-  EXPECT_EQ(form.Label13.Caption, "Quersumme: 313");
+  EXPECT_EQ(form.shownDrawText.caption, "So 05.01.25    0  46  255  3  4  5 Z:200");
+  EXPECT_EQ(form.drawBarQuersumme.caption, "Quersumme: 313");
   typeTip(1, {"3", "4", "5", "45", "44", "43"});
-  form.TipFieldExit();
-  EXPECT_EQ(form.Tips.row(1).hitLabel.Caption, "3");
+  form.leaveTipField();
+  EXPECT_EQ(form.tips.row(1).hitLabel.caption, "3");
 }
 
 using CompleteCheck = WindowTest;
@@ -180,66 +180,66 @@ TEST_F(CompleteCheck, SortsColoursAndLabelsATip) {
   showWith({makeDraw(2025, 1, 5, {3, 11, 19, 25, 33, 41}, 7)}, dayNumber(2026, 1, 1));
   typeTip(1, {"40", "7", "3", "11", "19", "2"});
   EXPECT_TRUE(fakes.sound.played.empty());
-  EXPECT_EQ(form.Komplettcheck(), 3);
+  EXPECT_EQ(form.checkAllTips(), 3);
 
   EXPECT_EQ(tipTexts(1), (std::array<std::string, 6>{"2", "3", "7", "11", "19", "40"}));
   const Colour expected[] = {Colour::Window, Colour::Lime, Colour::Yellow,
                              Colour::Lime,   Colour::Lime, Colour::Window};
   for (int index = 1; index <= 6; ++index)
-    EXPECT_EQ(form.Tips.colour(1, index), expected[index - 1]);
-  EXPECT_EQ(form.Tips.row(1).sumLabel.Caption, "82");
-  EXPECT_EQ(form.Tips.row(1).hitLabel.Caption, "3 + Z");
-  EXPECT_EQ(form.Tips.row(1).hitLabel.FontColour, Colour::Red);
+    EXPECT_EQ(form.tips.colour(1, index), expected[index - 1]);
+  EXPECT_EQ(form.tips.row(1).sumLabel.caption, "82");
+  EXPECT_EQ(form.tips.row(1).hitLabel.caption, "3 + Z");
+  EXPECT_EQ(form.tips.row(1).hitLabel.colour, Colour::Red);
   // The sound is looked up in the program folder, whatever the current folder is.
   EXPECT_EQ(fakes.sound.played, std::vector<std::string>{dir.file("yippee.wav")});
 }
 
-TEST_F(CompleteCheck, IncompleteTipsArePlainAndTipTwelveDecidesGewinn) {
+TEST_F(CompleteCheck, IncompleteTipsArePlainAndTipTwelveDecidesTheHits) {
   showWith({makeDraw(2025, 1, 5, {3, 11, 19, 25, 33, 41}, 7)}, dayNumber(2026, 1, 1));
   typeTip(2, {"3", "11", "19", "25", "33", "41"});
   typeTip(3, {"3", "11", "19", "", "33", "41"});
-  EXPECT_EQ(form.Komplettcheck(), 6);
-  EXPECT_EQ(form.Tips.row(2).hitLabel.Caption, "6");
-  EXPECT_EQ(form.Gewinn, 0);  // tip 12 is empty
-  EXPECT_FALSE(form.Zusatz);
+  EXPECT_EQ(form.checkAllTips(), 6);
+  EXPECT_EQ(form.tips.row(2).hitLabel.caption, "6");
+  EXPECT_EQ(form.hits, 0);  // tip 12 is empty
+  EXPECT_FALSE(form.zusatzzahlHit);
 
   // A tip that loses a number after it was coloured is shown plain with empty labels.
-  form.TipFieldChange(2, 4, "");
-  form.Komplettcheck();
-  for (int index = 1; index <= 6; ++index) EXPECT_EQ(form.Tips.colour(2, index), Colour::Window);
-  EXPECT_EQ(form.Tips.row(2).hitLabel.Caption, "");
-  EXPECT_EQ(form.Tips.row(2).sumLabel.Caption, "");
-  EXPECT_EQ(form.Tips.row(3).hitLabel.Caption, "");
+  form.setTipField(2, 4, "");
+  form.checkAllTips();
+  for (int index = 1; index <= 6; ++index) EXPECT_EQ(form.tips.colour(2, index), Colour::Window);
+  EXPECT_EQ(form.tips.row(2).hitLabel.caption, "");
+  EXPECT_EQ(form.tips.row(2).sumLabel.caption, "");
+  EXPECT_EQ(form.tips.row(3).hitLabel.caption, "");
 
   typeTip(12, {"7", "3", "1", "2", "4", "5"});
-  EXPECT_EQ(form.Komplettcheck(), 1);
-  EXPECT_EQ(form.Gewinn, 1);
-  EXPECT_TRUE(form.Zusatz);
-  EXPECT_EQ(form.Tips.row(12).hitLabel.FontColour, Colour::Black);
+  EXPECT_EQ(form.checkAllTips(), 1);
+  EXPECT_EQ(form.hits, 1);
+  EXPECT_TRUE(form.zusatzzahlHit);
+  EXPECT_EQ(form.tips.row(12).hitLabel.colour, Colour::Black);
 }
 
 TEST_F(CompleteCheck, EmptyGridAndTwoWinningTips) {
   showWith({makeDraw(2025, 1, 5, {3, 11, 19, 25, 33, 41}, 7)}, dayNumber(2026, 1, 1));
-  form.Gewinn = 4;
-  form.Zusatz = true;
-  EXPECT_EQ(form.Komplettcheck(), 0);
-  EXPECT_EQ(form.Gewinn, 0);
-  EXPECT_FALSE(form.Zusatz);
+  form.hits = 4;
+  form.zusatzzahlHit = true;
+  EXPECT_EQ(form.checkAllTips(), 0);
+  EXPECT_EQ(form.hits, 0);
+  EXPECT_FALSE(form.zusatzzahlHit);
 
   typeTip(4, {"3", "11", "19", "1", "2", "4"});
   typeTip(9, {"25", "33", "41", "1", "2", "4"});
-  form.Komplettcheck();
+  form.checkAllTips();
   EXPECT_EQ(fakes.sound.played.size(), 2u);
 }
 
 TEST_F(CompleteCheck, DoesNothingWhileSortierenIsFalse) {
   showWith({makeDraw(2025, 1, 5, {3, 11, 19, 25, 33, 41}, 7)}, dayNumber(2026, 1, 1));
   typeTip(1, {"40", "7", "3", "11", "19", "2"});
-  form.sortieren = false;
-  form.TipFieldExit();
+  form.completeCheckEnabled = false;
+  form.leaveTipField();
   EXPECT_EQ(tipTexts(1), (std::array<std::string, 6>{"40", "7", "3", "11", "19", "2"}));
-  EXPECT_EQ(form.Tips.row(1).hitLabel.Caption, "");
-  EXPECT_EQ(form.Tips.colour(1, 3), Colour::Window);
+  EXPECT_EQ(form.tips.row(1).hitLabel.caption, "");
+  EXPECT_EQ(form.tips.colour(1, 3), Colour::Window);
   EXPECT_TRUE(fakes.sound.played.empty());
 }
 

@@ -23,17 +23,17 @@ using testing::makeDraw;
 // One window on a file, started and set up; then a run, fast or step by step.
 class Side {
  public:
-  Side(const std::string& bytes, const std::function<void(TForm1&)>& setUp, std::int32_t seed) {
+  Side(const std::string& bytes, const std::function<void(MainWindow&)>& setUp, std::int32_t seed) {
     replaceFileAtomically(dir_.file(kDrawFileName), dir_.file("tmp"), bytes);
     fakes_.clock.todayValue = dayNumber(2026, 12, 9);
     // The start may fail on a damaged file; the window is used as it is then.
     try {
-      form.FormShow();
+      form.onFirstShow();
     } catch (const AppError&) {
     }
-    form.DateTimePicker1.setDate(dayNumber(2026, 12, 9));
+    form.chosenDate.setDate(dayNumber(2026, 12, 9));
     setUp(form);
-    form.Zufallsgenerator.setSeed(seed);
+    form.random.setSeed(seed);
     fakes_.ui.picturesDue = false;  // the fast path then makes no progress text
   }
 
@@ -41,9 +41,9 @@ class Side {
     std::string failure;
     try {
       if (literal) {
-        testing::literalLabel28Click(form, fakes_.ui);
+        testing::literalGenerateTips(form, fakes_.ui);
       } else {
-        form.Label28Click();
+        form.generateTips();
       }
     } catch (const AppError& error) {
       failure = error.what();
@@ -52,8 +52,8 @@ class Side {
     std::vector<std::string> lines = testing::generatorTrace(form);
     for (const std::string& line : testing::generatorReport(form)) lines.push_back(line);
     lines.push_back("failure=" + failure);
-    lines.push_back("sortieren=" + std::to_string(form.sortieren) +
-                    " seed=" + std::to_string(form.Zufallsgenerator.seed()));
+    lines.push_back("sortieren=" + std::to_string(form.completeCheckEnabled) +
+                    " seed=" + std::to_string(form.random.seed()));
     return lines;
   }
 
@@ -62,21 +62,21 @@ class Side {
   testing::FakeServices fakes_;
 
  public:
-  TForm1 form{fakes_.services(), dir_.file("kalkuat")};
+  MainWindow form{fakes_.services(), dir_.file("kalkuat")};
 };
 
-void markRows(TForm1& form, int last) {
+void markRows(MainWindow& form, int last) {
   for (int tip = 1; tip <= last; ++tip) {
     for (int index = 1; index <= 6; ++index) {
-      form.TipFieldChange(tip, index, std::to_string(tip + 6 * (index - 1)));
+      form.setTipField(tip, index, std::to_string(tip + 6 * (index - 1)));
     }
-    form.TipLabelClick(tip);
+    form.toggleTipMark(tip);
   }
 }
 
-void budget(TForm1& form, int thousands) {
-  form.UpDown7.setPosition(thousands);
-  form.UpDown7Click();
+void budget(MainWindow& form, int thousands) {
+  form.runBudgetThousands.setValue(thousands);
+  form.runBudgetStepped();
 }
 
 std::string realBytes() {
@@ -101,19 +101,19 @@ std::string damagedBytes() {
 }
 
 // What a case must reach to be worth its place, judged on the step-by-step run's window.
-using Reached = std::function<bool(const TForm1&)>;
+using Reached = std::function<bool(const MainWindow&)>;
 
-bool newTips(const TForm1& f) {
-  return f.StatusBar1.Panels[1] == "Tipps wurden neu berechnet";
+bool newTips(const MainWindow& f) {
+  return f.statusBar.panels[1] == "Tipps wurden neu berechnet";
 }
-bool budgetSpent(const TForm1& f) {
-  return f.StatusBar1.Panels[1] == "Ändern Sie die Parameter um 12 Tipps zuberechnen";
+bool budgetSpent(const MainWindow& f) {
+  return f.statusBar.panels[1] == "Ändern Sie die Parameter um 12 Tipps zuberechnen";
 }
 
 struct Case {
   const char* name;
   std::function<std::string()> bytes;
-  std::function<void(TForm1&)> setUp;
+  std::function<void(MainWindow&)> setUp;
   Reached reached = newTips;
 };
 
@@ -142,58 +142,62 @@ TEST_P(GeneratorPaths, FastAndStepByStepLeaveTheSameWindow) {
 INSTANTIATE_TEST_SUITE_P(
     Runs, GeneratorPaths,
     ::testing::Values(
-        Case{"default options", realBytes, [](TForm1&) {}},
-        Case{"UpDown6 at 3", realBytes,
-             [](TForm1& f) {
-               f.UpDown6.setPosition(3);
+        Case{"default options", realBytes, [](MainWindow&) {}},
+        Case{"history test with 3 numbers", realBytes,
+             [](MainWindow& f) {
+               f.pastDrawMatchSize.setValue(3);
                budget(f, 1);
              },
              budgetSpent},
         Case{"all passes", realBytes,
-             [](TForm1& f) {
-               for (TCheckBox* box : {&f.CheckBox1, &f.CheckBox6, &f.CheckBox7, &f.CheckBox11,
-                                      &f.CheckBox12, &f.CheckBox13}) {
-                 box->Checked = true;
+             [](MainWindow& f) {
+               for (CheckBox* box :
+                    {&f.preferFrequentPairs, &f.preferFrequentTriples, &f.preferFrequentQuadruples,
+                     &f.preferRarePairs, &f.preferRareTriples, &f.preferRareQuadruples}) {
+                 box->checked = true;
                }
              }},
-        Case{"only preferred numbers", realBytes, [](TForm1& f) { f.CheckBox15.Checked = true; }},
-        Case{"a marked row", realBytes, [](TForm1& f) { markRows(f, 1); }},
+        Case{"only preferred numbers", realBytes,
+             [](MainWindow& f) { f.onlyPreferredNumbers.checked = true; }},
+        Case{"a marked row", realBytes, [](MainWindow& f) { markRows(f, 1); }},
         // Rows 1 and 2 kept and row 3 strict: the budget of 25000 lasts from row 3 on through
         // every fixed relaxation step (at 5000, 15000 and 20000).
         Case{"the budget lasts through the relaxation from row 3", realBytes,
-             [](TForm1& f) {
+             [](MainWindow& f) {
                markRows(f, 2);
-               f.UpDown6.setPosition(3);
-               f.UpDown3.setPosition(1);
-               f.UpDown1.setPosition(100);
-               f.UpDown2.setPosition(100);
+               f.pastDrawMatchSize.setValue(3);
+               f.overlapLimit.setValue(1);
+               f.quersummeFrom.setValue(100);
+               f.quersummeTo.setValue(100);
                budget(f, 25);
              },
-             [](const TForm1& f) { return f.Generator.counter >= f.LaufMax - 5000; }},
+             [](const MainWindow& f) { return f.lastRun.counter >= f.runBudget - 5000; }},
         // Rows 1 to 7 kept; row 8, which relaxes its own way, spends the whole budget.
         Case{"the budget runs out at row 8", realBytes,
-             [](TForm1& f) {
+             [](MainWindow& f) {
                markRows(f, 7);
-               f.UpDown1.setPosition(21);
-               f.UpDown2.setPosition(21);
+               f.quersummeFrom.setValue(21);
+               f.quersummeTo.setValue(21);
                budget(f, 30);
              },
              budgetSpent},
         Case{"a cut file", [] { return realBytes() + "cut"; },
-             [](TForm1& f) {
-               f.CheckBox2.Checked = false;
-               f.CheckBox10.Checked = false;
+             [](MainWindow& f) {
+               f.preferFrequentNumbers.checked = false;
+               f.preferRareNumbers.checked = false;
                budget(f, 1);
              },
-             [](const TForm1& f) { return !f.sortieren || f.Generator.counter < f.LaufMax; }},
+             [](const MainWindow& f) {
+               return !f.completeCheckEnabled || f.lastRun.counter < f.runBudget;
+             }},
         Case{"records with bytes 0 and 0xFF", damagedBytes,
-             [](TForm1& f) {
-               f.UpDown6.setPosition(3);
-               f.UpDown5.setPosition(1);
-               f.DateTimePicker2.setDate(dayNumber(2010, 5, 30));
+             [](MainWindow& f) {
+               f.pastDrawMatchSize.setValue(3);
+               f.secondLastDrawLimit.setValue(1);
+               f.statisticsStart.setDate(dayNumber(2010, 5, 30));
                budget(f, 3);
              },
-             [](const TForm1& f) { return f.Generator.counter > 0; }}),
+             [](const MainWindow& f) { return f.lastRun.counter > 0; }}),
     [](const ::testing::TestParamInfo<Case>& info) {
       std::string name;
       for (const char c : std::string(info.param.name)) {

@@ -56,22 +56,22 @@ class BundledWindow : public testing::WindowTest {
   void apply(const std::vector<std::pair<std::string, std::string>>& inputs) {
     for (const auto& [name, value] : inputs) {
       if (name == "seed") {
-        form.Zufallsgenerator.setSeed(StrToInt(value));
+        form.random.setSeed(toInteger(value));
       } else if (name == "date1") {
-        form.DateTimePicker1.setDate(dayNumber(std::stoi(value.substr(0, 4)),
-                                               std::stoi(value.substr(5, 2)),
-                                               std::stoi(value.substr(8, 2))));
+        form.chosenDate.setDate(dayNumber(std::stoi(value.substr(0, 4)),
+                                          std::stoi(value.substr(5, 2)),
+                                          std::stoi(value.substr(8, 2))));
       } else if (name.rfind("CheckBox", 0) == 0) {
         // The runs name the boxes as the settings store them, less their spelling.
         const std::string stored = "Chekcbox" + name.substr(8);
         for (const StoredCheckBox& box : kStoredCheckBoxes) {
-          if (box.name == stored) (form.*box.box).Checked = value == "1";
+          if (box.name == stored) (form.*box.box).checked = value == "1";
         }
       } else if (name.rfind("UpDown", 0) == 0) {
         for (const StoredSpinner& spinner : kStoredSpinners) {
-          if (spinner.name == name) (form.*spinner.spinner).setPosition(std::stoi(value));
+          if (spinner.name == name) (form.*spinner.spinner).setValue(std::stoi(value));
         }
-        if (name == "UpDown7") form.UpDown7Click();
+        if (name == "UpDown7") form.runBudgetStepped();
       } else {
         FAIL() << "unknown input " << name;
       }
@@ -85,7 +85,7 @@ TEST_P(ReferenceRuns, MatchLineByLine) {
   const ReferenceRun reference = readReference(GetParam());
   ASSERT_FALSE(reference.result.empty());
   apply(reference.inputs);
-  form.Label28Click();
+  form.generateTips();
 
   std::vector<std::string> lines = testing::generatorTrace(form);
   for (const std::string& line : testing::generatorReport(form)) lines.push_back(line);
@@ -104,18 +104,18 @@ TEST(RandomGenerator, FollowsItsRecurrence) {
   RandomGenerator random;
   random.setSeed(0);
   std::vector<int> drawn;
-  for (int i = 0; i < 5; ++i) drawn.push_back(random.Random(45));
+  for (int i = 0; i < 5; ++i) drawn.push_back(random.next(45));
   EXPECT_EQ(drawn, (std::vector<int>{0, 1, 38, 9, 12}));
-  // Random(1) is always 0 and still advances the seed.
+  // next(1) is always 0 and still advances the seed.
   const std::uint32_t before = random.seed();
-  EXPECT_EQ(random.Random(1), 0);
+  EXPECT_EQ(random.next(1), 0);
   EXPECT_NE(random.seed(), before);
   random.setSeed(-5);
   EXPECT_EQ(random.seed(), 4294967291u);
   // Equal seeds, equal numbers.
   RandomGenerator again;
   again.setSeed(-5);
-  for (int i = 0; i < 100; ++i) EXPECT_EQ(random.Random(99999), again.Random(99999));
+  for (int i = 0; i < 100; ++i) EXPECT_EQ(random.next(99999), again.next(99999));
 }
 
 TEST(GeneratorHelpers, ProgressTextAndSharedNumbers) {
@@ -156,42 +156,43 @@ class Generator : public testing::WindowTest {
   }
   void start(const std::vector<DrawRecord>& records) {
     showWith(records, dayNumber(2026, 12, 9));
-    form.DateTimePicker1.setDate(dayNumber(2026, 12, 9));
+    form.chosenDate.setDate(dayNumber(2026, 12, 9));
   }
   // Only the tests and passes a case names.
   void noTestsNoPasses() {
-    for (TCheckBox* box : {&form.CheckBox2, &form.CheckBox10, &form.CheckBox3, &form.CheckBox4,
-                           &form.CheckBox5, &form.CheckBox8, &form.CheckBox18, &form.CheckBox9}) {
-      box->Checked = false;
+    for (CheckBox* box : {&form.preferFrequentNumbers, &form.preferRareNumbers, &form.limitOverlap,
+                          &form.limitLastDraw, &form.limitSecondLastDraw, &form.forcePair,
+                          &form.rejectRunOfThree, &form.rejectPastDrawMatches}) {
+      box->checked = false;
     }
-    form.UpDown1.setPosition(21);
-    form.UpDown2.setPosition(279);
+    form.quersummeFrom.setValue(21);
+    form.quersummeTo.setValue(279);
   }
   void budget(int thousands) {
-    form.UpDown7.setPosition(thousands);
-    form.UpDown7Click();
+    form.runBudgetThousands.setValue(thousands);
+    form.runBudgetStepped();
   }
   std::vector<std::string> rowTexts(int tip) const {
     std::vector<std::string> texts;
-    for (int index = 1; index <= 6; ++index) texts.push_back(form.Tips.text(tip, index));
+    for (int index = 1; index <= 6; ++index) texts.push_back(form.tips.text(tip, index));
     return texts;
   }
 };
 
 TEST_F(Generator, EqualCountsGiveEveryNumberThreeEntriesFromEachFrequencyPass) {
   start(evenHistory());
-  form.CheckBox4.Checked = false;
-  form.CheckBox5.Checked = false;
+  form.limitLastDraw.checked = false;
+  form.limitSecondLastDraw.checked = false;
   std::vector<std::string> texts;
   fakes.ui.onRedraw = [this, &texts] {
-    if (texts.empty() || texts.back() != form.StatusBar1.Panels[1])
-      texts.push_back(form.StatusBar1.Panels[1]);
+    if (texts.empty() || texts.back() != form.statusBar.panels[1])
+      texts.push_back(form.statusBar.panels[1]);
   };
-  form.Label28Click();
-  const CandidatePool& pool = form.Generator.pool;
+  form.generateTips();
+  const CandidatePool& pool = form.lastRun.pool;
   EXPECT_EQ(pool.count(), 45 * 7);
   for (int n = 1; n <= 45; ++n) EXPECT_EQ(pool.countOf(n), 7) << n;
-  EXPECT_EQ(form.Generator.statisticsRun, 1);
+  EXPECT_EQ(form.lastRun.statisticsRun, 1);
   // The frequency runs once; the rare pass reads its chart and writes only its bounds,
   // the first of them with one blank before "Max:".
   ASSERT_GE(texts.size(), 5u);
@@ -208,112 +209,112 @@ TEST_F(Generator, RarePairsNeverAddAPairThatWasNeverDrawnAndShareTheStatistic) {
          makeDraw(2025, 1, 12, {1, 2, 5, 10, 11, 42}, 44),
          makeDraw(2025, 1, 19, {1, 2, 7, 14, 25, 36}, 44)});
   noTestsNoPasses();
-  form.CheckBox15.Checked = true;  // nothing but the passes
-  form.CheckBox11.Checked = true;
+  form.onlyPreferredNumbers.checked = true;  // nothing but the passes
+  form.preferRarePairs.checked = true;
   budget(1);
-  form.Label28Click();
+  form.generateTips();
   std::vector<std::int32_t> expected;
   for (const int k : {10, 30}) {  // y in 1 .. Round(0 + 3 * 0.3) = 1
     expected.push_back(k);
     expected.push_back(k + 1);
   }
-  EXPECT_EQ(form.Generator.pool.entries(), expected);
-  EXPECT_EQ(form.Generator.statisticsRun, 1);
+  EXPECT_EQ(form.lastRun.pool.entries(), expected);
+  EXPECT_EQ(form.lastRun.statisticsRun, 1);
 
-  // With CheckBox1 as well, the overdue and pair statistics run once each; the rare pass
+  // With preferFrequentPairs as well, the overdue and pair statistics run once each; the rare pass
   // reads the pairs' chart.
   writeDraws({makeDraw(2025, 1, 5, {1, 2, 20, 30, 31, 40}, 44)});
-  form.CheckBox1.Checked = true;
-  form.Label28Click();
-  EXPECT_EQ(form.Generator.statisticsRun, 2);
+  form.preferFrequentPairs.checked = true;
+  form.generateTips();
+  EXPECT_EQ(form.lastRun.statisticsRun, 2);
 }
 
 TEST_F(Generator, TheRebuiltPoolHoldsTheSameEntriesGroupedByNumber) {
   start(testing::realHistory());
-  form.Label28Click();
-  std::vector<std::int32_t> grouped = form.Generator.pool.entries();
+  form.generateTips();
+  std::vector<std::int32_t> grouped = form.lastRun.pool.entries();
   std::stable_sort(grouped.begin(), grouped.end());
 
-  form.CheckBox20.Checked = true;
+  form.editPoolBeforeDrawing.checked = true;
   ModalResult answer = ModalResult::Retry;
   std::vector<std::string> weights;
   fakes.ui.onModal = [&](ModalDialog& dialog) {
-    auto& numbers = dynamic_cast<TForm7&>(dialog);
+    auto& numbers = dynamic_cast<NumberDialog&>(dialog);
     weights.clear();
     for (int n = 1; n <= 45; ++n)
-      weights.push_back(numbers.box(n).Checked ? numbers.box(n).Weight : "-");
+      weights.push_back(numbers.box(n).checked ? numbers.box(n).weight : "-");
     return answer;
   };
-  form.Label28Click();
-  EXPECT_EQ(form.Generator.pool.entries(), grouped);
+  form.generateTips();
+  EXPECT_EQ(form.lastRun.pool.entries(), grouped);
   EXPECT_EQ(weights[0], "-");  // 1 is a number of the last draw: no entries, unchecked
   EXPECT_EQ(weights[1], std::to_string(std::count(grouped.begin(), grouped.end(), 2)));
-  EXPECT_EQ(form.StatusBar1.Panels[1], "Tipps wurden neu berechnet");
+  EXPECT_EQ(form.statusBar.panels[1], "Tipps wurden neu berechnet");
 
   // Enter (OK) counts as "&Rechnen"; "Abbrechen" abandons the run after the clearing.
   answer = ModalResult::Ok;
-  form.Label28Click();
-  EXPECT_EQ(form.Generator.pool.entries(), grouped);
+  form.generateTips();
+  EXPECT_EQ(form.lastRun.pool.entries(), grouped);
   answer = ModalResult::Abort;
-  form.Label28Click();
-  EXPECT_TRUE(form.Generator.abandoned);
-  EXPECT_TRUE(form.sortieren);
-  EXPECT_EQ(form.Tips.text(1, 1), "");
+  form.generateTips();
+  EXPECT_TRUE(form.lastRun.abandoned);
+  EXPECT_TRUE(form.completeCheckEnabled);
+  EXPECT_EQ(form.tips.text(1, 1), "");
   EXPECT_EQ(fakes.ui.busyDepth, 0);
 }
 
-TEST_F(Generator, AMarkedRowIsKeptAndUpDown8LimitsTheRows) {
+TEST_F(Generator, AMarkedRowIsKeptAndTheTipCountLimitsTheRows) {
   start(testing::realHistory());
   typeTip(3, {"2", "4", "11", "20", "33", "41"});
-  form.TipLabelClick(3);
-  form.UpDown8.setPosition(5);
-  form.Zufallsgenerator.setSeed(7);
-  form.Label28Click();
+  form.toggleTipMark(3);
+  form.tipCount.setValue(5);
+  form.random.setSeed(7);
+  form.generateTips();
   EXPECT_EQ(rowTexts(3), (std::vector<std::string>{"2", "4", "11", "20", "33", "41"}));
-  for (const int tip : {1, 2, 4, 5}) EXPECT_NE(form.Tips.text(tip, 1), "") << tip;
-  for (int tip = 6; tip <= 12; ++tip) EXPECT_EQ(form.Tips.text(tip, 1), "") << tip;
-  EXPECT_EQ(form.Generator.accepted[2], (Tip{}));  // a skipped row takes no part
+  for (const int tip : {1, 2, 4, 5}) EXPECT_NE(form.tips.text(tip, 1), "") << tip;
+  for (int tip = 6; tip <= 12; ++tip) EXPECT_EQ(form.tips.text(tip, 1), "") << tip;
+  EXPECT_EQ(form.lastRun.accepted[2], (Tip{}));  // a skipped row takes no part
 }
 
 TEST_F(Generator, QuersummeBoundsAt21SpendTheWholeBudgetOnRowOne) {
   start(testing::realHistory());
-  form.UpDown1.setPosition(21);
-  form.UpDown2.setPosition(21);
+  form.quersummeFrom.setValue(21);
+  form.quersummeTo.setValue(21);
   budget(2);
   bool halfBudgetDroppedThePairTest = false;
   std::vector<std::int64_t> progress;  // the bar's position at each picture of the run
   fakes.ui.onRedraw = [&] {
-    if (form.StatusBar1.Progress.Visible) {
-      EXPECT_EQ(form.StatusBar1.Progress.Max, form.LaufMax);
-      progress.push_back(form.StatusBar1.Progress.Position);
+    if (form.statusBar.progress.visible) {
+      EXPECT_EQ(form.statusBar.progress.maximum, form.runBudget);
+      progress.push_back(form.statusBar.progress.position);
     }
-    if (form.Generator.counter == form.LaufMax && !form.CheckBox8.Checked) {
+    if (form.lastRun.counter == form.runBudget && !form.forcePair.checked) {
       halfBudgetDroppedThePairTest = true;
     }
   };
-  form.Label28Click();
-  EXPECT_EQ(form.Generator.counter, 2000);
+  form.generateTips();
+  EXPECT_EQ(form.lastRun.counter, 2000);
   EXPECT_EQ(rowTexts(1), std::vector<std::string>(6, ""));
-  EXPECT_EQ(form.Tips.row(1).sumLabel.Caption, "");  // the complete check clears it at the end
-  for (int tip = 2; tip <= 12; ++tip) EXPECT_EQ(form.Tips.text(tip, 1), "") << tip;
-  EXPECT_EQ(form.StatusBar1.Panels[1], "Ändern Sie die Parameter um 12 Tipps zuberechnen");
+  EXPECT_EQ(form.tips.row(1).sumLabel.caption, "");  // the complete check clears it at the end
+  for (int tip = 2; tip <= 12; ++tip) EXPECT_EQ(form.tips.text(tip, 1), "") << tip;
+  EXPECT_EQ(form.statusBar.panels[1], "Ändern Sie die Parameter um 12 Tipps zuberechnen");
   EXPECT_TRUE(halfBudgetDroppedThePairTest);
-  EXPECT_TRUE(form.CheckBox8.Checked);  // put back at the end
+  EXPECT_TRUE(form.forcePair.checked);  // put back at the end
   // The progress bar follows the spent budget up to its whole and is gone afterwards.
   ASSERT_GT(progress.size(), 2u);
   EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
   EXPECT_LT(progress.front(), 2000);
   EXPECT_EQ(progress.back(), 2000);
-  EXPECT_FALSE(form.StatusBar1.Progress.Visible);
+  EXPECT_FALSE(form.statusBar.progress.visible);
 }
 
 TEST_F(Generator, AnIdenticalCandidateIsRejectedEvenWithoutTheOverlapTest) {
   start(testing::realHistory());
   noTestsNoPasses();
-  form.CheckBox15.Checked = true;
-  form.CheckBox20.Checked = true;
+  form.onlyPreferredNumbers.checked = true;
+  form.editPoolBeforeDrawing.checked = true;
   fakes.ui.onModal = [](ModalDialog& dialog) {
-    auto& numbers = dynamic_cast<TForm7&>(dialog);
+    auto& numbers = dynamic_cast<NumberDialog&>(dialog);
     for (int n = 1; n <= 45; ++n) {
       numbers.setChecked(n, n >= 10 && n <= 15);
       numbers.setWeight(n, "1");
@@ -321,54 +322,54 @@ TEST_F(Generator, AnIdenticalCandidateIsRejectedEvenWithoutTheOverlapTest) {
     return ModalResult::Retry;
   };
   budget(1);
-  form.Label28Click();
+  form.generateTips();
   EXPECT_EQ(rowTexts(1), (std::vector<std::string>{"10", "11", "12", "13", "14", "15"}));
   EXPECT_EQ(rowTexts(2), std::vector<std::string>(6, ""));
-  EXPECT_EQ(form.StatusBar1.Panels[1], "Ändern Sie die Parameter um 12 Tipps zuberechnen");
+  EXPECT_EQ(form.statusBar.panels[1], "Ändern Sie die Parameter um 12 Tipps zuberechnen");
 }
 
 TEST_F(Generator, AnEmptyPoolDrawsNothingAndEndsAsASpentBudget) {
   start(testing::realHistory());
   noTestsNoPasses();
-  form.CheckBox15.Checked = true;
-  form.Zufallsgenerator.setSeed(99);
-  form.Label28Click();
-  EXPECT_EQ(form.Generator.pool.count(), 0);
-  EXPECT_EQ(form.Zufallsgenerator.seed(), 99u);  // no Random call
-  EXPECT_EQ(form.Generator.counter, form.LaufMax);
+  form.onlyPreferredNumbers.checked = true;
+  form.random.setSeed(99);
+  form.generateTips();
+  EXPECT_EQ(form.lastRun.pool.count(), 0);
+  EXPECT_EQ(form.random.seed(), 99u);  // no random number drawn
+  EXPECT_EQ(form.lastRun.counter, form.runBudget);
   EXPECT_EQ(rowTexts(1), std::vector<std::string>(6, ""));
-  EXPECT_EQ(form.StatusBar1.Panels[1], "Ändern Sie die Parameter um 12 Tipps zuberechnen");
+  EXPECT_EQ(form.statusBar.panels[1], "Ändern Sie die Parameter um 12 Tipps zuberechnen");
 }
 
 TEST_F(Generator, AnErrorInsideTheRunLeavesTheWindowAsAfterItsEnd) {
   start(testing::realHistory());
   // No statistic reads the file; the history test meets its cut.
-  form.CheckBox2.Checked = false;
-  form.CheckBox10.Checked = false;
-  form.UpDown4.setPosition(1);
+  form.preferFrequentNumbers.checked = false;
+  form.preferRareNumbers.checked = false;
+  form.lastDrawLimit.setValue(1);
   const std::string bytes = encodeDrawFile(testing::realHistory()) + "xyz";
   replaceFileAtomically(dir.file(kDrawFileName), dir.file("tmp"), bytes);
   budget(1);
   try {
-    form.Label28Click();
+    form.generateTips();
     FAIL() << "the cut was not met";
   } catch (const InOutError& error) {
     EXPECT_EQ(error.code(), kIoReadPastEnd);
   }
-  EXPECT_TRUE(form.sortieren);
-  EXPECT_FALSE(form.Berechnunglaeuft);
-  EXPECT_FALSE(form.StatusBar1.Progress.Visible);
-  EXPECT_TRUE(form.CheckBox8.Checked);
-  EXPECT_EQ(form.UpDown4.Position(), 1);
-  EXPECT_EQ(form.UpDown6.Position(), 5);
+  EXPECT_TRUE(form.completeCheckEnabled);
+  EXPECT_FALSE(form.generatorRunning);
+  EXPECT_FALSE(form.statusBar.progress.visible);
+  EXPECT_TRUE(form.forcePair.checked);
+  EXPECT_EQ(form.lastDrawLimit.value(), 1);
+  EXPECT_EQ(form.pastDrawMatchSize.value(), 5);
   EXPECT_EQ(fakes.ui.busyDepth, 0);
   // The history test had scored the last whole draw.
-  EXPECT_EQ(form.Zahl, drawNumbersOf(testing::realHistory().back()));
+  EXPECT_EQ(form.scoredDraw, drawNumbersOf(testing::realHistory().back()));
   // The complete check works again.
   typeTip(1, {"1", "3", "24", "32", "36", "42"});
-  form.Zahl = drawNumbersOf(testing::realHistory().back());
-  form.TipFieldExit();
-  EXPECT_EQ(form.Tips.row(1).hitLabel.Caption, "6");
+  form.scoredDraw = drawNumbersOf(testing::realHistory().back());
+  form.leaveTipField();
+  EXPECT_EQ(form.tips.row(1).hitLabel.caption, "6");
 }
 
 TEST_F(Generator, TheLuckyNumberSeedsAndAsks) {
@@ -385,11 +386,11 @@ TEST_F(Generator, TheLuckyNumberSeedsAndAsks) {
     fakes.ui.questions.clear();
     fakes.ui.inputs = {c.typed};
     fakes.ui.answers = {false};
-    form.StatusBar1.Panels[1] = "";
-    form.SpeedButton13Click();
-    EXPECT_EQ(form.Zufallsgenerator.seed(), c.seed);
+    form.statusBar.panels[1] = "";
+    form.setLuckyNumber();
+    EXPECT_EQ(form.random.seed(), c.seed);
     EXPECT_EQ(fakes.ui.questions.size(), c.seeded ? 1u : 0u);
-    EXPECT_EQ(form.StatusBar1.Panels[1],
+    EXPECT_EQ(form.statusBar.panels[1],
               c.seeded ? "Glückszahl " + std::string(c.typed) + " gesetzt" : "");
   }
   EXPECT_EQ(fakes.ui.questions.back(), "Jetzt berechnen??: Soll der Tipp jetzt berechnet werden?");
@@ -400,18 +401,18 @@ TEST_F(Generator, TheLuckyNumberSeedsAndAsks) {
   EXPECT_EQ(fakes.ui.inputBoxes.back(),
             "Ihre Glückszahl (1-99999999)?: Geben Sie Ihre Glückszahl für den Zufallsgenerator "
             "ein! [" +
-                std::to_string(afterMinusFive.Random(99999)) + "]");
+                std::to_string(afterMinusFive.next(99999)) + "]");
 
   // Cancelled: the proposal is the seed, and the question still comes.
-  form.Zufallsgenerator.setSeed(3);
+  form.random.setSeed(3);
   RandomGenerator copy;
   copy.setSeed(3);
-  const std::int32_t proposal = copy.Random(99999);
+  const std::int32_t proposal = copy.next(99999);
   fakes.ui.inputs.clear();
   fakes.ui.answers = {false};
-  form.SpeedButton13Click();
-  EXPECT_EQ(form.Zufallsgenerator.seed(), static_cast<std::uint32_t>(proposal));
-  EXPECT_EQ(form.StatusBar1.Panels[1], "Glückszahl " + std::to_string(proposal) + " gesetzt");
+  form.setLuckyNumber();
+  EXPECT_EQ(form.random.seed(), static_cast<std::uint32_t>(proposal));
+  EXPECT_EQ(form.statusBar.panels[1], "Glückszahl " + std::to_string(proposal) + " gesetzt");
 }
 
 TEST_F(Generator, TheSameLuckyNumberTwiceGivesTheSameTips) {
@@ -420,7 +421,7 @@ TEST_F(Generator, TheSameLuckyNumberTwiceGivesTheSameTips) {
   for (int run = 0; run < 2; ++run) {
     fakes.ui.inputs = {"4711"};
     fakes.ui.answers = {true};
-    form.SpeedButton13Click();
+    form.setLuckyNumber();
     std::vector<std::string> tips;
     for (int tip = 1; tip <= 12; ++tip) {
       for (const std::string& text : rowTexts(tip)) tips.push_back(text);
@@ -429,16 +430,16 @@ TEST_F(Generator, TheSameLuckyNumberTwiceGivesTheSameTips) {
   }
   EXPECT_EQ(runs[0], runs[1]);
   EXPECT_NE(runs[0][0], "");
-  EXPECT_EQ(form.StatusBar1.Panels[1], "Tipps wurden neu berechnet");
+  EXPECT_EQ(form.statusBar.panels[1], "Tipps wurden neu berechnet");
 
   // An error in the run it starts ends silently, with the seed from the clock.
   std::remove(dir.file(kDrawFileName).c_str());
   fakes.clock.counterValue = 4242;
   fakes.ui.inputs = {"4711"};
   fakes.ui.answers = {true};
-  EXPECT_NO_THROW(form.SpeedButton13Click());
-  EXPECT_EQ(form.Zufallsgenerator.seed(), 4242u);
-  EXPECT_TRUE(form.sortieren);
+  EXPECT_NO_THROW(form.setLuckyNumber());
+  EXPECT_EQ(form.random.seed(), 4242u);
+  EXPECT_TRUE(form.completeCheckEnabled);
 }
 
 }  // namespace

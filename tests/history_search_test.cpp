@@ -18,33 +18,33 @@ namespace {
 using testing::makeDraw;
 
 // Everything of the window a search can change, as lines.
-std::vector<std::string> searchState(const TForm1& form, const testing::FakeUserInteraction& ui) {
+std::vector<std::string> searchState(const MainWindow& form,
+                                     const testing::FakeUserInteraction& ui) {
   std::vector<std::string> lines;
   for (int tip = 1; tip <= 12; ++tip) {
     std::string line = "tip " + std::to_string(tip) + ":";
     for (int index = 1; index <= 6; ++index) {
-      line += " " + form.Tips.text(tip, index) + "/" +
-              std::to_string(static_cast<int>(form.Tips.colour(tip, index)));
+      line += " " + form.tips.text(tip, index) + "/" +
+              std::to_string(static_cast<int>(form.tips.colour(tip, index)));
     }
-    const TipRow& row = form.Tips.row(tip);
-    line += " | " + row.hitLabel.Caption + "/" +
-            std::to_string(static_cast<int>(row.hitLabel.FontColour)) + " qs " +
-            row.sumLabel.Caption;
+    const TipRow& row = form.tips.row(tip);
+    line += " | " + row.hitLabel.caption + "/" +
+            std::to_string(static_cast<int>(row.hitLabel.colour)) + " qs " + row.sumLabel.caption;
     lines.push_back(line);
   }
-  std::string zahl;
-  for (std::size_t i = 1; i <= 8; ++i) zahl += std::to_string(form.Zahl[i]) + " ";
-  std::string treffer;
-  for (std::size_t i = 1; i <= 8; ++i) treffer += std::to_string(form.Treffer[i]) + " ";
-  lines.push_back("zahl " + zahl + "treffer " + treffer + "gewinn " + std::to_string(form.Gewinn) +
-                  " zusatz " + std::to_string(form.Zusatz));
-  lines.push_back("datum1 " + std::to_string(form.Datum1) + " position " +
-                  std::to_string(form.Position) + " date1 " +
-                  std::to_string(form.DateTimePicker1.Date()));
-  lines.push_back(form.Label29.Caption + " | " + form.Label35.Caption + " | " +
-                  form.Label13.Caption);
-  lines.push_back("points " + std::to_string(form.Chart1.count()) + " aktDatum " +
-                  std::to_string(form.aktDatum));
+  std::string draw;
+  for (std::size_t i = 1; i <= 8; ++i) draw += std::to_string(form.scoredDraw[i]) + " ";
+  std::string hitKinds;
+  for (std::size_t i = 1; i <= 8; ++i) hitKinds += std::to_string(form.hitKinds[i]) + " ";
+  lines.push_back("zahl " + draw + "treffer " + hitKinds + "gewinn " + std::to_string(form.hits) +
+                  " zusatz " + std::to_string(form.zusatzzahlHit));
+  lines.push_back("datum1 " + std::to_string(form.shownDate) + " position " +
+                  std::to_string(form.shownPosition) + " date1 " +
+                  std::to_string(form.chosenDate.date()));
+  lines.push_back(form.shownDrawText.caption + " | " + form.drawBarText.caption + " | " +
+                  form.drawBarQuersumme.caption);
+  lines.push_back("points " + std::to_string(form.chart.count()) + " aktDatum " +
+                  std::to_string(form.workingDate));
   for (const std::string& question : ui.questions) lines.push_back("asked " + question);
   return lines;
 }
@@ -53,36 +53,36 @@ class HistorySearch : public testing::WindowTest {
  protected:
   void SetUp() override {
     showWith(testing::realHistory(), dayNumber(2026, 12, 9));
-    form.DateTimePicker2.setDate(dayNumber(2020, 1, 1));
+    form.statisticsStart.setDate(dayNumber(2020, 1, 1));
     fakes.ui.questions.clear();
   }
   void search(const char* threshold, std::vector<bool> answers = {}) {
     fakes.ui.inputs = {threshold};
     fakes.ui.answers = std::move(answers);
-    form.SpeedButton4Click();
+    form.searchHistoryForTips();
   }
 };
 
 TEST_F(HistorySearch, WithoutAHitItEndsOnTheLastDrawWithTenZeroPoints) {
   typeTip(1, {"1", "2", "3", "4", "5", "6"});
   typeTip(9, {"1", "3", "24", "32", "36", "42"});  // the newest draw: tips 9..12 never stop
-  const std::int32_t position = form.Position;
-  form.DateTimePicker1.setDate(dayNumber(2024, 1, 1));
+  const std::int32_t position = form.shownPosition;
+  form.chosenDate.setDate(dayNumber(2024, 1, 1));
   search("6");
   EXPECT_TRUE(fakes.ui.questions.empty());
   EXPECT_EQ(fakes.ui.inputBoxes.back(),
             "Bei wie vielen Zahlen Übereinstimmung stoppen?: Tipp-Test [6]");
-  EXPECT_EQ(form.Label29.Caption, "Fr 21.08.26    1  3  24  32  36  42 Z:37");
-  EXPECT_EQ(form.Label35.Caption, form.Label29.Caption);
-  EXPECT_EQ(form.Label13.Caption, "Quersumme: 138");
-  EXPECT_EQ(form.Tips.row(1).hitLabel.Caption, "2");  // 1 and 3 against the newest draw
-  EXPECT_EQ(form.Tips.row(1).hitLabel.FontColour, Colour::Black);
-  EXPECT_EQ(form.Chart1.Series2.Points,
+  EXPECT_EQ(form.shownDrawText.caption, "Fr 21.08.26    1  3  24  32  36  42 Z:37");
+  EXPECT_EQ(form.drawBarText.caption, form.shownDrawText.caption);
+  EXPECT_EQ(form.drawBarQuersumme.caption, "Quersumme: 138");
+  EXPECT_EQ(form.tips.row(1).hitLabel.caption, "2");  // 1 and 3 against the newest draw
+  EXPECT_EQ(form.tips.row(1).hitLabel.colour, Colour::Black);
+  EXPECT_EQ(form.chart.bars.points,
             (std::vector<ChartPoint>{
                 {0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}, {7, 0}, {8, 0}, {9, 0}}));
-  EXPECT_EQ(form.aktDatum, dayNumber(2020, 1, 1));
-  EXPECT_EQ(form.Position, position);  // the navigation goes on from where it was
-  EXPECT_EQ(form.DateTimePicker1.Date(), dayNumber(2024, 1, 1));
+  EXPECT_EQ(form.workingDate, dayNumber(2020, 1, 1));
+  EXPECT_EQ(form.shownPosition, position);  // the navigation goes on from where it was
+  EXPECT_EQ(form.chosenDate.date(), dayNumber(2024, 1, 1));
   // A threshold above 6 never stops either.
   search("7");
   EXPECT_TRUE(fakes.ui.questions.empty());
@@ -99,8 +99,8 @@ TEST_F(HistorySearch, AThresholdOfZeroStopsAtTheFirstDrawAndTip) {
     return DrawRecord{};
   }();
   EXPECT_EQ(fakes.ui.questions[0], "Weiter?: Ein Treffer am: " + formatShortDate(first.date));
-  EXPECT_EQ(form.Datum1, first.date);
-  EXPECT_EQ(form.Chart1.count(), 0u);  // ended early: no points
+  EXPECT_EQ(form.shownDate, first.date);
+  EXPECT_EQ(form.chart.count(), 0u);  // ended early: no points
 }
 
 TEST_F(HistorySearch, ATipEqualToAPastDrawStopsThere) {
@@ -108,15 +108,15 @@ TEST_F(HistorySearch, ATipEqualToAPastDrawStopsThere) {
   std::array<std::string, 6> numbers;
   for (int i = 1; i <= 6; ++i)
     numbers[static_cast<std::size_t>(i - 1)] = std::to_string(past.number(i));
-  for (int i = 1; i <= 6; ++i) form.TipFieldChange(3, i, numbers[static_cast<std::size_t>(i - 1)]);
-  form.DateTimePicker2.setDate(dayNumber(1986, 9, 7));
+  for (int i = 1; i <= 6; ++i) form.setTipField(3, i, numbers[static_cast<std::size_t>(i - 1)]);
+  form.statisticsStart.setDate(dayNumber(1986, 9, 7));
   search("6", {false});
   ASSERT_EQ(fakes.ui.questions.size(), 1u);
   EXPECT_EQ(fakes.ui.questions[0], "Weiter?: Ein Treffer am: " + formatShortDate(past.date));
-  EXPECT_EQ(form.Datum1, past.date);
-  EXPECT_EQ(form.Label29.Caption, drawText(past.date, drawNumbersOf(past), 2));
-  EXPECT_EQ(form.Tips.row(3).hitLabel.Caption, "6");
-  EXPECT_EQ(form.Tips.colour(3, 1), Colour::Lime);  // the complete check ran against it
+  EXPECT_EQ(form.shownDate, past.date);
+  EXPECT_EQ(form.shownDrawText.caption, drawText(past.date, drawNumbersOf(past), 2));
+  EXPECT_EQ(form.tips.row(3).hitLabel.caption, "6");
+  EXPECT_EQ(form.tips.colour(3, 1), Colour::Lime);  // the complete check ran against it
 }
 
 TEST_F(HistorySearch, AnAnswerThatIsNoNumberStopsBeforeTheFile) {
@@ -135,8 +135,8 @@ TEST_F(HistorySearch, ACutFileIsSearchedUpToTheCut) {
   } catch (const InOutError& error) {
     EXPECT_EQ(error.code(), kIoReadPastEnd);
   }
-  EXPECT_EQ(form.Datum1, records.back().date);
-  EXPECT_EQ(form.Tips.row(1).hitLabel.Caption, "2");
+  EXPECT_EQ(form.shownDate, records.back().date);
+  EXPECT_EQ(form.tips.row(1).hitLabel.caption, "2");
 }
 
 // The fast search and the step-by-step one, side by side on the same window.
@@ -145,12 +145,12 @@ class SearchPaths : public ::testing::Test {
   struct Side {
     testing::TempDir dir;
     testing::FakeServices fakes;
-    TForm1 form{fakes.services(), dir.file("kalkuat")};
+    MainWindow form{fakes.services(), dir.file("kalkuat")};
     explicit Side(const std::vector<DrawRecord>& records) {
       testing::writeRecords(dir.file(kDrawFileName), records);
       fakes.clock.todayValue = dayNumber(2026, 12, 9);
-      form.FormShow();
-      form.DateTimePicker2.setDate(dayNumber(2024, 6, 1));
+      form.onFirstShow();
+      form.statisticsStart.setDate(dayNumber(2024, 6, 1));
       fakes.ui.questions.clear();
     }
   };
@@ -181,7 +181,7 @@ TEST_F(SearchPaths, MasksAndTheTextRuleLeaveTheSameWindow) {
     for (Side* side : {&fast, &literal}) {
       for (int tip = 1; tip <= 8; ++tip) {
         for (int index = 1; index <= 6; ++index) {
-          side->form.TipFieldChange(
+          side->form.setTipField(
               tip, index,
               tips[static_cast<std::size_t>(tip - 1)][static_cast<std::size_t>(index - 1)]);
         }
@@ -189,8 +189,8 @@ TEST_F(SearchPaths, MasksAndTheTextRuleLeaveTheSameWindow) {
       side->fakes.ui.inputs = {c.threshold};
       side->fakes.ui.answers = c.answers;
     }
-    fast.form.SpeedButton4Click();
-    testing::literalSpeedButton4Click(literal.form, literal.fakes.ui);
+    fast.form.searchHistoryForTips();
+    testing::literalSearchHistoryForTips(literal.form, literal.fakes.ui);
     const auto expected = searchState(literal.form, literal.fakes.ui);
     const auto actual = searchState(fast.form, fast.fakes.ui);
     ASSERT_EQ(actual.size(), expected.size());

@@ -23,30 +23,30 @@ class Navigation : public testing::WindowTest {
  protected:
   void SetUp() override { showWith(kDraws, dayNumber(2026, 1, 1)); }
   void showIndex(std::size_t index) {
-    form.DateTimePicker1.setDate(kDraws[index].date);
-    form.SpeedButton5Click();
-    ASSERT_EQ(form.Position, static_cast<std::int32_t>(index));
+    form.chosenDate.setDate(kDraws[index].date);
+    form.checkTipsAgainstChosenDraw();
+    ASSERT_EQ(form.shownPosition, static_cast<std::int32_t>(index));
   }
   std::size_t shownIndex() const {
     for (std::size_t i = 0; i < kDraws.size(); ++i) {
-      if (kDraws[i].date == form.Datum1) return i;
+      if (kDraws[i].date == form.shownDate) return i;
     }
     return kDraws.size();
   }
 };
 
 TEST_F(Navigation, StepsThroughTheDrawsAndShowsThemEverywhere) {
-  EXPECT_EQ(form.Position, 4);
-  form.SpeedButton6Click();
-  EXPECT_EQ(form.Position, 3);
-  EXPECT_EQ(form.Label29.Caption, "So 19.01.25    19  20  21  22  23  24 Z:25");
-  EXPECT_EQ(form.Label35.Caption, form.Label29.Caption);
-  EXPECT_EQ(form.Label13.Caption, "Quersumme: 129");
-  EXPECT_EQ(form.DateTimePicker1.Date(), kDraws[3].date);
-  EXPECT_EQ(form.Zahl, drawNumbersOf(kDraws[3]));
-  form.SpeedButton6Click();
+  EXPECT_EQ(form.shownPosition, 4);
+  form.showEarlierDraw();
+  EXPECT_EQ(form.shownPosition, 3);
+  EXPECT_EQ(form.shownDrawText.caption, "So 19.01.25    19  20  21  22  23  24 Z:25");
+  EXPECT_EQ(form.drawBarText.caption, form.shownDrawText.caption);
+  EXPECT_EQ(form.drawBarQuersumme.caption, "Quersumme: 129");
+  EXPECT_EQ(form.chosenDate.date(), kDraws[3].date);
+  EXPECT_EQ(form.scoredDraw, drawNumbersOf(kDraws[3]));
+  form.showEarlierDraw();
   EXPECT_EQ(shownIndex(), 2u);  // the Tuesday draw is shown like any other
-  form.SpeedButton7Click();
+  form.showLaterDraw();
   EXPECT_EQ(shownIndex(), 3u);
 }
 
@@ -73,69 +73,69 @@ TEST_F(Navigation, TurnsAtBothEndsAndPassesOverExcludedDays) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    form.CheckBox16.Checked = true;
-    form.CheckBox17.Checked = true;
+    form.sundayDraws.checked = true;
+    form.wednesdayDraws.checked = true;
     showIndex(c.from);
-    form.CheckBox16.Checked = c.sunday;
-    form.CheckBox17.Checked = c.wednesday;
-    c.later ? form.SpeedButton7Click() : form.SpeedButton6Click();
+    form.sundayDraws.checked = c.sunday;
+    form.wednesdayDraws.checked = c.wednesday;
+    c.later ? form.showLaterDraw() : form.showEarlierDraw();
     EXPECT_EQ(shownIndex(), c.shown);
-    EXPECT_EQ(form.Position, c.position);
+    EXPECT_EQ(form.shownPosition, c.position);
   }
 }
 
 TEST_F(Navigation, TheGeneratorsStepsEndOnTheNewestDrawAgain) {
-  form.DateTimePicker1.setDate(dayNumber(2026, 1, 1));
-  form.SpeedButton5Click();
-  form.SpeedButton6Click();
+  form.chosenDate.setDate(dayNumber(2026, 1, 1));
+  form.checkTipsAgainstChosenDraw();
+  form.showEarlierDraw();
   EXPECT_EQ(shownIndex(), 3u);
-  form.SpeedButton7Click();
+  form.showLaterDraw();
   EXPECT_EQ(shownIndex(), 4u);
-  EXPECT_EQ(form.Position, 4);
+  EXPECT_EQ(form.shownPosition, 4);
 }
 
 TEST_F(Navigation, CompleteCheckRunsOncePerDrawLookedAt) {
   // A winning tip against the Sunday draw 3: every complete check plays the sound.
   typeTip(1, {"19", "20", "21", "40", "41", "42"});
   showIndex(4);
-  form.CheckBox17.Checked = false;
+  form.wednesdayDraws.checked = false;
   fakes.sound.played.clear();
-  form.SpeedButton7Click();  // looks at 4 (passed over), then 3
+  form.showLaterDraw();  // looks at 4 (passed over), then 3
   EXPECT_EQ(shownIndex(), 3u);
   EXPECT_EQ(fakes.sound.played.size(), 2u);
-  EXPECT_EQ(form.Tips.row(1).hitLabel.Caption, "3");
+  EXPECT_EQ(form.tips.row(1).hitLabel.caption, "3");
 }
 
 TEST_F(Navigation, WithoutAnyPassingDrawItStopsAfterLookingAtEveryRecord) {
   // Only Sunday and Wednesday draws, none of which passes with both boxes unchecked.
   const std::vector<DrawRecord> draws = {kDraws[0], kDraws[1], kDraws[3], kDraws[4]};
   writeDraws(draws);
-  form.DateTimePicker1.setDate(draws[2].date);
-  form.SpeedButton5Click();
+  form.chosenDate.setDate(draws[2].date);
+  form.checkTipsAgainstChosenDraw();
   typeTip(1, {"1", "2", "3", "7", "8", "9"});  // three hits against draw 0 and draw 1
-  form.CheckBox16.Checked = false;
-  form.CheckBox17.Checked = false;
+  form.sundayDraws.checked = false;
+  form.wednesdayDraws.checked = false;
   fakes.sound.played.clear();
 
-  form.SpeedButton6Click();  // looks at 1, 0, 1, 0 and stops there
-  EXPECT_EQ(form.Datum1, draws[0].date);
-  EXPECT_EQ(form.Position, 0);
+  form.showEarlierDraw();  // looks at 1, 0, 1, 0 and stops there
+  EXPECT_EQ(form.shownDate, draws[0].date);
+  EXPECT_EQ(form.shownPosition, 0);
   EXPECT_EQ(fakes.sound.played.size(), 4u);
 
   fakes.sound.played.clear();
-  form.SpeedButton7Click();  // looks at 1, 2, 3 (turning round), 2 and stops there
-  EXPECT_EQ(form.Datum1, draws[2].date);
-  EXPECT_EQ(form.Position, 2);
+  form.showLaterDraw();  // looks at 1, 2, 3 (turning round), 2 and stops there
+  EXPECT_EQ(form.shownDate, draws[2].date);
+  EXPECT_EQ(form.shownPosition, 2);
   EXPECT_TRUE(fakes.sound.played.empty());  // draw 2 gives the tip no hit
 }
 
 TEST_F(Navigation, EmptyFileLeavesTheDisplayUnchanged) {
-  const std::string shown = form.Label29.Caption;
+  const std::string shown = form.shownDrawText.caption;
   writeDraws({});
-  form.SpeedButton6Click();
-  form.SpeedButton7Click();
-  EXPECT_EQ(form.Label29.Caption, shown);
-  EXPECT_EQ(form.Position, 4);
+  form.showEarlierDraw();
+  form.showLaterDraw();
+  EXPECT_EQ(form.shownDrawText.caption, shown);
+  EXPECT_EQ(form.shownPosition, 4);
 }
 
 TEST(NavigationSteps, UnreachablePassingDrawsStopAfterAsManyLooksAsRecords) {
@@ -145,7 +145,7 @@ TEST(NavigationSteps, UnreachablePassingDrawsStopAfterAsManyLooksAsRecords) {
                                          makeDraw(2025, 1, 8, {1, 2, 3, 4, 5, 6}, 7),
                                          makeDraw(2025, 1, 12, {1, 2, 3, 4, 5, 6}, 7)};
   DayFilter sundaysOnly;
-  sundaysOnly.CheckBox17.Checked = false;
+  sundaysOnly.wednesdayDraws.checked = false;
   DrawHistory history;
   history.records = draws;
   const auto step = stepToEarlierDraw(history, 1, sundaysOnly);

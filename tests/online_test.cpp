@@ -48,8 +48,8 @@ class Basket : public testing::WindowTest {
  protected:
   void SetUp() override {
     showWith({testing::makeDraw(2026, 12, 9, {1, 3, 24, 32, 36, 42}, 37)}, dayNumber(2026, 12, 10));
-    form.ProxyHostEdit.Text = "proxy.lan";
-    form.ProxyPortEdit.Text = "3128";
+    form.proxyHost.text = "proxy.lan";
+    form.proxyPort.text = "3128";
   }
   // The server answers every template request with `reply`.
   void answer(HttpReply reply) {
@@ -62,7 +62,7 @@ TEST_F(Basket, TheServersTemplateGetsTheTipsAndTheCountOfTheLastFilledTip) {
   typeTip(2, {"7", "8", "9", "10", "11", "12"});
   answer(FakeHttpClient::ok(
       "\r\n  https://broker.example/korb?a=[KASTEN1]&b=[KASTEN2]&n=[Anzahl]&m=[KASTEN1]\r\n"));
-  form.WarenkorbClick();
+  form.sendToBasket();
 
   ASSERT_EQ(fakes.http.requests.size(), 1u);
   EXPECT_EQ(fakes.http.requests[0].url, std::string(kTemplateRequest) + "12");
@@ -72,23 +72,23 @@ TEST_F(Basket, TheServersTemplateGetsTheTipsAndTheCountOfTheLastFilledTip) {
   EXPECT_EQ(fakes.shell.opened,
             std::vector<std::string>{"https://broker.example/korb?a=1,2,3,4,5,6&b=7,8,9,10,11,12"
                                      "&n=2&m=[KASTEN1]"});
-  EXPECT_EQ(form.StatusBar1.Panels[1], "Überprüfen Sie den Tipp im Warenkorb!!!");
+  EXPECT_EQ(form.statusBar.panels[1], "Überprüfen Sie den Tipp im Warenkorb!!!");
 }
 
 TEST_F(Basket, EmptyTipsBeforeTheLastFilledOneCountAndTheirTextsStayAsTheyStand) {
   typeTip(1, {"1", "2", "3", "4", "5", "6"});
   typeTip(5, {"3", "", "19", "25", "33", "41"});
-  form.UpDown8.setPosition(3);
+  form.tipCount.setValue(3);
   answer(FakeHttpClient::ok(
       "http://b/?[KASTEN1]|[KASTEN2]|[KASTEN3]|[KASTEN4]|[KASTEN5]|[KASTEN6]|[Anzahl]"));
-  form.WarenkorbClick();
+  form.sendToBasket();
 
   EXPECT_EQ(fakes.http.requests.at(0).url, std::string(kTemplateRequest) + "3");
   EXPECT_EQ(fakes.shell.opened.at(0),
             "http://b/?1,2,3,4,5,6|,,,,,|,,,,,|,,,,,|3,,19,25,33,41|,,,,,|5");
   // No tip at all: the count is 0.
-  form.SpeedButton11Click();
-  form.WarenkorbClick();
+  form.clearUnmarkedTips();
+  form.sendToBasket();
   EXPECT_EQ(fakes.shell.opened.at(1), "http://b/?,,,,,|,,,,,|,,,,,|,,,,,|,,,,,|,,,,,|0");
 }
 
@@ -96,13 +96,13 @@ TEST_F(Basket, AnErrorWithoutAMessageFallsBackToTheBuiltInTemplate) {
   typeTip(1, {"1", "2", "3", "4", "5", "6"});
   typeTip(12, {"40", "41", "42", "43", "44", "45"});
   answer(FakeHttpClient::status(500, "HTTP/1.1 500 Internal Server Error", "[Anzahl] kaputt"));
-  form.WarenkorbClick();
+  form.sendToBasket();
 
   std::string expected = std::string(kServer) + "/lotto/warenkorb2.asp?kasten1=1,2,3,4,5,6";
   for (int tip = 2; tip <= 11; ++tip) expected += "&kasten" + std::to_string(tip) + "=,,,,,";
   expected += "&kasten12=40,41,42,43,44,45";
   EXPECT_EQ(fakes.shell.opened, std::vector<std::string>{expected});
-  EXPECT_EQ(form.StatusBar1.Panels[1], "Überprüfen Sie den Tipp im Warenkorb!!!");
+  EXPECT_EQ(form.statusBar.panels[1], "Überprüfen Sie den Tipp im Warenkorb!!!");
 }
 
 TEST_F(Basket, AnErrorWithAMessageShowsTheMessagePageAsItCameAndNoBasket) {
@@ -112,15 +112,15 @@ TEST_F(Basket, AnErrorWithAMessageShowsTheMessagePageAsItCameAndNoBasket) {
   reply.bytes = "<html>Mitteilung: Wartung bis 14 Uhr \xE4\xF6\xFC</html>\r\n";
   reply.body = "<html>Mitteilung: Wartung bis 14 Uhr äöü</html>\r\n";
   answer(reply);
-  form.StatusBar1.Panels[1] = "vorher";
-  form.WarenkorbClick();
+  form.statusBar.panels[1] = "vorher";
+  form.sendToBasket();
 
   EXPECT_EQ(readWholeFile(dir.file("Meldung.htm")), reply.bytes);
   EXPECT_EQ(fakes.shell.opened, std::vector<std::string>{dir.file("Meldung.htm")});
-  EXPECT_EQ(form.StatusBar1.Panels[1], "vorher");
+  EXPECT_EQ(form.statusBar.panels[1], "vorher");
   // "Mitteilung" in another letter case is no message.
   answer(FakeHttpClient::status(503, "HTTP/1.1 503 Service Unavailable", "MITTEILUNG"));
-  form.WarenkorbClick();
+  form.sendToBasket();
   EXPECT_NE(fakes.shell.opened.back().find("/lotto/warenkorb2.asp?"), std::string::npos);
 }
 
@@ -145,27 +145,27 @@ TEST_F(Basket, AddressesThatAreNoWebAddressesAreRefusedAndNothingIsOpened) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     answer(FakeHttpClient::ok(c.body));
-    form.StatusBar1.Panels[1] = "";
-    EXPECT_THROW(form.WarenkorbClick(), AppError);
+    form.statusBar.panels[1] = "";
+    EXPECT_THROW(form.sendToBasket(), AppError);
     EXPECT_TRUE(fakes.shell.opened.empty());
-    EXPECT_EQ(form.StatusBar1.Panels[1], "");
+    EXPECT_EQ(form.statusBar.panels[1], "");
   }
   // The bounds themselves: 2048 characters are opened, and the scheme in any letter case.
   const std::string exact = "HTTPS://b/" + std::string(2048 - 10, 'y');
   answer(FakeHttpClient::ok(exact));
-  form.WarenkorbClick();
+  form.sendToBasket();
   EXPECT_EQ(fakes.shell.opened, std::vector<std::string>{exact});
 }
 
 TEST_F(Basket, ABadProxyPortOrNoConnectionStopsBeforeAnythingIsOpened) {
   typeTip(1, {"1", "2", "3", "4", "5", "6"});
-  form.ProxyPortEdit.Text = "";
-  EXPECT_THROW(form.WarenkorbClick(), ConversionError);
+  form.proxyPort.text = "";
+  EXPECT_THROW(form.sendToBasket(), ConversionError);
   EXPECT_TRUE(fakes.http.requests.empty());
 
-  form.ProxyPortEdit.Text = "3128";
+  form.proxyPort.text = "3128";
   fakes.http.server = nullptr;
-  EXPECT_THROW(form.Onlioneabgeben1Click(), HttpError);
+  EXPECT_THROW(form.sendToBasketFromMenu(), HttpError);
   EXPECT_EQ(fakes.http.requests.size(), 1u);
   EXPECT_TRUE(fakes.shell.opened.empty());
 }
@@ -179,7 +179,7 @@ TEST(ClickScript, PlaceholdersAreFilledInTheirOrder) {
     tips.setText(10, index, std::to_string(30 + index));
   }
   tips.setText(1, 1, "7");
-  TForm5 slip;
+  SlipSettingsDialog slip;
   const std::string filled = fillClickScript(
       "a=[Z3_2] b=[Z3_2] c=[Z1_10] d=[Z1_1] e=[Z2_1] f=[Z6_12] g=[TIPPDATEI]\r\n"
       "h=[MELDUNGFERTIG] [z1_1] [Z7_1] [Z1_13] \xE4\x01",
@@ -204,12 +204,12 @@ TEST(ClickScript, DayAndJokerBoxes) {
       {false, false, false, false, true, "NEIN NEIN NEIN JA NEIN NEIN"},
   };
   for (const Case& c : cases) {
-    TForm5 slip;
-    slip.CheckBox1.Checked = c.sunday;
-    slip.CheckBox2.Checked = c.wednesday;
-    slip.CheckBox3.Checked = c.joker;
-    slip.CheckBox4.Checked = c.joker2;
-    slip.CheckBox6.Checked = c.joker3;
+    SlipSettingsDialog slip;
+    slip.sunday.checked = c.sunday;
+    slip.wednesday.checked = c.wednesday;
+    slip.joker1.checked = c.joker;
+    slip.joker2.checked = c.joker2;
+    slip.joker3.checked = c.joker3;
     EXPECT_EQ(fillClickScript("[MI] [SA] [MISA] [GLUECK] [SPIEL77] [SUPER6]", TipGrid{}, "", slip),
               c.expected);
   }
@@ -236,13 +236,13 @@ class ClickScriptRun : public testing::WindowTest {
     writeFile(program, "#!/bin/sh\n");
     ::chmod(program.c_str(), 0755);
     fakes.settings.values["Path"] = dir.file("Netz");
-    form.ProxyHostEdit.Text = "proxy.lan";
-    form.ProxyPortEdit.Text = "3128";
+    form.proxyHost.text = "proxy.lan";
+    form.proxyPort.text = "3128";
     typeTip(2, {"4", "8", "15", "16", "23", "42"});
     fakes.http.server = nullptr;  // no script server
     // The user takes what the dialog shows and presses OK.
     fakes.ui.onModal = [this](ModalDialog& dialog) {
-      chooserItems = dynamic_cast<TBKSForm&>(dialog).LabeledEdit1.Items;
+      chooserItems = dynamic_cast<ScriptChooser&>(dialog).script.items;
       return ModalResult::Ok;
     };
   }
@@ -253,12 +253,12 @@ class ClickScriptRun : public testing::WindowTest {
 };
 
 TEST_F(ClickScriptRun, SavesTheTipsFillsTheScriptAndStartsTheProgramWithItsArguments) {
-  form.Form5.CheckBox1.Checked = true;
+  form.slipSettings.sunday.checked = true;
   fakes.settings.values["KalkuATZahl1"] = std::string("7");
   fakes.settings.values["KalkuATText1"] = std::string("ich@example.org");
   fakes.settings.values["KalkuATText2"] = std::string("");
   writeFile(script, "Tipp 2: [Z1_2] [Z2_2] [Z3_2] [Z4_2] [Z5_2] [Z6_2]\r\nSA=[SA]\r\n[TIPPDATEI]");
-  form.AutoWebScript();
+  form.startClickScript();
 
   EXPECT_EQ(chooserItems, std::vector<std::string>{script});
   const std::string text = readWholeFile(filled);
@@ -286,10 +286,10 @@ TEST_F(ClickScriptRun, SavesTheTipsFillsTheScriptAndStartsTheProgramWithItsArgum
 }
 
 TEST_F(ClickScriptRun, ASecondRunOnTheSameDayOverwritesTheFilledScript) {
-  form.AutoWebScript();
-  form.TipFieldChange(2, 1, "5");
-  form.Form5.CheckBox1.Checked = true;
-  form.AutoWebScript();
+  form.startClickScript();
+  form.setTipField(2, 1, "5");
+  form.slipSettings.sunday.checked = true;
+  form.startClickScript();
   EXPECT_EQ(readWholeFile(filled), "Tipp 2: 5 8 15 16 23 42\r\nSA=JA\r\n");
   EXPECT_EQ(fakes.shell.started.size(), 2u);
   EXPECT_FALSE(fileExists(filled + "~"));
@@ -316,7 +316,7 @@ TEST_F(ClickScriptRun, AMissingProgramAsksToOpenTheInstallationNotesAndStartsNot
     c.arrange();
     fakes.ui.answers = {true};
     fakes.shell.opened.clear();
-    form.AutoWebScript();
+    form.startClickScript();
     EXPECT_EQ(fakes.ui.questions.back(),
               "Netzlauf fehlt: Das Programm Netzlauf wurde nicht gefunden. Möchten Sie die "
               "Installationshinweise öffnen?");
@@ -328,13 +328,13 @@ TEST_F(ClickScriptRun, AMissingProgramAsksToOpenTheInstallationNotesAndStartsNot
   // "Nein" opens nothing.
   fakes.ui.answers = {false};
   fakes.shell.opened.clear();
-  form.AutoWebScript();
+  form.startClickScript();
   EXPECT_TRUE(fakes.shell.opened.empty());
 }
 
 TEST_F(ClickScriptRun, CancelInTheChooserEndsTheCommand) {
   fakes.ui.onModal = [](ModalDialog&) { return ModalResult::Cancel; };
-  form.AutoWebScript();
+  form.startClickScript();
   EXPECT_EQ(fakes.ui.modals, 1);
   EXPECT_EQ(stored("KalkuATScript"), "<none>");
   EXPECT_FALSE(fileExists(filled));
@@ -345,7 +345,7 @@ TEST_F(ClickScriptRun, CancelInTheChooserEndsTheCommand) {
 TEST_F(ClickScriptRun, AScriptThatCannotBeReadEndsWithTheErrorAndNoStart) {
   fakes.settings.values["KalkuATScript"] = dir.file("Script/Weg.bks");
   fakes.ui.onModal = [](ModalDialog&) { return ModalResult::Ok; };
-  EXPECT_THROW(form.AutoWebScript(), InOutError);
+  EXPECT_THROW(form.startClickScript(), InOutError);
   EXPECT_TRUE(fakes.shell.started.empty());
   EXPECT_FALSE(fileExists(filled));
 }
@@ -356,32 +356,32 @@ TEST_F(ClickScriptRun, TheChooserListsTheScriptsOfTheFolderAndKeepsItsText) {
   writeFile(dir.file("Script/notiz.txt"), "");
   writeFile(dir.file("Script/bks"), "");
   std::filesystem::create_directory(dir.file("Script/Ordner.bks"));
-  TBKSForm& chooser = form.BKSForm;
-  chooser.FormShow();
+  ScriptChooser& chooser = form.scriptChooser;
+  chooser.onShow();
   const std::vector<std::string> expected = {dir.file("Script/Alt.BKS"), script,
                                              dir.file("Script/Zweit.Bks")};
-  EXPECT_EQ(chooser.LabeledEdit1.Items, expected);
-  EXPECT_EQ(chooser.LabeledEdit1.Text, expected.back());  // none kept: the last one found
-  chooser.LabeledEdit1.Text = "/anderswo/x.bks";
-  chooser.FormShow();
-  EXPECT_EQ(chooser.LabeledEdit1.Text, "/anderswo/x.bks");
-  EXPECT_EQ(chooser.LabeledEdit1.Items, expected);
+  EXPECT_EQ(chooser.script.items, expected);
+  EXPECT_EQ(chooser.script.text, expected.back());  // none kept: the last one found
+  chooser.script.text = "/anderswo/x.bks";
+  chooser.onShow();
+  EXPECT_EQ(chooser.script.text, "/anderswo/x.bks");
+  EXPECT_EQ(chooser.script.items, expected);
 
   fakes.ui.files = {ChosenFile{dir.file("Script/Alt.BKS"), 1}};
-  chooser.BitBtn1Click();
-  EXPECT_EQ(chooser.LabeledEdit1.Text, dir.file("Script/Alt.BKS"));
+  chooser.browse();
+  EXPECT_EQ(chooser.script.text, dir.file("Script/Alt.BKS"));
   EXPECT_EQ(fakes.ui.fileDialogs.back().filter, "Brunnholds Click Script|*.bks");
   EXPECT_EQ(fakes.ui.fileDialogs.back().defaultExtension, "BKS");
-  chooser.BitBtn1Click();  // cancelled: the text stays
-  EXPECT_EQ(chooser.LabeledEdit1.Text, dir.file("Script/Alt.BKS"));
+  chooser.browse();  // cancelled: the text stays
+  EXPECT_EQ(chooser.script.text, dir.file("Script/Alt.BKS"));
 
-  chooser.LabeledEdit2.Text = "";
-  chooser.LabeledEdit3.Text = "";
-  chooser.LabeledEdit4.Text = "";
-  chooser.FormClose();
-  EXPECT_EQ(chooser.LabeledEdit2.Text, "0");
-  EXPECT_EQ(chooser.LabeledEdit3.Text, "0");
-  EXPECT_EQ(chooser.LabeledEdit4.Text, "");  // the texts become a blank only as arguments
+  chooser.zahl1.text = "";
+  chooser.zahl2.text = "";
+  chooser.login.text = "";
+  chooser.onClose();
+  EXPECT_EQ(chooser.zahl1.text, "0");
+  EXPECT_EQ(chooser.zahl2.text, "0");
+  EXPECT_EQ(chooser.login.text, "");  // the texts become a blank only as arguments
 }
 
 TEST_F(ClickScriptRun, TheServersCopyReplacesTheScriptOnlyWhenItIsNewer) {
@@ -412,14 +412,14 @@ TEST_F(ClickScriptRun, TheServersCopyReplacesTheScriptOnlyWhenItIsNewer) {
       return FakeHttpClient::status(c.code, "HTTP/1.1 " + std::to_string(c.code) + " X",
                                     "vom Server [Z1_2]\r\n", c.lastModified);
     };
-    form.AutoWebScript();
+    form.startClickScript();
     EXPECT_EQ(readWholeFile(script), c.replaced ? "vom Server [Z1_2]\r\n" : original);
     EXPECT_EQ(readWholeFile(filled), c.replaced ? "vom Server 4\r\n" : "lokal 4");
   }
   // No connection: the local script is used as it is.
   fakes.http.server = nullptr;
   writeFile(script, original);
-  form.AutoWebScript();
+  form.startClickScript();
   EXPECT_EQ(readWholeFile(filled), "lokal 4");
   EXPECT_EQ(fakes.shell.started.size(), std::size(cases) + 1);
 }

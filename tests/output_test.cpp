@@ -120,24 +120,24 @@ class TipFiles : public testing::WindowTest {
 };
 
 TEST_F(TipFiles, SaveWritesTheTypeChosenAndNothingWhenCancelled) {
-  form.DateTimePicker1.setDate(dayNumber(2024, 5, 19));
+  form.chosenDate.setDate(dayNumber(2024, 5, 19));
   fakes.ui.files = {ChosenFile{dir.file("a.blt"), 1}, ChosenFile{dir.file("b.pcs"), 2}};
-  form.SpeedButton15Click();
-  form.SpeedButton15Click();
+  form.saveTips();
+  form.saveTips();
   ASSERT_EQ(fakes.ui.fileDialogs.size(), 2u);
   EXPECT_EQ(fakes.ui.fileDialogs[0].filter, "Tippdatei|*.blt|Win2Day-Datei|*.pcs");
   EXPECT_EQ(fakes.ui.fileDialogs[0].defaultExtension, "blt");
   EXPECT_EQ(fakes.ui.fileDialogs[0].proposedName, "20240522.blt");
-  EXPECT_EQ(readWholeFile(dir.file("a.blt")), tipFileContent(form.Tips));
-  EXPECT_EQ(readWholeFile(dir.file("b.pcs")), portalExportContent(form.Tips));
-  form.SpeedButton15Click();  // cancelled
+  EXPECT_EQ(readWholeFile(dir.file("a.blt")), tipFileContent(form.tips));
+  EXPECT_EQ(readWholeFile(dir.file("b.pcs")), portalExportContent(form.tips));
+  form.saveTips();  // cancelled
   EXPECT_FALSE(fileExists(dir.file("20240522.blt")));
 
   // A failing export leaves the old file whole and no part of a new one.
-  form.TipFieldChange(5, 1, "9");
+  form.setTipField(5, 1, "9");
   fakes.ui.files = {ChosenFile{dir.file("b.pcs"), 2}};
   const std::string before = readWholeFile(dir.file("b.pcs"));
-  EXPECT_THROW(form.SpeedButton15Click(), ConversionError);
+  EXPECT_THROW(form.saveTips(), ConversionError);
   EXPECT_EQ(readWholeFile(dir.file("b.pcs")), before);
   EXPECT_FALSE(fileExists(dir.file("b.pcs~")));
 }
@@ -145,38 +145,38 @@ TEST_F(TipFiles, SaveWritesTheTypeChosenAndNothingWhenCancelled) {
 TEST_F(TipFiles, LoadReplacesTheTipsAndChecksThem) {
   const std::string path = dir.file("t.blt");
   std::ofstream(path, std::ios::binary) << "10,11,12,13,14,15\r\n3,11,19,25,33,41\r\n";
-  form.TipLabelClick(3);  // marked: spared by the clearing, overwritten by the file
+  form.toggleTipMark(3);  // marked: spared by the clearing, overwritten by the file
   fakes.ui.files = {ChosenFile{path, 1}};
-  form.SpeedButton16Click();
+  form.loadTips();
   EXPECT_EQ(fakes.ui.fileDialogs.back().filter, "Tippdatei|*.blt");
-  EXPECT_EQ(tipRows(form.Tips)[0], "10,11,12,13,14,15");
-  EXPECT_EQ(tipRows(form.Tips)[1], "3,11,19,25,33,41");
-  EXPECT_EQ(tipRows(form.Tips)[2], ",,,,,");          // no line for it
-  EXPECT_EQ(form.Tips.row(2).hitLabel.Caption, "6");  // checked against the draw on show
+  EXPECT_EQ(tipRows(form.tips)[0], "10,11,12,13,14,15");
+  EXPECT_EQ(tipRows(form.tips)[1], "3,11,19,25,33,41");
+  EXPECT_EQ(tipRows(form.tips)[2], ",,,,,");          // no line for it
+  EXPECT_EQ(form.tips.row(2).hitLabel.caption, "6");  // checked against the draw on show
 
   // Cancelled: the grid stays, the check still runs.
-  form.Tips.row(2).hitLabel.Caption = "";
-  form.SpeedButton16Click();
-  EXPECT_EQ(tipRows(form.Tips)[1], "3,11,19,25,33,41");
-  EXPECT_EQ(form.Tips.row(2).hitLabel.Caption, "6");
+  form.tips.row(2).hitLabel.caption = "";
+  form.loadTips();
+  EXPECT_EQ(tipRows(form.tips)[1], "3,11,19,25,33,41");
+  EXPECT_EQ(form.tips.row(2).hitLabel.caption, "6");
 
   // A file that cannot be read, or is too large for a tip file, costs no tip.
   fakes.ui.files = {ChosenFile{dir.file("missing.blt"), 1}};
-  EXPECT_THROW(form.SpeedButton16Click(), InOutError);
-  EXPECT_EQ(tipRows(form.Tips)[0], "10,11,12,13,14,15");
+  EXPECT_THROW(form.loadTips(), InOutError);
+  EXPECT_EQ(tipRows(form.tips)[0], "10,11,12,13,14,15");
   std::ofstream(dir.file("big.blt"), std::ios::binary) << std::string((1 << 20) + 1, '1');
   fakes.ui.files = {ChosenFile{dir.file("big.blt"), 1}};
-  EXPECT_THROW(form.SpeedButton16Click(), AppError);
-  EXPECT_EQ(tipRows(form.Tips)[0], "10,11,12,13,14,15");
+  EXPECT_THROW(form.loadTips(), AppError);
+  EXPECT_EQ(tipRows(form.tips)[0], "10,11,12,13,14,15");
 }
 
 TEST_F(TipFiles, TheAutomaticSaveGoesIntoTheTipsFolder) {
-  form.DateTimePicker1.setDate(dayNumber(2024, 5, 15));  // a Wednesday
-  form.SpeedButton14Click();
+  form.chosenDate.setDate(dayNumber(2024, 5, 15));  // a Wednesday
+  form.saveTipsForNextDraw();
   const std::string path = dir.file("Tipps/20240518.blt");
   EXPECT_EQ(readWholeFile(path), "3,17,22,30,41,45\r\n1,2,3,4,5,6\r\n");
-  form.SpeedButton11Click();
-  form.SpeedButton14Click();  // replaces it without a question
+  form.clearUnmarkedTips();
+  form.saveTipsForNextDraw();  // replaces it without a question
   EXPECT_EQ(readWholeFile(path), "");
 }
 
@@ -209,7 +209,7 @@ using TipSheetCommand = testing::WindowTest;
 TEST_F(TipSheetCommand, WritesTippTxtAndOpensIt) {
   showWith({makeDraw(2026, 8, 21, {1, 3, 24, 32, 36, 42}, 37)}, dayNumber(2026, 12, 10));
   typeTip(1, {"3", "17", "22", "30", "41", "45"});
-  form.SpeedButton3Click();
+  form.printTipSheetFromButton();
   const std::string path = dir.file("Tipp.txt");
   const auto title = [&path] {
     const std::string sheet = readWholeFile(path);
@@ -218,9 +218,9 @@ TEST_F(TipSheetCommand, WritesTippTxtAndOpensIt) {
   EXPECT_EQ(title(), "Brunnholds Lotto-Tipp für Sonntag 23.08.26");
   EXPECT_EQ(fakes.shell.opened.back(), path);
   // A sheet that cannot be made leaves the last one and opens nothing.
-  form.TipFieldChange(2, 1, "4");
+  form.setTipField(2, 1, "4");
   const std::size_t opened = fakes.shell.opened.size();
-  EXPECT_THROW(form.BitBtn7Click(), ConversionError);
+  EXPECT_THROW(form.printTipSheet(), ConversionError);
   EXPECT_EQ(fakes.shell.opened.size(), opened);
   EXPECT_EQ(title(), "Brunnholds Lotto-Tipp für Sonntag 23.08.26");
 }
@@ -243,7 +243,7 @@ bool hasMark(const ReportPage& page, const std::string& name) {
 }
 
 TEST(SlipLayout, CrossesStandWhereTheBoxesPutTheirNumbers) {
-  TForm5 settings;
+  SlipSettingsDialog settings;
   const SlipPrinting a4;
   TipGrid tips;
   setTip(tips, 1, {"1", "45", "7", "", "", ""});
@@ -290,19 +290,19 @@ TEST(SlipLayout, DayAndJokerMarks) {
       {false, false, true, true, true, {"QRLabel37", "Super6", "Spiel77Ja"}},
   };
   for (const Case& c : cases) {
-    TForm5 settings;
-    settings.CheckBox1.Checked = c.sunday;
-    settings.CheckBox2.Checked = c.wednesday;
-    settings.CheckBox3.Checked = c.joker;
-    settings.CheckBox4.Checked = c.joker2;
-    settings.CheckBox6.Checked = c.joker3;
+    SlipSettingsDialog settings;
+    settings.sunday.checked = c.sunday;
+    settings.wednesday.checked = c.wednesday;
+    settings.joker1.checked = c.joker;
+    settings.joker2.checked = c.joker2;
+    settings.joker3.checked = c.joker3;
     const ReportPage page = slipPage(TipGrid{}, 84, 29, settings, SlipPrinting{}, "");
     std::vector<std::string> marks;
     for (const ReportText& text : page.texts) marks.push_back(text.name);
     EXPECT_EQ(marks, c.marks);
   }
-  TForm5 settings;
-  settings.CheckBox2.Checked = true;
+  SlipSettingsDialog settings;
+  settings.wednesday.checked = true;
   const ReportPage page = slipPage(TipGrid{}, 84, 29, settings, SlipPrinting{}, "");
   EXPECT_EQ(page.texts[0].x, 29 + 103);
   EXPECT_EQ(page.texts[0].y, 84 + 272);
@@ -327,13 +327,13 @@ class SlipPrint : public testing::WindowTest {
     typeTip(5, {"13", "14", "15", "16", "17", "18"});
   }
   ModalResult answer = ModalResult::Ok;
-  std::function<void(TForm5&)> user = [](TForm5&) {};
+  std::function<void(SlipSettingsDialog&)> user = [](SlipSettingsDialog&) {};
   void print() {
     fakes.ui.onModal = [this](ModalDialog& dialog) {
-      user(dynamic_cast<TForm5&>(dialog));
+      user(dynamic_cast<SlipSettingsDialog&>(dialog));
       return answer;
     };
-    form.SpeedButton12Click();
+    form.printOnSlip();
   }
 };
 
@@ -350,13 +350,13 @@ TEST_F(SlipPrint, TheDialogOpensPresetAndThePreviewShowsThePage) {
     bool sunday = false, wednesday = false;
     int tips = 0;
     std::string cost;
-    user = [&](TForm5& dialog) {
-      sunday = dialog.CheckBox1.Checked;
-      wednesday = dialog.CheckBox2.Checked;
-      tips = dialog.Tipp;
-      cost = dialog.Label4.Caption;
-      EXPECT_EQ(dialog.UpDown1.Position(), 84);
-      EXPECT_EQ(dialog.UpDown2.Position(), 29);
+    user = [&](SlipSettingsDialog& dialog) {
+      sunday = dialog.sunday.checked;
+      wednesday = dialog.wednesday.checked;
+      tips = dialog.tipCount;
+      cost = dialog.cost.caption;
+      EXPECT_EQ(dialog.topOffset.value(), 84);
+      EXPECT_EQ(dialog.leftOffset.value(), 29);
     };
     print();
     EXPECT_EQ(sunday, day.sunday);
@@ -372,20 +372,20 @@ TEST_F(SlipPrint, TheDialogOpensPresetAndThePreviewShowsThePage) {
   EXPECT_FALSE(page.picture);
 
   // A Joker ticked before counts at once; the settings the user sets are taken.
-  user = [](TForm5& dialog) {
-    dialog.setChecked(dialog.CheckBox6, true);
-    EXPECT_EQ(dialog.Label4.Caption, "5,10 €");
-    dialog.setChecked(dialog.CheckBox2, true);  // both draw days
-    EXPECT_EQ(dialog.Label4.Caption, "10,20 €");
-    dialog.UpDown1.setPosition(90);
-    dialog.UpDown2.setPosition(31);
-    dialog.ComboBox1ItemIndex = 2;
-    dialog.setChecked(dialog.CheckBox5, true);
+  user = [](SlipSettingsDialog& dialog) {
+    dialog.setChecked(dialog.joker3, true);
+    EXPECT_EQ(dialog.cost.caption, "5,10 €");
+    dialog.setChecked(dialog.wednesday, true);  // both draw days
+    EXPECT_EQ(dialog.cost.caption, "10,20 €");
+    dialog.topOffset.setValue(90);
+    dialog.leftOffset.setValue(31);
+    dialog.paperFormat = 2;
+    dialog.setChecked(dialog.showPicture, true);
   };
   print();
-  EXPECT_EQ(form.TippTop, 90);
-  EXPECT_EQ(form.TippLeft, 31);
-  EXPECT_EQ(form.Pageformat, 2);
+  EXPECT_EQ(form.slipTop, 90);
+  EXPECT_EQ(form.slipLeft, 31);
+  EXPECT_EQ(form.paperFormat, 2);
   const ReportPage& small = fakes.report.pages.back();
   EXPECT_EQ(small.widthMm(), 210);
   EXPECT_EQ(small.heightMm(), 148);
@@ -393,21 +393,21 @@ TEST_F(SlipPrint, TheDialogOpensPresetAndThePreviewShowsThePage) {
   EXPECT_TRUE(hasMark(small, "QRLabel37"));
   EXPECT_FALSE(small.picture);  // no schein.jpg beside the program
   std::ofstream(dir.file("schein.jpg")) << "picture";
-  user = [](TForm5& dialog) { dialog.ComboBox1ItemIndex = -1; };
+  user = [](SlipSettingsDialog& dialog) { dialog.paperFormat = -1; };
   print();
   ASSERT_TRUE(fakes.report.pages.back().picture);
   EXPECT_EQ(fakes.report.pages.back().picture->path, dir.file("schein.jpg"));
   EXPECT_EQ(fakes.report.pages.back().heightMm(), 148);  // no paper chosen: the last size
-  EXPECT_TRUE(form.Form5.CheckBox6.Checked);             // the dialog keeps its boxes
+  EXPECT_TRUE(form.slipSettings.joker3.checked);         // the dialog keeps its boxes
 
   // Aborted: nothing changes and nothing is shown.
   answer = ModalResult::Abort;
-  user = [](TForm5& dialog) { dialog.UpDown1.setPosition(10); };
+  user = [](SlipSettingsDialog& dialog) { dialog.topOffset.setValue(10); };
   const std::size_t shown = fakes.report.pages.size();
   print();
   EXPECT_EQ(fakes.report.pages.size(), shown);
-  EXPECT_EQ(form.TippTop, 90);
-  EXPECT_EQ(form.Pageformat, -1);
+  EXPECT_EQ(form.slipTop, 90);
+  EXPECT_EQ(form.paperFormat, -1);
 }
 
 }  // namespace

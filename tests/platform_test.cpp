@@ -106,11 +106,11 @@ TEST(Convert, TextToInteger) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
-    EXPECT_EQ(tryStrToInt(c.text), c.value);
+    EXPECT_EQ(tryToInteger(c.text), c.value);
   }
-  EXPECT_EQ(StrToInt("45"), 45);
+  EXPECT_EQ(toInteger("45"), 45);
   try {
-    StrToInt("x");
+    toInteger("x");
     FAIL() << "no exception";
   } catch (const ConversionError& e) {
     EXPECT_STREQ(e.what(), "'x' ist kein gültiger Integerwert");

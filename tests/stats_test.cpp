@@ -18,8 +18,8 @@ class Statistics : public testing::WindowTest {
   // Statistics run on the window as after start, without the show sequence.
   void useDraws(const std::vector<DrawRecord>& records) {
     writeDraws(records);
-    form.Home = dir.path();
-    form.ZahlenFile = kDrawFileName;
+    form.dataFolder = dir.path();
+    form.drawFileName = kDrawFileName;
   }
   static std::vector<double> zerosWithOnes(std::size_t size, std::initializer_list<int> onesAt) {
     std::vector<double> values(size, 0.0);
@@ -30,23 +30,23 @@ class Statistics : public testing::WindowTest {
 
 TEST_F(Statistics, FrequencyCountsTheZusatzzahlAndSwitchesTheMarksOff) {
   useDraws({makeDraw(2025, 1, 5, {1, 2, 3, 4, 5, 6}, 7)});
-  EXPECT_TRUE(form.Chart1.Series2.Marks);
-  form.SpeedButton2Click();
+  EXPECT_TRUE(form.chart.bars.marks);
+  form.showNumberFrequency();
   EXPECT_EQ(chartValues(), zerosWithOnes(45, {1, 2, 3, 4, 5, 6, 7}));
-  EXPECT_EQ(form.Chart1.Series2.Points.front(), (ChartPoint{1, 1}));
-  EXPECT_EQ(form.Chart1.Series2.Points.back(), (ChartPoint{45, 0}));
-  EXPECT_FALSE(form.Chart1.LeftAxis.Automatic);
-  EXPECT_EQ(form.Chart1.rangeMinimum(), 0);
-  EXPECT_EQ(form.Chart1.rangeMaximum(), 1);
-  EXPECT_EQ(form.Chart1.Caption, "Zahlenverteilung     Ziehungen: 1    Quersumme: 21");
-  EXPECT_TRUE(form.Chart1.Series2.Active);
-  EXPECT_FALSE(form.Chart1.Series1.Active);
-  EXPECT_EQ(form.ActivePage, TForm1::Page::Lottotipp);  // the frequency does not switch tabs
+  EXPECT_EQ(form.chart.bars.points.front(), (ChartPoint{1, 1}));
+  EXPECT_EQ(form.chart.bars.points.back(), (ChartPoint{45, 0}));
+  EXPECT_FALSE(form.chart.valueAxis.automatic);
+  EXPECT_EQ(form.chart.rangeMinimum(), 0);
+  EXPECT_EQ(form.chart.rangeMaximum(), 1);
+  EXPECT_EQ(form.chart.caption, "Zahlenverteilung     Ziehungen: 1    Quersumme: 21");
+  EXPECT_TRUE(form.chart.bars.active);
+  EXPECT_FALSE(form.chart.spareSeries.active);
+  EXPECT_EQ(form.activePage, MainWindow::Page::Tips);  // the frequency does not switch tabs
 
   // The marks stay off for every later statistic.
-  form.SpeedButton9Click();
-  EXPECT_FALSE(form.Chart1.Series2.Marks);
-  EXPECT_FALSE(form.Chart1.Series1.Marks);
+  form.showQuersummeDistribution();
+  EXPECT_FALSE(form.chart.bars.marks);
+  EXPECT_FALSE(form.chart.spareSeries.marks);
 }
 
 TEST_F(Statistics, QuersummeDistributionAndTheHalfToEvenAverage) {
@@ -67,12 +67,12 @@ TEST_F(Statistics, QuersummeDistributionAndTheHalfToEvenAverage) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.average);
     useDraws({makeDraw(2025, 1, 5, c.first, 1), makeDraw(2025, 1, 8, c.second, 1)});
-    form.SpeedButton9Click();
-    EXPECT_EQ(form.Chart1.Series2.Points, c.points);
-    EXPECT_TRUE(form.Chart1.LeftAxis.Automatic);
-    EXPECT_EQ(form.Chart1.rangeMinimum(), 0);
-    EXPECT_EQ(form.Chart1.rangeMaximum(), 1);
-    EXPECT_EQ(form.Chart1.Caption,
+    form.showQuersummeDistribution();
+    EXPECT_EQ(form.chart.bars.points, c.points);
+    EXPECT_TRUE(form.chart.valueAxis.automatic);
+    EXPECT_EQ(form.chart.rangeMinimum(), 0);
+    EXPECT_EQ(form.chart.rangeMaximum(), 1);
+    EXPECT_EQ(form.chart.caption,
               std::string("Quersummenverteilung     Ziehungen: 2    Quersumme: ") + c.average);
   }
 }
@@ -86,66 +86,66 @@ TEST_F(Statistics, FilterByStartDateAndDrawDays) {
       makeDraw(2025, 1, 12, {20, 21, 22, 23, 24, 25}, 26),  // Sunday
       makeDraw(2025, 1, 14, {1, 2, 3, 4, 5, 6}, 7),         // Tuesday
   });
-  form.DateTimePicker2.setDate(dayNumber(2025, 1, 8));
-  form.SpeedButton2Click();
-  EXPECT_EQ(form.aktDatum, dayNumber(2025, 1, 8));
-  EXPECT_EQ(form.Chart1.Caption, "Zahlenverteilung     Ziehungen: 2    Quersumme: 105");
-  EXPECT_EQ(form.Chart1.y(0), 0);   // number 1 only came on excluded days
-  EXPECT_EQ(form.Chart1.y(9), 1);   // 10 on Wednesday
-  EXPECT_EQ(form.Chart1.y(19), 1);  // 20 on Sunday
+  form.statisticsStart.setDate(dayNumber(2025, 1, 8));
+  form.showNumberFrequency();
+  EXPECT_EQ(form.workingDate, dayNumber(2025, 1, 8));
+  EXPECT_EQ(form.chart.caption, "Zahlenverteilung     Ziehungen: 2    Quersumme: 105");
+  EXPECT_EQ(form.chart.y(0), 0);   // number 1 only came on excluded days
+  EXPECT_EQ(form.chart.y(9), 1);   // 10 on Wednesday
+  EXPECT_EQ(form.chart.y(19), 1);  // 20 on Sunday
 
-  form.CheckBox16.Checked = false;  // only Wednesday draws
-  form.SpeedButton2Click();
-  EXPECT_EQ(form.Chart1.Caption, "Zahlenverteilung     Ziehungen: 1    Quersumme: 75");
-  EXPECT_EQ(form.Chart1.y(19), 0);
+  form.sundayDraws.checked = false;  // only Wednesday draws
+  form.showNumberFrequency();
+  EXPECT_EQ(form.chart.caption, "Zahlenverteilung     Ziehungen: 1    Quersumme: 75");
+  EXPECT_EQ(form.chart.y(19), 0);
 
-  form.CheckBox17.Checked = false;  // nothing passes: zero counts, average 0, no error
-  form.SpeedButton9Click();
-  EXPECT_TRUE(form.Chart1.Series2.Points.empty());
-  EXPECT_EQ(form.Chart1.rangeMaximum(), 0);
-  EXPECT_EQ(form.Chart1.Caption, "Quersummenverteilung     Ziehungen: 0    Quersumme: 0");
-  form.SpeedButton2Click();
+  form.wednesdayDraws.checked = false;  // nothing passes: zero counts, average 0, no error
+  form.showQuersummeDistribution();
+  EXPECT_TRUE(form.chart.bars.points.empty());
+  EXPECT_EQ(form.chart.rangeMaximum(), 0);
+  EXPECT_EQ(form.chart.caption, "Quersummenverteilung     Ziehungen: 0    Quersumme: 0");
+  form.showNumberFrequency();
   EXPECT_EQ(chartValues(), std::vector<double>(45, 0.0));
-  EXPECT_EQ(form.Chart1.Caption, "Zahlenverteilung     Ziehungen: 0    Quersumme: 0");
+  EXPECT_EQ(form.chart.caption, "Zahlenverteilung     Ziehungen: 0    Quersumme: 0");
 }
 
 TEST_F(Statistics, NeighbourGroupsOfOneDraw) {
   const DrawRecord draw = makeDraw(2025, 1, 5, {4, 5, 6, 20, 30, 45}, 21, 9);
   useDraws({draw});
 
-  form.Button2Click();
+  form.showPairs();
   EXPECT_EQ(chartValues(), zerosWithOnes(44, {4, 5}));  // no pair at 20: 21 is the Zusatzzahl
-  EXPECT_EQ(form.Chart1.Caption, "Bei 1 Ziehungen wurden 2 Paare gefunden!");
-  EXPECT_EQ(form.Chart1.rangeMinimum(), 0);
-  EXPECT_EQ(form.Chart1.rangeMaximum(), 1);
-  EXPECT_EQ(form.ActivePage, TForm1::Page::Diagramm);
-  // The last counted draw stays in Zahl with the score of its last group, 44 45.
-  EXPECT_EQ(form.Zahl, drawNumbersOf(draw));
-  EXPECT_EQ(form.Gewinn, 1);
-  EXPECT_EQ(form.Treffer[2], 1);
-  EXPECT_FALSE(form.Zusatz);
+  EXPECT_EQ(form.chart.caption, "Bei 1 Ziehungen wurden 2 Paare gefunden!");
+  EXPECT_EQ(form.chart.rangeMinimum(), 0);
+  EXPECT_EQ(form.chart.rangeMaximum(), 1);
+  EXPECT_EQ(form.activePage, MainWindow::Page::Chart);
+  // The last counted draw stays in scoredDraw with the score of its last group, 44 45.
+  EXPECT_EQ(form.scoredDraw, drawNumbersOf(draw));
+  EXPECT_EQ(form.hits, 1);
+  EXPECT_EQ(form.hitKinds[2], 1);
+  EXPECT_FALSE(form.zusatzzahlHit);
 
-  form.Button3Click();
+  form.showTriples();
   EXPECT_EQ(chartValues(), zerosWithOnes(43, {4}));
-  EXPECT_EQ(form.Chart1.Caption, "Bei 1 Ziehungen wurden 1 Dreier gefunden!");
+  EXPECT_EQ(form.chart.caption, "Bei 1 Ziehungen wurden 1 Dreier gefunden!");
 
-  form.Button4Click();
+  form.showQuadruples();
   EXPECT_EQ(chartValues(), std::vector<double>(45, 0.0));
-  EXPECT_TRUE(form.Chart1.LeftAxis.Automatic);
-  EXPECT_EQ(form.Chart1.Caption, "Bei 1 Ziehungen wurden 0 Vierer gefunden!");
+  EXPECT_TRUE(form.chart.valueAxis.automatic);
+  EXPECT_EQ(form.chart.caption, "Bei 1 Ziehungen wurden 0 Vierer gefunden!");
 }
 
 TEST_F(Statistics, QuadruplesEndWithThreeZeros) {
   useDraws({makeDraw(2025, 1, 5, {40, 41, 42, 43, 44, 45}, 1),
             makeDraw(2025, 1, 8, {1, 2, 3, 4, 9, 10}, 11)});
-  form.Button4Click();
+  form.showQuadruples();
   const std::vector<double> values = chartValues();
   ASSERT_EQ(values.size(), 45u);
   EXPECT_EQ(values[0], 1);   // 1 2 3 4
   EXPECT_EQ(values[39], 1);  // 40 41 42 43
   EXPECT_EQ(values[41], 1);  // 42 43 44 45
   EXPECT_EQ((std::vector<double>(values.end() - 3, values.end())), (std::vector<double>{0, 0, 0}));
-  EXPECT_EQ(form.Chart1.rangeMaximum(), 1);
+  EXPECT_EQ(form.chart.rangeMaximum(), 1);
 }
 
 TEST_F(Statistics, GroupSearchesEqualScoringEveryGroupWithTheTipCheck) {
@@ -164,13 +164,13 @@ TEST_F(Statistics, GroupSearchesEqualScoringEveryGroupWithTheTipCheck) {
     ScoringFields reference;
     for (const DrawRecord& record : records) {
       if (!filter.passes(record)) continue;
-      reference.Zahl = drawNumbersOf(record);
+      reference.scoredDraw = drawNumbersOf(record);
       for (int k = 1; k <= lastGroupStart(g); ++k) {
         std::array<std::string, 6> texts;
         for (int p = 0; p < 6; ++p)
           texts[static_cast<std::size_t>(p)] = p < g ? std::to_string(k + p) : "0";
-        reference.Zettelcheck({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]});
-        if (reference.Gewinn == g) {
+        reference.scoreTip({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]});
+        if (reference.hits == g) {
           ++expected[static_cast<std::size_t>(k)];
           ++groups;
         }
@@ -178,19 +178,19 @@ TEST_F(Statistics, GroupSearchesEqualScoringEveryGroupWithTheTipCheck) {
       ++draws;
     }
 
-    (g == 2 ? form.Button2Click() : g == 3 ? form.Button3Click() : form.Button4Click());
+    (g == 2 ? form.showPairs() : g == 3 ? form.showTriples() : form.showQuadruples());
     for (int k = 1; k <= lastGroupStart(g); ++k) {
-      EXPECT_EQ(form.Chart1.y(static_cast<std::size_t>(k - 1)),
+      EXPECT_EQ(form.chart.y(static_cast<std::size_t>(k - 1)),
                 expected[static_cast<std::size_t>(k)])
           << k;
     }
     const std::string word = g == 2 ? "Paare" : g == 3 ? "Dreier" : "Vierer";
-    EXPECT_EQ(form.Chart1.Caption, "Bei " + std::to_string(draws) + " Ziehungen wurden " +
-                                       std::to_string(groups) + " " + word + " gefunden!");
-    EXPECT_EQ(form.Zahl, reference.Zahl);
-    EXPECT_EQ(form.Treffer, reference.Treffer);
-    EXPECT_EQ(form.Gewinn, reference.Gewinn);
-    EXPECT_EQ(form.Zusatz, reference.Zusatz);
+    EXPECT_EQ(form.chart.caption, "Bei " + std::to_string(draws) + " Ziehungen wurden " +
+                                      std::to_string(groups) + " " + word + " gefunden!");
+    EXPECT_EQ(form.scoredDraw, reference.scoredDraw);
+    EXPECT_EQ(form.hitKinds, reference.hitKinds);
+    EXPECT_EQ(form.hits, reference.hits);
+    EXPECT_EQ(form.zusatzzahlHit, reference.zusatzzahlHit);
   }
 }
 
@@ -200,38 +200,39 @@ TEST_F(Statistics, OverdueNumbers) {
       makeDraw(2025, 1, 8, {2, 10, 11, 12, 13, 14}, 15),   // B
       makeDraw(2025, 1, 12, {3, 20, 21, 22, 23, 24}, 40),  // C
   });
-  form.Zahl = DrawNumbers{0, 9, 9, 9, 9, 9, 9, 9, 9};
-  form.Button5Click();
-  ASSERT_EQ(form.Chart1.count(), 45u);
-  EXPECT_EQ(form.Chart1.y(0), 3);   // 1 came only in A
-  EXPECT_EQ(form.Chart1.y(1), 2);   // 2 last came in B
-  EXPECT_EQ(form.Chart1.y(2), 1);   // 3 came in C
-  EXPECT_EQ(form.Chart1.y(39), 1);  // 40 was only the Zusatzzahl of C
-  EXPECT_EQ(form.Chart1.y(44), 4);  // 45 never came
-  EXPECT_EQ(form.Chart1.rangeMinimum(), 1);
-  EXPECT_EQ(form.Chart1.rangeMaximum(), 4);
-  EXPECT_EQ(form.Chart1.Caption,
+  form.scoredDraw = DrawNumbers{0, 9, 9, 9, 9, 9, 9, 9, 9};
+  form.showOverdueNumbers();
+  ASSERT_EQ(form.chart.count(), 45u);
+  EXPECT_EQ(form.chart.y(0), 3);   // 1 came only in A
+  EXPECT_EQ(form.chart.y(1), 2);   // 2 last came in B
+  EXPECT_EQ(form.chart.y(2), 1);   // 3 came in C
+  EXPECT_EQ(form.chart.y(39), 1);  // 40 was only the Zusatzzahl of C
+  EXPECT_EQ(form.chart.y(44), 4);  // 45 never came
+  EXPECT_EQ(form.chart.rangeMinimum(), 1);
+  EXPECT_EQ(form.chart.rangeMaximum(), 4);
+  EXPECT_EQ(form.chart.caption,
             "Welche Zahl ist überfällig, wurde also seit wie vielen Ziehungen nicht gezogen?");
-  EXPECT_EQ(form.ActivePage, TForm1::Page::Diagramm);
-  EXPECT_EQ(form.Zahl[1], 9);  // the overdue statistic leaves the draw fields alone
+  EXPECT_EQ(form.activePage, MainWindow::Page::Chart);
+  EXPECT_EQ(form.scoredDraw[1], 9);  // the overdue statistic leaves the draw fields alone
 
-  form.CheckBox16.Checked = false;
-  form.CheckBox17.Checked = false;
-  form.Button5Click();
+  form.sundayDraws.checked = false;
+  form.wednesdayDraws.checked = false;
+  form.showOverdueNumbers();
   EXPECT_EQ(chartValues(), std::vector<double>(45, 1.0));
 }
 
 TEST_F(Statistics, FailuresLeaveTheChartAsItWas) {
   useDraws({makeDraw(2025, 1, 5, {1, 2, 3, 4, 5, 6}, 7)});
-  form.SpeedButton2Click();
-  const auto before = form.Chart1.Series2.Points;
-  const std::string caption = form.Chart1.Caption;
+  form.showNumberFrequency();
+  const auto before = form.chart.bars.points;
+  const std::string caption = form.chart.caption;
 
   useDraws(
       {makeDraw(2025, 1, 5, {1, 2, 3, 4, 5, 6}, 7), makeDraw(2025, 1, 8, {1, 2, 3, 4, 5, 46}, 7)});
-  for (void (TForm1::*command)() :
-       {&TForm1::SpeedButton2Click, &TForm1::SpeedButton9Click, &TForm1::Button2Click,
-        &TForm1::Button3Click, &TForm1::Button4Click, &TForm1::Button5Click}) {
+  for (void (MainWindow::*command)() :
+       {&MainWindow::showNumberFrequency, &MainWindow::showQuersummeDistribution,
+        &MainWindow::showPairs, &MainWindow::showTriples, &MainWindow::showQuadruples,
+        &MainWindow::showOverdueNumbers}) {
     try {
       (form.*command)();
       FAIL() << "a damaged record was counted";
@@ -241,14 +242,14 @@ TEST_F(Statistics, FailuresLeaveTheChartAsItWas) {
                 std::string::npos)
           << e.what();
     }
-    EXPECT_EQ(form.Chart1.Series2.Points, before);
-    EXPECT_EQ(form.Chart1.Caption, caption);
+    EXPECT_EQ(form.chart.bars.points, before);
+    EXPECT_EQ(form.chart.caption, caption);
     EXPECT_EQ(fakes.ui.busyDepth, 0);
   }
 
   std::remove(dir.file(kDrawFileName).c_str());
-  EXPECT_THROW(form.Button2Click(), InOutError);
-  EXPECT_EQ(form.Chart1.Series2.Points, before);
+  EXPECT_THROW(form.showPairs(), InOutError);
+  EXPECT_EQ(form.chart.bars.points, before);
 }
 
 TEST_F(Statistics, TipDistribution) {
@@ -274,15 +275,15 @@ TEST_F(Statistics, TipDistribution) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    form.SpeedButton11Click();
+    form.clearUnmarkedTips();
     for (int tip = 1; tip <= c.filledTips; ++tip) typeTip(tip, {"1", "2", "3", "4", "5", "6"});
-    if (c.gapInTipTwo) form.TipFieldChange(2, 3, "");
-    form.Button6Click();
+    if (c.gapInTipTwo) form.setTipField(2, 3, "");
+    form.showTipDistribution();
     EXPECT_EQ(chartValues(), c.expected);
-    EXPECT_EQ(form.Chart1.rangeMinimum(), 0);
-    EXPECT_EQ(form.Chart1.rangeMaximum(), c.maximum);
-    EXPECT_EQ(form.Chart1.Caption, "Zahlenverteilung des Tippes");
-    EXPECT_EQ(form.ActivePage, TForm1::Page::Diagramm);
+    EXPECT_EQ(form.chart.rangeMinimum(), 0);
+    EXPECT_EQ(form.chart.rangeMaximum(), c.maximum);
+    EXPECT_EQ(form.chart.caption, "Zahlenverteilung des Tippes");
+    EXPECT_EQ(form.activePage, MainWindow::Page::Chart);
   }
 }
 
@@ -297,34 +298,35 @@ TEST_F(Statistics, EveryStatisticDescribesItsBars) {
     std::string description;
   };
   const Case cases[] = {
-      {"frequency", [&] { form.SpeedButton2Click(); }, 16, "Zahl 17: 2 Ziehungen"},
-      {"one draw", [&] { form.SpeedButton2Click(); }, 43, "Zahl 44: 1 Ziehung"},
-      {"no draw", [&] { form.SpeedButton2Click(); }, 44, "Zahl 45: 0 Ziehungen"},
-      {"pairs", [&] { form.Button2Click(); }, 16, "Paar 17–18: 2 Ziehungen"},
-      {"triples", [&] { form.Button3Click(); }, 0, "Dreier 1–3: 2 Ziehungen"},
-      {"quadruples", [&] { form.Button4Click(); }, 0, "Vierer 1–4: 1 Ziehung"},
+      {"frequency", [&] { form.showNumberFrequency(); }, 16, "Zahl 17: 2 Ziehungen"},
+      {"one draw", [&] { form.showNumberFrequency(); }, 43, "Zahl 44: 1 Ziehung"},
+      {"no draw", [&] { form.showNumberFrequency(); }, 44, "Zahl 45: 0 Ziehungen"},
+      {"pairs", [&] { form.showPairs(); }, 16, "Paar 17–18: 2 Ziehungen"},
+      {"triples", [&] { form.showTriples(); }, 0, "Dreier 1–3: 2 Ziehungen"},
+      {"quadruples", [&] { form.showQuadruples(); }, 0, "Vierer 1–4: 1 Ziehung"},
       // The words say what the bar and the caption say: the newest draw counts as one.
-      {"overdue", [&] { form.Button5Click(); }, 43, "Zahl 44: seit 2 Ziehungen nicht gezogen"},
-      {"overdue, in the newest draw", [&] { form.Button5Click(); }, 0,
+      {"overdue", [&] { form.showOverdueNumbers(); }, 43,
+       "Zahl 44: seit 2 Ziehungen nicht gezogen"},
+      {"overdue, in the newest draw", [&] { form.showOverdueNumbers(); }, 0,
        "Zahl 1: seit 1 Ziehung nicht gezogen"},
-      {"a bar past the end", [&] { form.Button5Click(); }, 45, ""},
+      {"a bar past the end", [&] { form.showOverdueNumbers(); }, 45, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     c.run();
-    EXPECT_EQ(barDescription(form.Chart1, c.bar), c.description);
+    EXPECT_EQ(barDescription(form.chart, c.bar), c.description);
   }
 
-  form.SpeedButton9Click();
-  const ChartPoint first = form.Chart1.Series2.Points.front();
-  EXPECT_EQ(barDescription(form.Chart1, 0),
+  form.showQuersummeDistribution();
+  const ChartPoint first = form.chart.bars.points.front();
+  EXPECT_EQ(barDescription(form.chart, 0),
             "Quersumme " + std::to_string(static_cast<int>(first.x)) + ": 1 Ziehung");
 
-  form.SpeedButton11Click();
+  form.clearUnmarkedTips();
   typeTip(1, {"1", "2", "3", "4", "5", "6"});
   typeTip(2, {"1", "7", "8", "9", "10", "11"});
-  form.Button6Click();
-  EXPECT_EQ(barDescription(form.Chart1, 0), "Zahl 1: 2-mal in den Tipps");
+  form.showTipDistribution();
+  EXPECT_EQ(barDescription(form.chart, 0), "Zahl 1: 2-mal in den Tipps");
 
   // A chart no statistic has named yet speaks in bare numbers.
   StatisticSeries plain;

@@ -14,23 +14,23 @@
 
 namespace lotto {
 
-TForm1::TForm1(Services services, std::string programFile)
-    : Form7(Zufallsgenerator, services.ui, services.clock, Home),
-      BKSForm(services.ui, services.http, Home, ServerEdit),
+MainWindow::MainWindow(Services services, std::string programFile)
+    : numberDialog(random, services.ui, services.clock, dataFolder),
+      scriptChooser(services.ui, services.http, dataFolder, server),
       services_(services),
       programFile_(std::move(programFile)) {
-  SpeedButton8.Visible = false;  // the stop button shows only while a download runs
-  OperatorLink.Caption = kOperatorAddress;
+  stopButton.visible = false;  // the stop button shows only while a download runs
+  operatorLink.caption = kOperatorAddress;
 }
 
 // ---- life cycle
 
-void TForm1::FormShow() {
-  SoundName = "yippee.wav";
-  LaufMax = 100000;
-  sortieren = false;
-  Groesse = Height;
-  Berechnunglaeuft = false;
+void MainWindow::onFirstShow() {
+  soundName = "yippee.wav";
+  runBudget = 100000;
+  completeCheckEnabled = false;
+  scaledHeight = height;
+  generatorRunning = false;
 
   // The settings: the stored tips go through the cleaning rule while no check runs.
   SettingsStore& settings = services_.settings;
@@ -40,204 +40,204 @@ void TForm1::FormShow() {
     // Without a readable key every value keeps its default.
   }
   readFirstSettingsGroup(*this, settings);
-  sortieren = true;
+  completeCheckEnabled = true;
   readSecondSettingsGroup(*this, settings);
-  LaufMax = UpDown7.Position() * 1000;
-  if (ProxyHostEdit.Text.empty()) ProxyPortEdit.Text = "80";
+  runBudget = runBudgetThousands.value() * 1000;
+  if (proxyHost.text.empty()) proxyPort.text = "80";
   try {
     settings.closeKey();
   } catch (const AppError&) {
   }
 
-  ZahlenFile = kDrawFileName;
+  drawFileName = kDrawFileName;
   const ProgramFolders folders = programFoldersFor(programFile_, kHelpPageName);
-  Home = folders.data;
-  ProgramFolder = folders.program;
+  dataFolder = folders.data;
+  programFolder = folders.program;
   try {
-    prepareDataFolder(folders, ZahlenFile);
+    prepareDataFolder(folders, drawFileName);
   } catch (const AppError& failure) {
-    services_.ui.showError("Der Datenordner " + Home +
+    services_.ui.showError("Der Datenordner " + dataFolder +
                            " konnte nicht eingerichtet werden: " + failure.what());
   }
-  Zufallsgenerator.Randomize(services_.clock.highResolutionCounter());
+  random.seedFromCounter(services_.clock.highResolutionCounter());
   // A link label shows its address and opens it; a local page is a path.
-  UpdateLink.Caption = helpPagePath();
-  aktDatum = DateTimePicker2.Date();
-  DateTimePicker1.setDate(services_.clock.today());
-  SpeedButton5Click();
-  SpeedButton2Click();
-  // The number selection dialog Form7 exists with the window, so that it is there also
+  updateLink.caption = helpPagePath();
+  workingDate = statisticsStart.date();
+  chosenDate.setDate(services_.clock.today());
+  checkTipsAgainstChosenDraw();
+  showNumberFrequency();
+  // The number selection dialog numberDialog exists with the window, so that it is there also
   // when a missing draw file has ended this sequence early.
-  BitBtn1Click();
+  updateDraws();
 }
 
-void TForm1::FormResize(int newWidth, int newHeight) {
-  Width = newWidth;
-  if (newHeight == Groesse || Groesse <= 0 || newHeight <= 0) {
-    Height = newHeight;
+void MainWindow::onResize(int newWidth, int newHeight) {
+  width = newWidth;
+  if (newHeight == scaledHeight || scaledHeight <= 0 || newHeight <= 0) {
+    height = newHeight;
     return;
   }
-  TabScale = TabScale * newHeight / Groesse;
-  Height = newHeight;
-  Groesse = newHeight;
+  tabScale = tabScale * newHeight / scaledHeight;
+  height = newHeight;
+  scaledHeight = newHeight;
 }
 
-void TForm1::FormClose() {
+void MainWindow::onClose() {
   writeSettings(*this, services_.settings);
 }
 
 // ---- tip grid and links
 
-void TForm1::TipFieldExit() {
-  if (sortieren) Komplettcheck();
+void MainWindow::leaveTipField() {
+  if (completeCheckEnabled) checkAllTips();
 }
 
-void TForm1::LinkLabelClick(const TLabel& link) {
-  services_.shell.openDocument(link.Caption);
+void MainWindow::openLink(const Label& link) {
+  services_.shell.openDocument(link.caption);
 }
 
-void TForm1::ProductPageClick() {
-  services_.shell.openDocument(UpdateLink.Caption);
+void MainWindow::openProductPage() {
+  services_.shell.openDocument(updateLink.caption);
 }
 
 // ---- evaluation
 
-void TForm1::SpeedButton5Click() {
+void MainWindow::checkTipsAgainstChosenDraw() {
   checkTipsForChosenDate({.drawFile = drawFilePath(),
                           .show = *this,
-                          .aktDatum = aktDatum,
-                          .Zahl = Zahl,
-                          .statisticsStart = DateTimePicker2,
+                          .workingDate = workingDate,
+                          .scoredDraw = scoredDraw,
+                          .statisticsStart = statisticsStart,
                           .ui = services_.ui,
-                          .completeCheck = [this] { Komplettcheck(); }});
+                          .completeCheck = [this] { checkAllTips(); }});
 }
 
-int TForm1::Komplettcheck() {
-  if (!sortieren) return 0;
-  return runCompleteCheck(Tips, *this, services_.sound, ProgramFolder + SoundName);
+int MainWindow::checkAllTips() {
+  if (!completeCheckEnabled) return 0;
+  return runCompleteCheck(tips, *this, services_.sound, programFolder + soundName);
 }
 
 // ---- tip generation
 
-GeneratorParts TForm1::generatorParts() {
+GeneratorParts MainWindow::generatorParts() {
   return {.drawFile = drawFilePath(),
           .options = *this,
-          .tips = Tips,
+          .tips = tips,
           .scoring = *this,
           .show = *this,
-          .chart = *this,
-          .aktDatum = aktDatum,
-          .sortieren = sortieren,
-          .Berechnunglaeuft = Berechnunglaeuft,
-          .LaufMax = LaufMax,
-          .status = StatusBar1.Panels[1],
-          .progress = StatusBar1.Progress,
-          .activePage = ActivePage,
-          .random = Zufallsgenerator,
-          .dialog = Form7,
+          .chartTab = *this,
+          .workingDate = workingDate,
+          .completeCheckEnabled = completeCheckEnabled,
+          .generatorRunning = generatorRunning,
+          .runBudget = runBudget,
+          .status = statusBar.panels[1],
+          .progress = statusBar.progress,
+          .activePage = activePage,
+          .random = random,
+          .dialog = numberDialog,
           .ui = services_.ui,
-          .commands = {.SpeedButton5Click = [this] { SpeedButton5Click(); },
-                       .SpeedButton6Click = [this] { SpeedButton6Click(); },
-                       .SpeedButton7Click = [this] { SpeedButton7Click(); },
-                       .SpeedButton11Click = [this] { SpeedButton11Click(); },
-                       .Komplettcheck = [this] { return Komplettcheck(); },
-                       .Button5Click = [this] { Button5Click(); },
-                       .Button2Click = [this] { Button2Click(); },
-                       .Button3Click = [this] { Button3Click(); },
-                       .Button4Click = [this] { Button4Click(); },
-                       .SpeedButton2Click = [this] { SpeedButton2Click(); }}};
+          .commands = {.checkTipsAgainstChosenDraw = [this] { checkTipsAgainstChosenDraw(); },
+                       .showEarlierDraw = [this] { showEarlierDraw(); },
+                       .showLaterDraw = [this] { showLaterDraw(); },
+                       .clearUnmarkedTips = [this] { clearUnmarkedTips(); },
+                       .checkAllTips = [this] { return checkAllTips(); },
+                       .showOverdueNumbers = [this] { showOverdueNumbers(); },
+                       .showPairs = [this] { showPairs(); },
+                       .showTriples = [this] { showTriples(); },
+                       .showQuadruples = [this] { showQuadruples(); },
+                       .showNumberFrequency = [this] { showNumberFrequency(); }}};
 }
 
-void TForm1::Label28Click() {
-  runGenerator(generatorParts(), Generator);
+void MainWindow::generateTips() {
+  runGenerator(generatorParts(), lastRun);
 }
 
-void TForm1::SpeedButton13Click() {
-  enterLuckyNumber({.random = Zufallsgenerator,
-                    .status = StatusBar1.Panels[1],
+void MainWindow::setLuckyNumber() {
+  enterLuckyNumber({.random = random,
+                    .status = statusBar.panels[1],
                     .ui = services_.ui,
                     .clock = services_.clock,
-                    .runGenerator = [this] { Label28Click(); }});
+                    .runGenerator = [this] { generateTips(); }});
 }
 
-void TForm1::TippEditClick(int tip) {
+void MainWindow::editTip(int tip) {
   const int first = kTipRowNames[static_cast<std::size_t>(tip - 1)].firstEdit;
-  Form7.Caption = std::to_string(tip) + ". Tipp";
-  Form7.TippEdit(Tips, first, first + TipGrid::kNumbers - 1);
+  numberDialog.caption = std::to_string(tip) + ". Tipp";
+  numberDialog.editTip(tips, first, first + TipGrid::kNumbers - 1);
 }
 
 // ---- tip files and printing
 
-TipFileParts TForm1::tipFileParts() {
-  return {.tips = Tips,
-          .DateTimePicker1 = DateTimePicker1,
-          .home = Home,
+TipFileParts MainWindow::tipFileParts() {
+  return {.tips = tips,
+          .chosenDate = chosenDate,
+          .home = dataFolder,
           .ui = services_.ui,
           .clock = services_.clock};
 }
 
-void TForm1::SpeedButton15Click() {
+void MainWindow::saveTips() {
   saveTipsWithDialog(tipFileParts());
 }
 
-void TForm1::SpeedButton16Click() {
-  loadTipsWithDialog(tipFileParts(), [this] { SpeedButton11Click(); });
-  SpeedButton5Click();
+void MainWindow::loadTips() {
+  loadTipsWithDialog(tipFileParts(), [this] { clearUnmarkedTips(); });
+  checkTipsAgainstChosenDraw();
 }
 
-void TForm1::SpeedButton14Click() {
+void MainWindow::saveTipsForNextDraw() {
   saveTipsAutomatically(tipFileParts());
 }
 
-void TForm1::BitBtn7Click() {
-  showTipSheet(Tips, Datum1, Home, services_.shell);
+void MainWindow::printTipSheet() {
+  showTipSheet(tips, shownDate, dataFolder, services_.shell);
 }
 
-void TForm1::SpeedButton12Click() {
-  printSlip({.tips = Tips,
-             .TippTop = TippTop,
-             .TippLeft = TippLeft,
-             .Pageformat = Pageformat,
-             .settings = Form5,
-             .size = Slip,
-             .picturePath = ProgramFolder + kSlipPictureName,
+void MainWindow::printOnSlip() {
+  printSlip({.tips = tips,
+             .slipTop = slipTop,
+             .slipLeft = slipLeft,
+             .paperFormat = paperFormat,
+             .settings = slipSettings,
+             .size = slipSize,
+             .picturePath = programFolder + kSlipPictureName,
              .ui = services_.ui,
              .clock = services_.clock,
              .report = services_.report});
 }
 
-void TForm1::SpeedButton4Click() {
+void MainWindow::searchHistoryForTips() {
   searchTipsInHistory({.drawFile = drawFilePath(),
-                       .tips = Tips,
+                       .tips = tips,
                        .show = *this,
                        .scoring = *this,
-                       .chart = *this,
-                       .aktDatum = aktDatum,
+                       .chartTab = *this,
+                       .workingDate = workingDate,
                        .ui = services_.ui,
-                       .completeCheck = [this] { Komplettcheck(); }});
+                       .completeCheck = [this] { checkAllTips(); }});
 }
 
 // ---- online play
 
-void TForm1::WarenkorbClick() {
-  handOverToBasket({.tips = Tips,
-                    .tipCount = UpDown8.Position(),
-                    .server = ServerEdit,
-                    .proxyHost = ProxyHostEdit,
-                    .proxyPort = ProxyPortEdit,
-                    .home = Home,
-                    .status = StatusBar1.Panels[1],
+void MainWindow::sendToBasket() {
+  handOverToBasket({.tips = tips,
+                    .tipCount = tipCount.value(),
+                    .server = server,
+                    .proxyHost = proxyHost,
+                    .proxyPort = proxyPort,
+                    .home = dataFolder,
+                    .status = statusBar.panels[1],
                     .http = services_.http,
                     .shell = services_.shell});
 }
 
-void TForm1::AutoWebScript() {
+void MainWindow::startClickScript() {
   runClickScript({.saveTips = [this] { return saveTipsAutomatically(tipFileParts()); },
-                  .tips = Tips,
-                  .slip = Form5,
-                  .chooser = BKSForm,
-                  .home = Home,
-                  .programFolder = ProgramFolder,
+                  .tips = tips,
+                  .slip = slipSettings,
+                  .chooser = scriptChooser,
+                  .home = dataFolder,
+                  .programFolder = programFolder,
                   .settings = services_.settings,
                   .ui = services_.ui,
                   .shell = services_.shell,
@@ -246,93 +246,93 @@ void TForm1::AutoWebScript() {
 
 // ---- draw history
 
-DownloadParts TForm1::downloadParts() {
+DownloadParts MainWindow::downloadParts() {
   return {.drawFile = drawFilePath(),
-          .server = ServerEdit,
-          .proxyHost = ProxyHostEdit,
-          .proxyPort = ProxyPortEdit,
+          .server = server,
+          .proxyHost = proxyHost,
+          .proxyPort = proxyPort,
           .show = *this,
-          .aktDatum = aktDatum,
-          .BitBtn1 = BitBtn1,
-          .SpeedButton10 = SpeedButton10,
-          .SpeedButton8 = SpeedButton8,
-          .status = StatusBar1.Panels[0],
-          .progress = StatusBar1.Progress,
-          .run = Download,
+          .workingDate = workingDate,
+          .updateButton = updateButton,
+          .downloadButton = downloadButton,
+          .stopButton = stopButton,
+          .status = statusBar.panels[0],
+          .progress = statusBar.progress,
+          .run = download,
           .ui = services_.ui,
           .http = services_.http,
           .clock = services_.clock};
 }
 
-void TForm1::BitBtn1Click() {
+void MainWindow::updateDraws() {
   BusyCursor busy(services_.ui);
   downloadDraws(downloadParts());
   // The date asked for lies after the newest stored draw: the check shows the newest.
-  SpeedButton5Click();
-  Gewinn = static_cast<std::uint8_t>(Komplettcheck());
+  checkTipsAgainstChosenDraw();
+  hits = static_cast<std::uint8_t>(checkAllTips());
 }
 
-void TForm1::BitBtn8Click() {
-  enterDraw(drawFilePath(), aktDatum, DateTimePicker1, services_.ui, services_.clock);
-  SpeedButton5Click();
+void MainWindow::typeInDraw() {
+  enterDraw(drawFilePath(), workingDate, chosenDate, services_.ui, services_.clock);
+  checkTipsAgainstChosenDraw();
 }
 
-void TForm1::BitBtn6Click() {
-  removeDrawsOf(drawFilePath(), Home + "Zahlen.da~", Datum1, services_.ui);
-  SpeedButton5Click();
+void MainWindow::removeShownDraw() {
+  removeDrawsOf(drawFilePath(), dataFolder + "Zahlen.da~", shownDate, services_.ui);
+  checkTipsAgainstChosenDraw();
 }
 
 // ---- navigation
 
-void TForm1::SpeedButton6Click() {
-  showEarlierDraw(drawFilePath(), *this, *this, Zahl, [this] { Komplettcheck(); });
+void MainWindow::showEarlierDraw() {
+  showDrawBefore(drawFilePath(), *this, *this, scoredDraw, [this] { checkAllTips(); });
 }
 
-void TForm1::SpeedButton7Click() {
-  showLaterDraw(drawFilePath(), *this, *this, Zahl, [this] { Komplettcheck(); });
+void MainWindow::showLaterDraw() {
+  showDrawAfter(drawFilePath(), *this, *this, scoredDraw, [this] { checkAllTips(); });
 }
 
 // ---- statistics
 
-StatisticParts TForm1::statisticParts() {
+StatisticParts MainWindow::statisticParts() {
   return {.drawFile = drawFilePath(),
           .days = *this,
-          .chart = *this,
-          .aktDatum = aktDatum,
+          .chartTab = *this,
+          .workingDate = workingDate,
           .ui = services_.ui};
 }
 
-void TForm1::SpeedButton2Click() {
+void MainWindow::showNumberFrequency() {
   numberFrequency(statisticParts());
 }
 
-void TForm1::SpeedButton9Click() {
+void MainWindow::showQuersummeDistribution() {
   quersummeDistribution(statisticParts());
 }
 
-void TForm1::groupSearch(int groupSize) {
+void MainWindow::groupSearch(int groupSize) {
   neighbourGroupSearch(statisticParts(), groupSize, *this);
-  ActivePage = Page::Diagramm;
+  activePage = Page::Chart;
 }
 
-void TForm1::Button2Click() {
+void MainWindow::showPairs() {
   groupSearch(2);
 }
-void TForm1::Button3Click() {
+void MainWindow::showTriples() {
   groupSearch(3);
 }
-void TForm1::Button4Click() {
+void MainWindow::showQuadruples() {
   groupSearch(4);
 }
 
-void TForm1::Button5Click() {
+void MainWindow::showOverdueNumbers() {
   overdueNumbers(statisticParts());
-  ActivePage = Page::Diagramm;
+  activePage = Page::Chart;
 }
 
-void TForm1::Button6Click() {
-  tipDistribution(Tips, Chart1, services_.ui);
-  ActivePage = Page::Diagramm;
+void MainWindow::showTipDistribution() {
+  tipDistribution(tips, chart, services_.ui);
+  activePage = Page::Chart;
 }
 
 }  // namespace lotto

@@ -42,77 +42,75 @@ double dateOfBytes(const std::vector<std::uint8_t>& bytes, const std::string& na
 
 }  // namespace
 
-void readFirstSettingsGroup(TForm1& form, SettingsStore& store) {
-  form.TippTop = 84;
-  form.TippLeft = 29;
+void readFirstSettingsGroup(MainWindow& form, SettingsStore& store) {
+  form.slipTop = 84;
+  form.slipLeft = 29;
   readGroup([&] {
     for (const StoredCheckBox& stored : kStoredCheckBoxes) {
       if (const auto value = store.readInteger(stored.name))
-        (form.*stored.box).Checked = *value != 0;
+        (form.*stored.box).checked = *value != 0;
     }
-    form.Land = store.readInteger("Land").value_or(1);
-    if (const auto value = store.readInteger("TippTop")) form.TippTop = *value;
-    if (const auto value = store.readInteger("TippLeft")) form.TippLeft = *value;
+    form.country = store.readInteger("Land").value_or(1);
+    if (const auto value = store.readInteger("TippTop")) form.slipTop = *value;
+    if (const auto value = store.readInteger("TippLeft")) form.slipLeft = *value;
     if (const auto value = store.readInteger("height")) {
-      if (*value >= kSmallestWindow && *value <= kLargestWindow)
-        form.FormResize(form.Width, *value);
+      if (*value >= kSmallestWindow && *value <= kLargestWindow) form.onResize(form.width, *value);
     }
     if (const auto value = store.readInteger("width")) {
-      if (*value >= kSmallestWindow && *value <= kLargestWindow)
-        form.FormResize(*value, form.Height);
+      if (*value >= kSmallestWindow && *value <= kLargestWindow) form.onResize(*value, form.height);
     }
     for (const StoredSpinner& stored : kStoredSpinners) {
       if (const auto value = store.readInteger(stored.name))
-        (form.*stored.spinner).setPosition(*value);
+        (form.*stored.spinner).setValue(*value);
     }
     for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
       for (int index = 1; index <= TipGrid::kNumbers; ++index) {
         const std::string name = "Edit" + std::to_string(TipGrid::fieldNumber(tip, index));
-        if (const auto value = store.readString(name)) form.TipFieldChange(tip, index, *value);
+        if (const auto value = store.readString(name)) form.setTipField(tip, index, *value);
       }
     }
     if (const auto value = store.readInteger("DruckPapier")) {
-      form.Pageformat = (*value >= -1 && *value <= kLastPaperFormat) ? *value : -1;
+      form.paperFormat = (*value >= -1 && *value <= kLastPaperFormat) ? *value : -1;
     }
   });
 }
 
-void readSecondSettingsGroup(TForm1& form, SettingsStore& store) {
+void readSecondSettingsGroup(MainWindow& form, SettingsStore& store) {
   readGroup([&] {
-    if (const auto value = store.readString("ProxyHostEdit")) form.ProxyHostEdit.Text = *value;
-    if (const auto value = store.readString("ProxyPortEdit")) form.ProxyPortEdit.Text = *value;
+    if (const auto value = store.readString("ProxyHostEdit")) form.proxyHost.text = *value;
+    if (const auto value = store.readString("ProxyPortEdit")) form.proxyPort.text = *value;
     if (const auto value = store.readBinary("DateTimePicker2")) {
-      form.DateTimePicker2.setDate(dateOfBytes(*value, "DateTimePicker2"));
+      form.statisticsStart.setDate(dateOfBytes(*value, "DateTimePicker2"));
     }
-    if (const auto value = store.readString("ServerEdit")) form.ServerEdit.Text = *value;
+    if (const auto value = store.readString("ServerEdit")) form.server.text = *value;
   });
 }
 
-void writeSettings(TForm1& form, SettingsStore& store) {
+void writeSettings(MainWindow& form, SettingsStore& store) {
   try {
     store.openKey(kSettingsKey);
     for (const StoredCheckBox& stored : kStoredCheckBoxes)
-      store.writeInteger(stored.name, (form.*stored.box).Checked ? 1 : 0);
-    store.writeInteger("Land", form.Land);
-    store.writeInteger("TippTop", form.TippTop);
-    store.writeInteger("TippLeft", form.TippLeft);
-    if (form.WindowState == TForm1::State::Normal) {
-      store.writeInteger("height", form.Height);
-      store.writeInteger("width", form.Width);
+      store.writeInteger(stored.name, (form.*stored.box).checked ? 1 : 0);
+    store.writeInteger("Land", form.country);
+    store.writeInteger("TippTop", form.slipTop);
+    store.writeInteger("TippLeft", form.slipLeft);
+    if (form.windowState == MainWindow::State::Normal) {
+      store.writeInteger("height", form.height);
+      store.writeInteger("width", form.width);
     }
     for (const StoredSpinner& stored : kStoredSpinners)
-      store.writeInteger(stored.name, (form.*stored.spinner).Position());
+      store.writeInteger(stored.name, (form.*stored.spinner).value());
     for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
       for (int index = 1; index <= TipGrid::kNumbers; ++index) {
         store.writeString("Edit" + std::to_string(TipGrid::fieldNumber(tip, index)),
-                          form.Tips.text(tip, index));
+                          form.tips.text(tip, index));
       }
     }
-    store.writeInteger("DruckPapier", form.Pageformat);
-    store.writeString("ProxyHostEdit", form.ProxyHostEdit.Text);
-    store.writeString("ProxyPortEdit", form.ProxyPortEdit.Text);
-    store.writeBinary("DateTimePicker2", dateBytes(form.DateTimePicker2.Date()));
-    store.writeString("ServerEdit", form.ServerEdit.Text);
+    store.writeInteger("DruckPapier", form.paperFormat);
+    store.writeString("ProxyHostEdit", form.proxyHost.text);
+    store.writeString("ProxyPortEdit", form.proxyPort.text);
+    store.writeBinary("DateTimePicker2", dateBytes(form.statisticsStart.date()));
+    store.writeString("ServerEdit", form.server.text);
   } catch (const AppError&) {
     // What was written stays; the window closes anyway.
   }

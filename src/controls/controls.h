@@ -24,38 +24,38 @@ enum class Colour {
 };
 
 // The tabs of the main window, in their order.
-enum class MainPage { Lottotipp, BerechnungsOptionen, Diagramm, Datenbank, InternetOptionen };
+enum class MainPage { Tips, Options, Chart, Draws, Internet };
 
-struct TLabel {
-  std::string Caption;
-  Colour FontColour = Colour::WindowText;
+struct Label {
+  std::string caption;
+  Colour colour = Colour::WindowText;
 };
 
-struct TEdit {
-  std::string Text;
-  Colour Color = Colour::Window;
+struct TextField {
+  std::string text;
+  Colour background = Colour::Window;
 };
 
-struct TButton {
-  bool Enabled = true;
-  bool Visible = true;
-  std::string Caption;  // for the buttons whose caption changes
+struct Button {
+  bool enabled = true;
+  bool visible = true;
+  std::string caption;  // for the buttons whose caption changes
 };
 
-struct TCheckBox {
-  bool Checked = false;
+struct CheckBox {
+  bool checked = false;
 };
 
 // A date field that refuses dates before its earliest one and after 31 December 9999. A
 // value that is no date at all (NaN, infinity) leaves it as it was.
-class TDateTimePicker {
+class DateField {
  public:
-  TDateTimePicker(double minDate, double date) : MinDate(minDate), date_(minDate) { setDate(date); }
-  double Date() const { return date_; }
+  DateField(double minDate, double date) : minDate(minDate), date_(minDate) { setDate(date); }
+  double date() const { return date_; }
   void setDate(double date) {
-    if (std::isfinite(date)) date_ = std::clamp(date, MinDate, kLatestDate);
+    if (std::isfinite(date)) date_ = std::clamp(date, minDate, kLatestDate);
   }
-  const double MinDate;
+  const double minDate;
 
  private:
   double date_;
@@ -63,49 +63,49 @@ class TDateTimePicker {
 
 // A spinner: a whole number that an up-down control steps within its range. Every value
 // set is limited to the range.
-class TUpDown {
+class Spinner {
  public:
-  TUpDown(int min, int max, int position)
-      : Min(min), Max(max), position_(std::clamp(position, min, max)) {}
-  int Position() const { return position_; }
-  void setPosition(int position) { position_ = std::clamp(position, Min, Max); }
-  const int Min;
-  const int Max;
+  Spinner(int min, int max, int position)
+      : minimum(min), maximum(max), position_(std::clamp(position, min, max)) {}
+  int value() const { return position_; }
+  void setValue(int position) { position_ = std::clamp(position, minimum, maximum); }
+  const int minimum;
+  const int maximum;
 
  private:
   int position_;
 };
 
-// The progress bar of the status bar: shown while a long run is on, at Position of Max.
-struct TProgressBar {
-  bool Visible = false;
-  std::int64_t Position = 0;
-  std::int64_t Max = 100;
+// The progress bar of the status bar: shown while a long run is on, at `position` of `maximum`.
+struct ProgressBar {
+  bool visible = false;
+  std::int64_t position = 0;
+  std::int64_t maximum = 100;
 };
 
 // Shows a progress bar from 0 of `max` while it lives, and hides it when it ends, however
 // the run ends.
 class ShownProgress {
  public:
-  ShownProgress(TProgressBar& bar, std::int64_t max) : bar_(bar) {
-    bar_.Max = std::max<std::int64_t>(max, 1);
-    bar_.Position = 0;
-    bar_.Visible = true;
+  ShownProgress(ProgressBar& bar, std::int64_t max) : bar_(bar) {
+    bar_.maximum = std::max<std::int64_t>(max, 1);
+    bar_.position = 0;
+    bar_.visible = true;
   }
   ShownProgress(const ShownProgress&) = delete;
   ShownProgress& operator=(const ShownProgress&) = delete;
-  ~ShownProgress() { bar_.Visible = false; }
+  ~ShownProgress() { bar_.visible = false; }
   void set(std::int64_t position) {
-    bar_.Position = std::clamp<std::int64_t>(position, 0, bar_.Max);
+    bar_.position = std::clamp<std::int64_t>(position, 0, bar_.maximum);
   }
 
  private:
-  TProgressBar& bar_;
+  ProgressBar& bar_;
 };
 
-struct TStatusBar {
-  std::array<std::string, 2> Panels;
-  TProgressBar Progress;
+struct StatusBar {
+  std::array<std::string, 2> panels;
+  ProgressBar progress;
 };
 
 }  // namespace lotto

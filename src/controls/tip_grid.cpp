@@ -5,14 +5,14 @@
 namespace lotto {
 
 std::string cleanTipText(std::string_view text) {
-  const auto value = tryStrToInt(text);
+  const auto value = tryToInteger(text);
   if (!value || *value < 1 || *value > 45) return {};
   return std::to_string(*value);
 }
 
 TipGrid::TipGrid() {
   for (int tip = 1; tip <= kTips; ++tip) {
-    row(tip).rowLabel.Caption = std::to_string(tip) + ". Tipp";
+    row(tip).rowLabel.caption = std::to_string(tip) + ". Tipp";
   }
 }
 
@@ -31,20 +31,20 @@ std::optional<TipGrid::Cell> TipGrid::cellOfField(int fieldNumber) {
 }
 
 void TipGrid::setText(int tip, int index, std::string_view text) {
-  field(tip, index).Text = cleanTipText(text);
+  field(tip, index).text = cleanTipText(text);
 }
 
 void TipGrid::toggleMark(int tip) {
-  TLabel& label = row(tip).rowLabel;
-  label.FontColour = label.FontColour == Colour::WindowText ? Colour::Red : Colour::WindowText;
+  Label& label = row(tip).rowLabel;
+  label.colour = label.colour == Colour::WindowText ? Colour::Red : Colour::WindowText;
 }
 
 void TipGrid::clearUnmarked() {
   for (int tip = 1; tip <= kTips; ++tip) {
     if (isMarked(tip)) continue;
     for (int index = 1; index <= kNumbers; ++index) setText(tip, index, "");
-    row(tip).hitLabel.Caption.clear();
-    row(tip).sumLabel.Caption.clear();
+    row(tip).hitLabel.caption.clear();
+    row(tip).sumLabel.caption.clear();
   }
 }
 

@@ -41,11 +41,11 @@ inline constexpr std::array<TipRowNames, 12> kTipRowNames = {{
 }};
 
 struct TipRow {
-  std::array<TEdit, 6> fields;
-  TLabel rowLabel;
-  TLabel hitLabel;
-  TLabel sumLabel;
-  TLabel furtherLabel;
+  std::array<TextField, 6> fields;
+  Label rowLabel;
+  Label hitLabel;
+  Label sumLabel;
+  Label furtherLabel;
 };
 
 class TipGrid {
@@ -64,17 +64,17 @@ class TipGrid {
   };
   static std::optional<Cell> cellOfField(int fieldNumber);
 
-  const std::string& text(int tip, int index) const { return field(tip, index).Text; }
+  const std::string& text(int tip, int index) const { return field(tip, index).text; }
   // Every change goes through the cleaning rule; setting the same text changes nothing.
   void setText(int tip, int index, std::string_view text);
 
-  Colour colour(int tip, int index) const { return field(tip, index).Color; }
-  void setColour(int tip, int index, Colour colour) { field(tip, index).Color = colour; }
+  Colour colour(int tip, int index) const { return field(tip, index).background; }
+  void setColour(int tip, int index, Colour colour) { field(tip, index).background = colour; }
 
   TipRow& row(int tip) { return rows_[static_cast<std::size_t>(tip - 1)]; }
   const TipRow& row(int tip) const { return rows_[static_cast<std::size_t>(tip - 1)]; }
 
-  bool isMarked(int tip) const { return row(tip).rowLabel.FontColour == Colour::Red; }
+  bool isMarked(int tip) const { return row(tip).rowLabel.colour == Colour::Red; }
   // A click on the row label: normal text colour <-> red.
   void toggleMark(int tip);
 
@@ -82,8 +82,10 @@ class TipGrid {
   void clearUnmarked();
 
  private:
-  TEdit& field(int tip, int index) { return row(tip).fields[static_cast<std::size_t>(index - 1)]; }
-  const TEdit& field(int tip, int index) const {
+  TextField& field(int tip, int index) {
+    return row(tip).fields[static_cast<std::size_t>(index - 1)];
+  }
+  const TextField& field(int tip, int index) const {
     return row(tip).fields[static_cast<std::size_t>(index - 1)];
   }
 

@@ -10,8 +10,8 @@ namespace lotto {
 // The two check boxes in the top panel of the tab "Lottotipp"; both checked at start and
 // not kept in the settings.
 struct DayFilter {
-  TCheckBox CheckBox16{true};  // "Sonntag Ziehungen"
-  TCheckBox CheckBox17{true};  // "Mittwoch Ziehungen"
+  CheckBox sundayDraws{true};     // "Sonntag Ziehungen"
+  CheckBox wednesdayDraws{true};  // "Mittwoch Ziehungen"
 };
 
 // Counting form (statistics): a draw takes part only when its weekday's box is checked;

@@ -23,11 +23,11 @@ class RunEnd {
   RunEnd(const RunEnd&) = delete;
   RunEnd& operator=(const RunEnd&) = delete;
   ~RunEnd() {
-    parts_.BitBtn1.Enabled = true;
-    parts_.SpeedButton10.Enabled = true;
-    parts_.SpeedButton8.Visible = false;
+    parts_.updateButton.enabled = true;
+    parts_.downloadButton.enabled = true;
+    parts_.stopButton.visible = false;
     parts_.run.running = false;
-    parts_.show.Label35.Caption = parts_.show.Label29.Caption;
+    parts_.show.drawBarText.caption = parts_.show.shownDrawText.caption;
   }
 
  private:
@@ -62,7 +62,7 @@ DrawReply parseDrawReply(std::string_view body) {
   while (reply.numbers.size() < 7) {
     const std::size_t comma = rest.find(',');
     const auto number =
-        comma == std::string_view::npos ? std::nullopt : tryStrToInt(rest.substr(0, comma));
+        comma == std::string_view::npos ? std::nullopt : tryToInteger(rest.substr(0, comma));
     if (!number || *number < 1 || *number > 45) {
       reply.rest = std::string(rest);
       return reply;
@@ -75,9 +75,9 @@ DrawReply parseDrawReply(std::string_view body) {
 }
 
 bool readDrawReply(const DownloadParts& parts, const std::string& body, DrawRecord& record) {
-  record.date = parts.show.DateTimePicker1.Date();
+  record.date = parts.show.chosenDate.date();
   const DrawReply reply = parseDrawReply(body);
-  std::string& text = parts.show.Label29.Caption;
+  std::string& text = parts.show.shownDrawText.caption;
   for (std::size_t i = 0; i < reply.numbers.size(); ++i) {
     record.bytes[i] = static_cast<std::uint8_t>(reply.numbers[i]);
     text += (i < 6 ? "  " : " Z:") + std::to_string(reply.numbers[i]);
@@ -87,19 +87,19 @@ bool readDrawReply(const DownloadParts& parts, const std::string& body, DrawReco
     if (contains(reply.rest, "Mitteilung")) parts.ui.showMessage(reply.rest);
     return false;
   }
-  parts.show.Label13.Caption = quersummeText(drawNumbersOf(record));
-  if (roundToDay(parts.aktDatum) < roundToDay(record.date)) {
+  parts.show.drawBarQuersumme.caption = quersummeText(drawNumbersOf(record));
+  if (roundToDay(parts.workingDate) < roundToDay(record.date)) {
     appendDrawRecord(parts.drawFile, record);
-    parts.aktDatum = record.date;
+    parts.workingDate = record.date;
   }
   return true;
 }
 
 void downloadDraws(const DownloadParts& parts) {
-  TDateTimePicker& asked = parts.show.DateTimePicker1;
-  parts.BitBtn1.Enabled = false;
-  parts.SpeedButton10.Enabled = false;
-  parts.SpeedButton8.Visible = true;
+  DateField& asked = parts.show.chosenDate;
+  parts.updateButton.enabled = false;
+  parts.downloadButton.enabled = false;
+  parts.stopButton.visible = true;
   parts.run.running = true;
   const RunEnd end(parts);
   parts.ui.redraw();
@@ -116,20 +116,20 @@ void downloadDraws(const DownloadParts& parts) {
     requireShowableDate(record, records.size() - 1);
   }
   if (record.date > 0) asked.setDate(record.date);
-  parts.aktDatum = roundToDay(asked.Date());
-  asked.setDate(nextDrawDay(asked.Date()));
+  parts.workingDate = roundToDay(asked.date());
+  asked.setDate(nextDrawDay(asked.date()));
 
   std::int64_t days = 0;
-  for (double day = asked.Date(); day <= parts.clock.today(); day = nextDrawDay(day)) ++days;
+  for (double day = asked.date(); day <= parts.clock.today(); day = nextDrawDay(day)) ++days;
   ShownProgress progress(parts.progress, days);
   std::int64_t daysAsked = 0;
-  while (asked.Date() <= parts.clock.today() && parts.SpeedButton8.Visible) {
+  while (asked.date() <= parts.clock.today() && parts.stopButton.visible) {
     HttpReply reply;
     try {
-      parts.http.setProxy(parts.proxyHost.Text, StrToInt(parts.proxyPort.Text));
+      parts.http.setProxy(parts.proxyHost.text, toInteger(parts.proxyPort.text));
       parts.status = "Loading";
       parts.ui.redraw();
-      reply = parts.http.get(drawRequestUrl(parts.server.Text, asked.Date()));
+      reply = parts.http.get(drawRequestUrl(parts.server.text, asked.date()));
       parts.status = "Fertig";
     } catch (const AppError& failure) {
       // A failed request, or a proxy port that is no number, ends the run.
@@ -139,7 +139,7 @@ void downloadDraws(const DownloadParts& parts) {
     // A success whose status line lacks "OK" says that the day had no draw.
     progress.set(++daysAsked);
     if (contains(reply.statusLine, "OK") && !readDrawReply(parts, reply.body, record)) break;
-    asked.setDate(nextDrawDay(asked.Date()));
+    asked.setDate(nextDrawDay(asked.date()));
     parts.ui.redraw();
   }
 }

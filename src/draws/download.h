@@ -46,16 +46,16 @@ struct DrawDownload {
 // The parts of the main window the update run works on.
 struct DownloadParts {
   std::string drawFile;
-  const TEdit& server;     // ServerEdit
-  const TEdit& proxyHost;  // ProxyHostEdit
-  const TEdit& proxyPort;  // ProxyPortEdit
-  DrawOnShow& show;        // DateTimePicker1 holds the date asked for, Label29 grows
-  double& aktDatum;        // the date of the newest stored draw
-  TButton& BitBtn1;        // "Datenbank aktualisieren"
-  TButton& SpeedButton10;  // the download button of the draw bar
-  TButton& SpeedButton8;   // the stop button: the run goes on while it is shown
-  std::string& status;     // panel 0 of the status bar
-  TProgressBar& progress;  // the draw days asked of those up to today
+  const TextField& server;     // ServerEdit
+  const TextField& proxyHost;  // ProxyHostEdit
+  const TextField& proxyPort;  // ProxyPortEdit
+  DrawOnShow& show;            // chosenDate holds the date asked for, shownDrawText grows
+  double& workingDate;         // the date of the newest stored draw
+  Button& updateButton;        // "Datenbank aktualisieren"
+  Button& downloadButton;      // the download button of the draw bar
+  Button& stopButton;          // the stop button: the run goes on while it is shown
+  std::string& status;         // panel 0 of the status bar
+  ProgressBar& progress;       // the draw days asked of those up to today
   DrawDownload& run;
   UserInteraction& ui;
   HttpClient& http;
@@ -64,12 +64,12 @@ struct DownloadParts {
 
 // One reply with the status "OK", read into `record` (its date becomes the date asked
 // for; its spare byte stays): the numbers read are added to the draw text, and a whole
-// draw gets its Quersumme shown and is appended when it is newer than aktDatum. False
+// draw gets its Quersumme shown and is appended when it is newer than workingDate. False
 // when the reply holds no draw, after showing a "Mitteilung" in it.
 bool readDrawReply(const DownloadParts& parts, const std::string& body, DrawRecord& record);
 
 // The update run up to the point where the caller checks the tips for the date in
-// DateTimePicker1: it ends at the first draw day after today, by the stop button, at a
+// chosenDate: it ends at the first draw day after today, by the stop button, at a
 // reply without a draw (showing a "Mitteilung" it holds) or at a failed request (shown as
 // an error). However it ends, the buttons are usable again, the stop button hidden and
 // the draw bar shows the draw text; the draw file holds every draw read before.

@@ -9,38 +9,37 @@
 namespace lotto {
 namespace {
 
-TUpDown numberSpinner() {
-  return TUpDown(1, 45, 45);
+Spinner numberSpinner() {
+  return Spinner(1, 45, 45);
 }
 
 }  // namespace
 
-TForm3::TForm3()
-    : DateTimePicker1(dayNumber(100, 1, 1), 0), Numbers{numberSpinner(), numberSpinner(),
-                                                        numberSpinner(), numberSpinner(),
-                                                        numberSpinner(), numberSpinner(),
-                                                        numberSpinner()} {}
+DrawEntryDialog::DrawEntryDialog()
+    : date(dayNumber(100, 1, 1), 0), numbers{numberSpinner(), numberSpinner(), numberSpinner(),
+                                             numberSpinner(), numberSpinner(), numberSpinner(),
+                                             numberSpinner()} {}
 
-void TForm3::presetFrom(const DrawRecord& newest) {
-  DateTimePicker1.setDate(newest.date);
-  for (std::size_t i = 0; i < 7; ++i) Numbers[i].setPosition(newest.bytes[i]);
-  UpDown8.setPosition(newest.spare());
-  SpareVisible = false;
+void DrawEntryDialog::presetFrom(const DrawRecord& newest) {
+  date.setDate(newest.date);
+  for (std::size_t i = 0; i < 7; ++i) numbers[i].setValue(newest.bytes[i]);
+  spare.setValue(newest.spare());
+  spareVisible = false;
 }
 
-void TForm3::presetEmpty(double today) {
-  DateTimePicker1.setDate(today);
-  for (TUpDown& number : Numbers) number.setPosition(45);
-  UpDown8.setPosition(10);
-  SpareVisible = false;
+void DrawEntryDialog::presetEmpty(double today) {
+  date.setDate(today);
+  for (Spinner& number : numbers) number.setValue(45);
+  spare.setValue(10);
+  spareVisible = false;
 }
 
-DrawRecord TForm3::enteredDraw() const {
+DrawRecord DrawEntryDialog::enteredDraw() const {
   DrawRecord record;
-  record.date = DateTimePicker1.Date();
+  record.date = date.date();
   for (std::size_t i = 0; i < 7; ++i)
-    record.bytes[i] = static_cast<std::uint8_t>(Numbers[i].Position());
-  record.bytes[7] = static_cast<std::uint8_t>(UpDown8.Position());
+    record.bytes[i] = static_cast<std::uint8_t>(numbers[i].value());
+  record.bytes[7] = static_cast<std::uint8_t>(spare.value());
   std::sort(record.bytes.begin(), record.bytes.begin() + 6);
   return record;
 }
@@ -69,34 +68,34 @@ std::vector<DrawRecord> withoutDrawsOf(const std::vector<DrawRecord>& records, d
   return result;
 }
 
-void enterDraw(const std::string& drawFile, double& aktDatum, TDateTimePicker& DateTimePicker1,
+void enterDraw(const std::string& drawFile, double& workingDate, DateField& chosenDate,
                UserInteraction& ui, Clock& clock) {
   const std::vector<DrawRecord> records = readDrawFile(drawFile);
 
-  TForm3 dialog;
+  DrawEntryDialog dialog;
   if (records.empty()) {
     dialog.presetEmpty(clock.today());
   } else {
     // The dialog shows the newest draw's date, so it must be one.
     requireShowableDate(records.back(), records.size() - 1);
-    aktDatum = records.back().date;
+    workingDate = records.back().date;
     dialog.presetFrom(records.back());
   }
 
   if (ui.showModal(dialog) == ModalResult::Ok) {
     const DrawRecord entered = dialog.enteredDraw();
-    if (records.empty() || entered.date > roundToDay(aktDatum)) {
+    if (records.empty() || entered.date > roundToDay(workingDate)) {
       // The newest draw goes to the end; the file keeps its order.
       appendDrawRecord(drawFile, entered);
-      aktDatum = entered.date;
+      workingDate = entered.date;
     } else {
       const std::vector<DrawRecord> rewritten = withDrawEntered(records, entered);
       writeDrawFile(drawFile, drawFile + "~", rewritten);
-      aktDatum = rewritten.back().date;
+      workingDate = rewritten.back().date;
     }
-    DateTimePicker1.setDate(aktDatum);
+    chosenDate.setDate(workingDate);
   } else if (!records.empty()) {
-    DateTimePicker1.setDate(aktDatum);
+    chosenDate.setDate(workingDate);
   }
 }
 

@@ -13,16 +13,16 @@
 namespace lotto {
 
 // The entry dialog "Zahlen der Ziehung eingeben", made afresh for every entry.
-class TForm3 : public ModalDialog {
+class DrawEntryDialog : public ModalDialog {
  public:
-  TForm3();
+  DrawEntryDialog();
 
-  std::string Caption = "Zahlen der Ziehung eingeben";
-  TDateTimePicker DateTimePicker1;  // date of the draw
-  // UpDown1 .. UpDown6 the six numbers, UpDown7 the Zusatzzahl ("Z:"), 1..45 each.
-  std::array<TUpDown, 7> Numbers;
-  TUpDown UpDown8{1, 10, 10};  // "S:", the record's spare byte; hidden while in use
-  bool SpareVisible = true;
+  std::string caption = "Zahlen der Ziehung eingeben";
+  DateField date;  // date of the draw
+  // The six numbers, then the Zusatzzahl ("Z:"), 1..45 each.
+  std::array<Spinner, 7> numbers;
+  Spinner spare{1, 10, 10};  // "S:", the record's spare byte; hidden while in use
+  bool spareVisible = true;
 
   // Presets from the newest stored draw (the spinners limit the values to their ranges).
   void presetFrom(const DrawRecord& newest);
@@ -43,9 +43,9 @@ std::vector<DrawRecord> withoutDrawsOf(const std::vector<DrawRecord>& records, d
 
 // "Eingeben": the entry dialog opens with the newest stored draw (or, for an empty
 // history, with today and 45 everywhere); the draw typed in is stored in date order, a
-// draw of a stored date replacing it. Whether or not it is stored, aktDatum and
-// DateTimePicker1 end on the newest stored date; the caller then checks the tips.
-void enterDraw(const std::string& drawFile, double& aktDatum, TDateTimePicker& DateTimePicker1,
+// draw of a stored date replacing it. Whether or not it is stored, workingDate and
+// chosenDate end on the newest stored date; the caller then checks the tips.
+void enterDraw(const std::string& drawFile, double& workingDate, DateField& chosenDate,
                UserInteraction& ui, Clock& clock);
 
 // "Löschen": rewrites the draw file through tempFile without every draw of the date.

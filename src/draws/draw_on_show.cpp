@@ -18,13 +18,13 @@ void requireShowableDate(const DrawRecord& record, std::size_t index) {
                  " hat kein gültiges Datum; die Ziehungsdatei ist beschädigt.");
 }
 
-void showRecord(DrawOnShow& show, DrawNumbers& Zahl, const DrawRecord& record, std::size_t index,
-                int blanksAfterDate) {
+void showRecord(DrawOnShow& show, DrawNumbers& scoredDraw, const DrawRecord& record,
+                std::size_t index, int blanksAfterDate) {
   requireShowableDate(record, index);
-  show.Datum1 = record.date;
-  Zahl = drawNumbersOf(record);
-  show.Label29.Caption = drawText(record.date, Zahl, blanksAfterDate);
-  show.Label13.Caption = quersummeText(Zahl);
+  show.shownDate = record.date;
+  scoredDraw = drawNumbersOf(record);
+  show.shownDrawText.caption = drawText(record.date, scoredDraw, blanksAfterDate);
+  show.drawBarQuersumme.caption = quersummeText(scoredDraw);
 }
 
 }  // namespace lotto

@@ -1,6 +1,6 @@
 #pragma once
 // The draw on show: its date, its place in the draw file and the controls that show it.
-// Its numbers are the Zahl of the scoring fields, which the tips are scored against.
+// Its numbers are the scoredDraw of the scoring fields, which the tips are scored against.
 
 #include <cstddef>
 #include <cstdint>
@@ -11,19 +11,19 @@
 namespace lotto {
 
 struct DrawOnShow {
-  double Datum1 = 0;          // date of the draw on show
-  std::int32_t Position = 0;  // its index in the draw file
-  TLabel Label29;             // the draw text on the tab "Datenbank"
-  TLabel Label35;             // the same in the draw bar of the tab "Lottotipp"
-  TLabel Label13{"Quersumme"};
-  TDateTimePicker DateTimePicker1{dayNumber(1955, 10, 9), dayNumber(1986, 1, 1)};
+  double shownDate = 0;            // date of the draw on show
+  std::int32_t shownPosition = 0;  // its index in the draw file
+  Label shownDrawText;             // the draw text on the tab "Datenbank"
+  Label drawBarText;               // the same in the draw bar of the tab "Lottotipp"
+  Label drawBarQuersumme{"Quersumme"};
+  DateField chosenDate{dayNumber(1955, 10, 9), dayNumber(1986, 1, 1)};
 };
 
-// Shows record `index` of the draw file: Datum1, Zahl, the draw text on Label29 and the
-// Quersumme on Label13. A record whose date no date field can hold (a damaged file) is
+// Shows record `index` of the draw file: shownDate, scoredDraw, the draw text on shownDrawText and
+// the Quersumme on drawBarQuersumme. A record whose date no date field can hold (a damaged file) is
 // refused with a message naming its place, and nothing changes.
-void showRecord(DrawOnShow& show, DrawNumbers& Zahl, const DrawRecord& record, std::size_t index,
-                int blanksAfterDate);
+void showRecord(DrawOnShow& show, DrawNumbers& scoredDraw, const DrawRecord& record,
+                std::size_t index, int blanksAfterDate);
 
 // "Die Ziehung vom So 05.01.25 (Datensatz 3 der Ziehungsdatei)", or without the date when
 // the record's date is no date: how messages name a record of the draw file.

@@ -34,9 +34,9 @@ double parseIsoDate(std::string_view text, int line) {
     throw HistoryCsvError(line,
                           "Datum \"" + std::string(text) + "\" ist nicht im Format JJJJ-MM-TT");
   }
-  const int year = *tryStrToInt(text.substr(0, 4));
-  const int month = *tryStrToInt(text.substr(5, 2));
-  const int day = *tryStrToInt(text.substr(8, 2));
+  const int year = *tryToInteger(text.substr(0, 4));
+  const int month = *tryToInteger(text.substr(5, 2));
+  const int day = *tryToInteger(text.substr(8, 2));
   const double date = dayNumber(year, month, day);
   if (month < 1 || month > 12 || civilDate(date) != CivilDate{year, month, day}) {
     throw HistoryCsvError(line, "Datum \"" + std::string(text) + "\" gibt es nicht");
@@ -45,7 +45,7 @@ double parseIsoDate(std::string_view text, int line) {
 }
 
 std::uint8_t parseNumber(std::string_view text, int line) {
-  const auto value = isDigits(text) ? tryStrToInt(text) : std::nullopt;
+  const auto value = isDigits(text) ? tryToInteger(text) : std::nullopt;
   if (!value || *value < 1 || *value > 45) {
     throw HistoryCsvError(line, "\"" + std::string(text) + "\" ist keine Zahl von 1 bis 45");
   }

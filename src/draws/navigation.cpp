@@ -6,7 +6,7 @@ namespace lotto {
 namespace {
 
 bool skipped(const DrawRecord& record, const DayFilter& days) {
-  return skippedByDayFilter(record.date, days.CheckBox16.Checked, days.CheckBox17.Checked);
+  return skippedByDayFilter(record.date, days.sundayDraws.checked, days.wednesdayDraws.checked);
 }
 
 // Reading "up to index p" takes record p, or the last one when the file ends first; in a
@@ -24,20 +24,20 @@ bool hasNothingToShow(const DrawHistory& history) {
   return history.records.empty() && !history.cut;
 }
 
-void showStep(const std::string& drawFile, DrawOnShow& show, DrawNumbers& Zahl,
+void showStep(const std::string& drawFile, DrawOnShow& show, DrawNumbers& scoredDraw,
               const std::function<void()>& completeCheck,
               std::optional<NavigationStep> (*step)(const DrawHistory&, std::int32_t,
                                                     const DayFilter&),
               const DayFilter& days) {
   const DrawHistory history = readDrawHistory(drawFile);
-  const std::optional<NavigationStep> result = step(history, show.Position, days);
+  const std::optional<NavigationStep> result = step(history, show.shownPosition, days);
   if (!result) return;
   if (result->shown) {
-    showRecord(show, Zahl, history.records[*result->shown], *result->shown, 2);
-    show.Label35.Caption = show.Label29.Caption;
-    show.DateTimePicker1.setDate(show.Datum1);
+    showRecord(show, scoredDraw, history.records[*result->shown], *result->shown, 2);
+    show.drawBarText.caption = show.shownDrawText.caption;
+    show.chosenDate.setDate(show.shownDate);
   }
-  show.Position = result->position;
+  show.shownPosition = result->position;
   if (result->failedAtCut) history.throwIfCut();
   // Once for the draw shown and once more for every draw passed over, each time against
   // the draw finally shown.
@@ -58,7 +58,7 @@ std::optional<NavigationStep> stepToEarlierDraw(const DrawHistory& history, std:
       break;
     }
     ++step.looks;
-    step.shown = recordAt(history, p);  // Position itself is not changed by the reading
+    step.shown = recordAt(history, p);  // shownPosition itself is not changed by the reading
     if (!skipped(history.records[*step.shown], days) ||
         static_cast<std::size_t>(step.looks) >= history.size()) {
       break;
@@ -93,14 +93,14 @@ std::optional<NavigationStep> stepToLaterDraw(const DrawHistory& history, std::i
   return step;
 }
 
-void showEarlierDraw(const std::string& drawFile, const DayFilter& days, DrawOnShow& show,
-                     DrawNumbers& Zahl, const std::function<void()>& completeCheck) {
-  showStep(drawFile, show, Zahl, completeCheck, &stepToEarlierDraw, days);
+void showDrawBefore(const std::string& drawFile, const DayFilter& days, DrawOnShow& show,
+                    DrawNumbers& scoredDraw, const std::function<void()>& completeCheck) {
+  showStep(drawFile, show, scoredDraw, completeCheck, &stepToEarlierDraw, days);
 }
 
-void showLaterDraw(const std::string& drawFile, const DayFilter& days, DrawOnShow& show,
-                   DrawNumbers& Zahl, const std::function<void()>& completeCheck) {
-  showStep(drawFile, show, Zahl, completeCheck, &stepToLaterDraw, days);
+void showDrawAfter(const std::string& drawFile, const DayFilter& days, DrawOnShow& show,
+                   DrawNumbers& scoredDraw, const std::function<void()>& completeCheck) {
+  showStep(drawFile, show, scoredDraw, completeCheck, &stepToLaterDraw, days);
 }
 
 }  // namespace lotto

@@ -16,7 +16,7 @@ namespace lotto {
 struct NavigationStep {
   // Index of the record finally shown; none when the first look already failed.
   std::optional<std::size_t> shown;
-  std::int32_t position = 0;  // the new Position
+  std::int32_t position = 0;  // the new shownPosition
   int looks = 0;              // records looked at; the complete check runs once for each
   // A look reached the partial record at the end of a cut file: the command fails there,
   // with the record of the look before it on show.
@@ -34,9 +34,9 @@ std::optional<NavigationStep> stepToLaterDraw(const DrawHistory& history, std::i
 // The earlier-draw and later-draw commands: read the draw file, show the draw stepped to
 // and run the complete check once for every draw looked at, each time against the draw
 // finally shown. The draw bar and the date picker follow the draw on show.
-void showEarlierDraw(const std::string& drawFile, const DayFilter& days, DrawOnShow& show,
-                     DrawNumbers& Zahl, const std::function<void()>& completeCheck);
-void showLaterDraw(const std::string& drawFile, const DayFilter& days, DrawOnShow& show,
-                   DrawNumbers& Zahl, const std::function<void()>& completeCheck);
+void showDrawBefore(const std::string& drawFile, const DayFilter& days, DrawOnShow& show,
+                    DrawNumbers& scoredDraw, const std::function<void()>& completeCheck);
+void showDrawAfter(const std::string& drawFile, const DayFilter& days, DrawOnShow& show,
+                   DrawNumbers& scoredDraw, const std::function<void()>& completeCheck);
 
 }  // namespace lotto

@@ -9,8 +9,8 @@
 namespace lotto {
 namespace {
 
-Colour colourOfHit(std::uint8_t treffer) {
-  switch (treffer) {
+Colour colourOfHit(std::uint8_t hitKind) {
+  switch (hitKind) {
     case 1:
       return Colour::Lime;
     case 2:
@@ -31,7 +31,7 @@ int runCompleteCheck(TipGrid& tips, ScoringFields& scoring, SoundPlayer& sound,
     std::array<std::uint8_t, 6> values{};
     bool complete = true;
     for (int index = 1; index <= TipGrid::kNumbers && complete; ++index) {
-      const auto value = tryStrToInt(tips.text(tip, index));
+      const auto value = tryToInteger(tips.text(tip, index));
       if (value) {
         values[static_cast<std::size_t>(index - 1)] = static_cast<std::uint8_t>(*value);
       } else {
@@ -42,18 +42,18 @@ int runCompleteCheck(TipGrid& tips, ScoringFields& scoring, SoundPlayer& sound,
     if (!complete) {
       for (int index = 1; index <= TipGrid::kNumbers; ++index)
         tips.setColour(tip, index, Colour::Window);
-      row.hitLabel.Caption.clear();
-      row.sumLabel.Caption.clear();
+      row.hitLabel.caption.clear();
+      row.sumLabel.caption.clear();
       if (tip == TipGrid::kTips) {
-        scoring.Gewinn = 0;
-        scoring.Zusatz = false;
+        scoring.hits = 0;
+        scoring.zusatzzahlHit = false;
       }
       continue;
     }
 
     int sum = 0;
     for (const std::uint8_t v : values) sum += v;
-    row.sumLabel.Caption = std::to_string(sum);
+    row.sumLabel.caption = std::to_string(sum);
 
     std::sort(values.begin(), values.end());
     std::array<std::string, 6> texts;
@@ -61,17 +61,17 @@ int runCompleteCheck(TipGrid& tips, ScoringFields& scoring, SoundPlayer& sound,
       tips.setText(tip, index, std::to_string(values[static_cast<std::size_t>(index - 1)]));
       texts[static_cast<std::size_t>(index - 1)] = tips.text(tip, index);
     }
-    scoring.Zettelcheck({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]});
+    scoring.scoreTip({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]});
 
     for (int index = 1; index <= TipGrid::kNumbers; ++index) {
-      tips.setColour(tip, index, colourOfHit(scoring.Treffer[static_cast<std::size_t>(index)]));
+      tips.setColour(tip, index, colourOfHit(scoring.hitKinds[static_cast<std::size_t>(index)]));
     }
-    row.hitLabel.Caption = std::to_string(scoring.Gewinn);
-    row.hitLabel.FontColour = scoring.Gewinn >= 3 ? Colour::Red : Colour::Black;
-    if (scoring.Gewinn >= 3) sound.play(soundPath);
-    if (scoring.Zusatz) row.hitLabel.Caption += " + Z";
+    row.hitLabel.caption = std::to_string(scoring.hits);
+    row.hitLabel.colour = scoring.hits >= 3 ? Colour::Red : Colour::Black;
+    if (scoring.hits >= 3) sound.play(soundPath);
+    if (scoring.zusatzzahlHit) row.hitLabel.caption += " + Z";
 
-    best = std::max(best, static_cast<int>(scoring.Gewinn));
+    best = std::max(best, static_cast<int>(scoring.hits));
   }
   return best;
 }

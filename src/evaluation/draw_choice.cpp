@@ -53,8 +53,8 @@ void checkTipsForChosenDate(const TipCheckParts& parts) {
   }
   const DrawHistory history = readDrawHistory(parts.drawFile);
   DrawOnShow& show = parts.show;
-  parts.aktDatum = roundToDay(show.DateTimePicker1.Date());
-  const DrawChoice choice = chooseDrawByDate(history, parts.aktDatum);
+  parts.workingDate = roundToDay(show.chosenDate.date());
+  const DrawChoice choice = chooseDrawByDate(history, parts.workingDate);
   // The search ends on the record it shows, or stops at one whose date compares with
   // nothing: either way a date that is no date is named, not shown.
   if (!choice.failedAtCut && !history.records.empty()) {
@@ -62,16 +62,16 @@ void checkTipsForChosenDate(const TipCheckParts& parts) {
     requireShowableDate(history.records[last], last);
   }
   if (choice.shown) {
-    showRecord(show, parts.Zahl, history.records[*choice.shown], *choice.shown,
+    showRecord(show, parts.scoredDraw, history.records[*choice.shown], *choice.shown,
                choice.blanksAfterDate);
   }
-  show.Position = choice.position;
+  show.shownPosition = choice.position;
   if (choice.failedAtCut) history.throwIfCut();
-  show.DateTimePicker1.setDate(show.Datum1);
-  if (parts.statisticsStart.Date() > show.Datum1) {
-    parts.statisticsStart.setDate(parts.statisticsStart.MinDate);
+  show.chosenDate.setDate(show.shownDate);
+  if (parts.statisticsStart.date() > show.shownDate) {
+    parts.statisticsStart.setDate(parts.statisticsStart.minDate);
   }
-  show.Label35.Caption = show.Label29.Caption;
+  show.drawBarText.caption = show.shownDrawText.caption;
   parts.completeCheck();
 }
 

@@ -20,7 +20,7 @@ struct DrawChoice {
   // Blanks between the date and the numbers in the draw text: three when the first
   // record is shown and the file holds further records, two otherwise.
   int blanksAfterDate = 2;
-  // The new Position: index of the last record looked at.
+  // The new shownPosition: index of the last record looked at.
   std::int32_t position = 0;
   // Every whole record of a cut file lies before the date, so the search reads on into
   // the partial record and fails there; `position` is where it had counted to.
@@ -34,15 +34,15 @@ DrawChoice chooseDrawByDate(const DrawHistory& history, double date);
 struct TipCheckParts {
   std::string drawFile;
   DrawOnShow& show;
-  double& aktDatum;
-  DrawNumbers& Zahl;
-  TDateTimePicker& statisticsStart;  // DateTimePicker2
+  double& workingDate;
+  DrawNumbers& scoredDraw;
+  DateField& statisticsStart;  // statisticsStart
   UserInteraction& ui;
   std::function<void()> completeCheck;
 };
 
 // "Bewertung des Tipps für die Ziehung des gewählten Datums": shows the draw chosen for
-// the date of DateTimePicker1, puts the picker on its date and scores all tips against
+// the date of chosenDate, puts the picker on its date and scores all tips against
 // it. Without a draw file it only says so.
 void checkTipsForChosenDate(const TipCheckParts& parts);
 

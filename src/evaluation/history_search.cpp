@@ -28,7 +28,7 @@ std::uint64_t maskOfDraw(const DrawRecord& record) {
 std::uint64_t maskOfTip(const TipGrid& tips, int tip) {
   std::uint64_t mask = 0;
   for (int index = 1; index <= TipGrid::kNumbers; ++index) {
-    const auto n = tryStrToInt(tips.text(tip, index));
+    const auto n = tryToInteger(tips.text(tip, index));
     if (!n || *n < 1 || *n > 45 || (mask & (std::uint64_t{1} << *n)) != 0) return 0;
     mask |= std::uint64_t{1} << *n;
   }
@@ -55,11 +55,11 @@ class Search {
     const std::vector<DrawRecord>& records = history_.records;
     for (std::size_t i = 0; i < records.size(); ++i) {
       const DrawRecord& record = records[i];
-      if (!(record.date >= parts_.aktDatum)) continue;
+      if (!(record.date >= parts_.workingDate)) continue;
       if (!isShowableDate(record.date)) {
         showLabels();
-        parts_.show.Datum1 = record.date;
-        parts_.scoring.Zahl = drawNumbersOf(record);
+        parts_.show.shownDate = record.date;
+        parts_.scoring.scoredDraw = drawNumbersOf(record);
         requireShowableDate(record, i);
       }
       examined_ = i;
@@ -69,7 +69,7 @@ class Search {
         if (hitsOf(tip, record, drawMask) < threshold_) continue;
         // A stop: the window as the search shows it now, then the check and the question.
         showLabels();
-        showExaminedDraw(parts_.show, parts_.scoring.Zahl, record, i);
+        showExaminedDraw(parts_.show, parts_.scoring.scoredDraw, record, i);
         parts_.completeCheck();
         if (!parts_.ui.askYesNo("Weiter?", "Ein Treffer am: " + formatShortDate(record.date))) {
           return false;
@@ -78,7 +78,7 @@ class Search {
     }
     showLabels();
     if (examined_)
-      showExaminedDraw(parts_.show, parts_.scoring.Zahl, records[*examined_], *examined_);
+      showExaminedDraw(parts_.show, parts_.scoring.scoredDraw, records[*examined_], *examined_);
     history_.throwIfCut();
     return true;
   }
@@ -88,9 +88,9 @@ class Search {
     const std::uint64_t tipMask = masks_[tip - 1];
     if (tipMask != 0 && drawMask != 0) return std::popcount(tipMask & drawMask);
     ScoringFields scoring;
-    scoring.Zahl = drawNumbersOf(record);
-    scoring.Zettelcheck(textsOf(parts_.tips, tip));
-    return scoring.Gewinn;
+    scoring.scoredDraw = drawNumbersOf(record);
+    scoring.scoreTip(textsOf(parts_.tips, tip));
+    return scoring.hits;
   }
 
   // Every label still waiting, in tip order, scored against its own draw; the scoring
@@ -99,11 +99,12 @@ class Search {
     for (int tip = 1; tip <= kSearchedTips; ++tip) {
       std::optional<std::size_t>& draw = pending_[tip - 1];
       if (!draw) continue;
-      parts_.scoring.Zahl = drawNumbersOf(history_.records[*draw]);
-      parts_.scoring.Zettelcheck(textsOf(parts_.tips, tip));
-      TLabel& hit = parts_.tips.row(tip).hitLabel;
-      hit.Caption = std::to_string(parts_.scoring.Gewinn) + (parts_.scoring.Zusatz ? " + Z" : "");
-      hit.FontColour = parts_.scoring.Gewinn >= 3 ? Colour::Red : Colour::Black;
+      parts_.scoring.scoredDraw = drawNumbersOf(history_.records[*draw]);
+      parts_.scoring.scoreTip(textsOf(parts_.tips, tip));
+      Label& hit = parts_.tips.row(tip).hitLabel;
+      hit.caption =
+          std::to_string(parts_.scoring.hits) + (parts_.scoring.zusatzzahlHit ? " + Z" : "");
+      hit.colour = parts_.scoring.hits >= 3 ? Colour::Red : Colour::Black;
       draw.reset();
     }
   }
@@ -118,21 +119,21 @@ class Search {
 
 }  // namespace
 
-void showExaminedDraw(DrawOnShow& show, DrawNumbers& Zahl, const DrawRecord& record,
+void showExaminedDraw(DrawOnShow& show, DrawNumbers& scoredDraw, const DrawRecord& record,
                       std::size_t index) {
-  showRecord(show, Zahl, record, index, 2);
-  show.Label35.Caption = show.Label29.Caption;
+  showRecord(show, scoredDraw, record, index, 2);
+  show.drawBarText.caption = show.shownDrawText.caption;
 }
 
 void searchTipsInHistory(const HistorySearchParts& parts) {
-  const int threshold = StrToInt(
+  const int threshold = toInteger(
       parts.ui.inputText("Bei wie vielen Zahlen Übereinstimmung stoppen?", "Tipp-Test", "6"));
   const DrawHistory history = readDrawHistory(parts.drawFile);
-  parts.aktDatum = parts.chart.DateTimePicker2.Date();
-  parts.chart.Chart1.beginStatistic();
+  parts.workingDate = parts.chartTab.statisticsStart.date();
+  parts.chartTab.chart.beginStatistic();
   Search search(parts, history, threshold);
   if (!search.run()) return;
-  for (int x = 0; x <= 9; ++x) parts.chart.Chart1.addPoint(x, 0);
+  for (int x = 0; x <= 9; ++x) parts.chartTab.chart.addPoint(x, 0);
 }
 
 }  // namespace lotto

@@ -17,22 +17,22 @@ namespace lotto {
 struct HistorySearchParts {
   std::string drawFile;
   TipGrid& tips;
-  DrawOnShow& show;  // Datum1 and the draw texts; Position and DateTimePicker1 stay
+  DrawOnShow& show;  // shownDate and the draw texts; shownPosition and chosenDate stay
   ScoringFields& scoring;
-  ChartTab& chart;
-  double& aktDatum;
+  ChartTab& chartTab;
+  double& workingDate;
   UserInteraction& ui;
-  std::function<void()> completeCheck;  // Komplettcheck
+  std::function<void()> completeCheck;  // checkAllTips
 };
 
-// SpeedButton4Click. The draw file is read once; a tip of six different numbers is scored
+// searchHistoryForTips. The draw file is read once; a tip of six different numbers is scored
 // against a draw of six different numbers with a 64-bit mask, any other tip or record
 // with the tip check's rule. The window shows what the search shows draw by draw; its
 // labels are made only where the user sees them: at a stop and at the end.
 void searchTipsInHistory(const HistorySearchParts& parts);
 
 // The draw text and Quersumme of a draw examined by the search.
-void showExaminedDraw(DrawOnShow& show, DrawNumbers& Zahl, const DrawRecord& record,
+void showExaminedDraw(DrawOnShow& show, DrawNumbers& scoredDraw, const DrawRecord& record,
                       std::size_t index);
 
 }  // namespace lotto

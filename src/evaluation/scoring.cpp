@@ -6,48 +6,48 @@
 
 namespace lotto {
 
-void ScoringFields::Zettelcheck(const TipTexts& tip) {
-  Gewinn = 0;
-  Zusatz = false;
-  Treffer.fill(0);
+void ScoringFields::scoreTip(const TipTexts& tip) {
+  hits = 0;
+  zusatzzahlHit = false;
+  hitKinds.fill(0);
 
   std::array<std::optional<std::int32_t>, 6> numbers;
-  for (std::size_t k = 0; k < 6; ++k) numbers[k] = tryStrToInt(tip[k]);
+  for (std::size_t k = 0; k < 6; ++k) numbers[k] = tryToInteger(tip[k]);
 
   for (std::size_t i = 1; i <= 6; ++i) {
     for (std::size_t k = 1; k <= 6; ++k) {
       const auto& number = numbers[k - 1];
       if (!number) return;
-      if (*number == Zahl[i]) {
-        Treffer[k] = 1;
-        ++Gewinn;
+      if (*number == scoredDraw[i]) {
+        hitKinds[k] = 1;
+        ++hits;
       }
     }
   }
   for (std::size_t k = 1; k <= 6; ++k) {
-    if (*numbers[k - 1] == Zahl[7]) {
-      Treffer[k] = 2;
-      Zusatz = true;
+    if (*numbers[k - 1] == scoredDraw[7]) {
+      hitKinds[k] = 2;
+      zusatzzahlHit = true;
     }
   }
 }
 
-void ScoringFields::score(const std::array<std::int32_t, 6>& tip) {
-  Gewinn = 0;
-  Zusatz = false;
-  Treffer.fill(0);
+void ScoringFields::scoreNumbers(const std::array<std::int32_t, 6>& tip) {
+  hits = 0;
+  zusatzzahlHit = false;
+  hitKinds.fill(0);
   for (std::size_t i = 1; i <= 6; ++i) {
     for (std::size_t k = 1; k <= 6; ++k) {
-      if (tip[k - 1] == Zahl[i]) {
-        Treffer[k] = 1;
-        ++Gewinn;
+      if (tip[k - 1] == scoredDraw[i]) {
+        hitKinds[k] = 1;
+        ++hits;
       }
     }
   }
   for (std::size_t k = 1; k <= 6; ++k) {
-    if (tip[k - 1] == Zahl[7]) {
-      Treffer[k] = 2;
-      Zusatz = true;
+    if (tip[k - 1] == scoredDraw[7]) {
+      hitKinds[k] = 2;
+      zusatzzahlHit = true;
     }
   }
 }

@@ -55,7 +55,7 @@ class Passes {
     parts_.ui.redraw();
     statistic();
     ++build_.statisticsRun;
-    parts_.activePage = MainPage::Diagramm;
+    parts_.activePage = MainPage::Chart;
     parts_.ui.redraw();
   }
   void showMinMax(std::int64_t lower, const char* gap, std::int64_t upper) {
@@ -115,8 +115,8 @@ class Passes {
 // The dialog shows each number's count as its weight, checked when it has entries. For
 // 1 to 4 the weight is set before the checked state, for 5 to 45 after it: setting the
 // state runs the box's click handling, which can step the weight or uncheck the box.
-void handOverToDialog(const CandidatePool& pool, TForm7& dialog) {
-  for (int n = 1; n <= TForm7::kNumbers; ++n) {
+void handOverToDialog(const CandidatePool& pool, NumberDialog& dialog) {
+  for (int n = 1; n <= NumberDialog::kNumbers; ++n) {
     const std::int32_t count = pool.countOf(n);
     if (n <= 4) {
       dialog.setWeight(n, std::to_string(count));
@@ -144,12 +144,12 @@ void CandidatePool::removeAll(const std::array<std::int32_t, 7>& numbers) {
   });
 }
 
-std::int32_t CandidatePool::rebuildFrom(const TForm7& dialog) {
-  std::array<std::int32_t, TForm7::kNumbers + 1> weights{};
+std::int32_t CandidatePool::rebuildFrom(const NumberDialog& dialog) {
+  std::array<std::int32_t, NumberDialog::kNumbers + 1> weights{};
   std::int64_t total = 0;
-  for (int n = 1; n <= TForm7::kNumbers; ++n) {
-    if (!dialog.box(n).Checked) continue;
-    weights[static_cast<std::size_t>(n)] = StrToInt(dialog.box(n).Weight);
+  for (int n = 1; n <= NumberDialog::kNumbers; ++n) {
+    if (!dialog.box(n).checked) continue;
+    weights[static_cast<std::size_t>(n)] = toInteger(dialog.box(n).weight);
     total += std::max<std::int32_t>(weights[static_cast<std::size_t>(n)], 0);
   }
   if (total > kMaxRebuiltEntries) {
@@ -158,7 +158,7 @@ std::int32_t CandidatePool::rebuildFrom(const TForm7& dialog) {
                    "Gewichtungen.");
   }
   entries_.clear();
-  for (int n = 1; n <= TForm7::kNumbers; ++n) {
+  for (int n = 1; n <= NumberDialog::kNumbers; ++n) {
     appendRepeatedly(n, weights[static_cast<std::size_t>(n)]);
   }
   return count();
@@ -182,57 +182,59 @@ PoolBuild buildCandidatePool(const PoolBuildParts& parts, const std::array<std::
   PoolBuild build;
   Passes passes(parts, pool, build);
 
-  if (options.CheckBox1.Checked) {  // overdue numbers
+  if (options.preferFrequentPairs.checked) {  // overdue numbers
     passes.runStatistic("Berechnung der Überfälligen", parts.overdueNumbers);
     passes.frequentGroups(1, 5, {0, 0});
   }
-  if (options.CheckBox1.Checked) {  // frequent pairs
+  if (options.preferFrequentPairs.checked) {  // frequent pairs
     passes.runStatistic("Berechnung der Paarbildung", parts.pairs);
     passes.frequentGroups(2, 3, {0, 1});
   }
-  if (options.CheckBox11.Checked) {  // rare pairs
-    if (!options.CheckBox1.Checked) passes.runStatistic("Berechnung der Paarbildung", parts.pairs);
+  if (options.preferRarePairs.checked) {  // rare pairs
+    if (!options.preferFrequentPairs.checked)
+      passes.runStatistic("Berechnung der Paarbildung", parts.pairs);
     passes.rareGroups(2, "  ", {0, 1});
   }
-  if (options.CheckBox6.Checked) {  // frequent triples
+  if (options.preferFrequentTriples.checked) {  // frequent triples
     passes.runStatistic("Berechnung der Dreiergruppenbildung", parts.triples);
     passes.frequentGroups(3, 3, {0, 1, 2});
   }
-  if (options.CheckBox12.Checked) {  // rare triples
-    if (!options.CheckBox6.Checked) {
+  if (options.preferRareTriples.checked) {  // rare triples
+    if (!options.preferFrequentTriples.checked) {
       passes.runStatistic("Berechnung der Dreiergruppenbildung", parts.triples);
     }
     passes.rareGroups(3, "  ", {0, 1, 2});
   }
-  if (options.CheckBox7.Checked) {  // frequent quadruples
+  if (options.preferFrequentQuadruples.checked) {  // frequent quadruples
     passes.runStatistic("Berechnung der Vierergruppenbildung", parts.quadruples);
     passes.frequentGroups(4, 3, {0, 1, 2, 3});
   }
-  if (options.CheckBox13.Checked) {  // rare quadruples
-    if (!options.CheckBox7.Checked) {
+  if (options.preferRareQuadruples.checked) {  // rare quadruples
+    if (!options.preferFrequentQuadruples.checked) {
       passes.runStatistic("Berechnung der Vierergruppenbildung", parts.quadruples);
     }
     passes.rareGroups(4, " ", {0, 1, 2, 3});
   }
-  if (options.CheckBox2.Checked) {  // frequent numbers
+  if (options.preferFrequentNumbers.checked) {  // frequent numbers
     passes.runStatistic("Berechnung der Zahlenverteilung", parts.numberFrequency);
     passes.frequentNumbers();
   }
-  if (options.CheckBox10.Checked) {  // rare numbers
-    if (!options.CheckBox2.Checked) {
+  if (options.preferRareNumbers.checked) {  // rare numbers
+    if (!options.preferFrequentNumbers.checked) {
       passes.runStatistic("Berechnung der Zahlenverteilung", parts.numberFrequency);
     }
     passes.rareNumbers();
   }
 
-  if (!options.CheckBox15.Checked) {
+  if (!options.onlyPreferredNumbers.checked) {
     for (std::int32_t n = 1; n <= 45; ++n) pool.appendRepeatedly(n, 1);
   }
-  if (options.CheckBox4.Checked && options.UpDown4.Position() == 0) pool.removeAll(last);
-  if (options.CheckBox5.Checked && options.UpDown5.Position() == 0) pool.removeAll(secondLast);
-  parts.activePage = MainPage::Lottotipp;
+  if (options.limitLastDraw.checked && options.lastDrawLimit.value() == 0) pool.removeAll(last);
+  if (options.limitSecondLastDraw.checked && options.secondLastDrawLimit.value() == 0)
+    pool.removeAll(secondLast);
+  parts.activePage = MainPage::Tips;
 
-  if (options.CheckBox20.Checked) {
+  if (options.editPoolBeforeDrawing.checked) {
     handOverToDialog(pool, parts.dialog);
     pool.clear();
     const ModalResult result = parts.ui.showModal(parts.dialog);

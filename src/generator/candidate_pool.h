@@ -36,7 +36,7 @@ class CandidatePool {
   // as its weight says. A weight that is not a whole number fails (ConversionError); the
   // weights may add up to at most kMaxRebuiltEntries, so that no typed weight can fill the
   // memory. Returns the new count.
-  std::int32_t rebuildFrom(const TForm7& dialog);
+  std::int32_t rebuildFrom(const NumberDialog& dialog);
 
   static constexpr std::int64_t kMaxRebuiltEntries = 1'000'000;
 
@@ -57,13 +57,13 @@ struct PoolBuildParts {
   const StatisticSeries& chart;
   std::string& status;
   MainPage& activePage;
-  TForm7& dialog;
+  NumberDialog& dialog;
   UserInteraction& ui;
-  std::function<void()> overdueNumbers;   // Button5Click
-  std::function<void()> pairs;            // Button2Click
-  std::function<void()> triples;          // Button3Click
-  std::function<void()> quadruples;       // Button4Click
-  std::function<void()> numberFrequency;  // SpeedButton2Click
+  std::function<void()> overdueNumbers;   // showOverdueNumbers
+  std::function<void()> pairs;            // showPairs
+  std::function<void()> triples;          // showTriples
+  std::function<void()> quadruples;       // showQuadruples
+  std::function<void()> numberFrequency;  // showNumberFrequency
 };
 
 struct PoolBuild {
@@ -72,7 +72,7 @@ struct PoolBuild {
 };
 
 // The preference passes in order, the block of all 45 numbers, the removal of the last two
-// draws' numbers and, with CheckBox20, the hand-over to the dialog.
+// draws' numbers and, with editPoolBeforeDrawing, the hand-over to the dialog.
 PoolBuild buildCandidatePool(const PoolBuildParts& parts, const std::array<std::int32_t, 7>& last,
                              const std::array<std::int32_t, 7>& secondLast, CandidatePool& pool);
 

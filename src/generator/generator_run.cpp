@@ -10,8 +10,8 @@ namespace {
 constexpr const char* kBudgetSpent = "Ändern Sie die Parameter um 12 Tipps zuberechnen";
 constexpr const char* kNewTips = "Tipps wurden neu berechnet";
 
-std::array<std::int32_t, 7> drawNumbers(const DrawNumbers& Zahl) {
-  return {Zahl[1], Zahl[2], Zahl[3], Zahl[4], Zahl[5], Zahl[6], Zahl[7]};
+std::array<std::int32_t, 7> drawNumbers(const DrawNumbers& numbers) {
+  return {numbers[1], numbers[2], numbers[3], numbers[4], numbers[5], numbers[6], numbers[7]};
 }
 
 // Pairs (tip number, drawn number) that are equal, over the six and the seven.
@@ -39,18 +39,18 @@ bool hasRunOfThree(const Tip& sorted) {
 
 // The option controls the relaxation changes, as they were when the run began.
 struct SavedOptions {
-  bool CheckBox8;
-  int UpDown4, UpDown5, UpDown6;
+  bool forcePair;
+  int lastDrawLimit, secondLastDrawLimit, pastDrawMatchSize;
   explicit SavedOptions(const GenerationOptions& o)
-      : CheckBox8(o.CheckBox8.Checked),
-        UpDown4(o.UpDown4.Position()),
-        UpDown5(o.UpDown5.Position()),
-        UpDown6(o.UpDown6.Position()) {}
+      : forcePair(o.forcePair.checked),
+        lastDrawLimit(o.lastDrawLimit.value()),
+        secondLastDrawLimit(o.secondLastDrawLimit.value()),
+        pastDrawMatchSize(o.pastDrawMatchSize.value()) {}
   void putBack(GenerationOptions& o) const {
-    o.CheckBox8.Checked = CheckBox8;
-    o.UpDown4.setPosition(UpDown4);
-    o.UpDown5.setPosition(UpDown5);
-    o.UpDown6.setPosition(UpDown6);
+    o.forcePair.checked = forcePair;
+    o.lastDrawLimit.setValue(lastDrawLimit);
+    o.secondLastDrawLimit.setValue(secondLastDrawLimit);
+    o.pastDrawMatchSize.setValue(pastDrawMatchSize);
   }
 };
 
@@ -61,12 +61,12 @@ class Run {
         options_(parts.options),
         state_(state),
         history_({.drawFile = parts.drawFile,
-                  .UpDown6 = parts.options.UpDown6,
-                  .DateTimePicker2 = parts.chart.DateTimePicker2,
-                  .aktDatum = parts.aktDatum,
+                  .matchSize = parts.options.pastDrawMatchSize,
+                  .statisticsStart = parts.chartTab.statisticsStart,
+                  .workingDate = parts.workingDate,
                   .show = parts.show,
                   .scoring = parts.scoring,
-                  .chart = parts.chart.Chart1}) {}
+                  .chart = parts.chartTab.chart}) {}
 
   void fillRows() {
     for (int row = 1; row <= TipGrid::kTips; ++row) fillRow(row);
@@ -87,16 +87,16 @@ class Run {
 
   void redraw() {
     showPendingProgress();
-    parts_.progress.Position = std::min<std::int64_t>(state_.counter, parts_.progress.Max);
+    parts_.progress.position = std::min<std::int64_t>(state_.counter, parts_.progress.maximum);
     parts_.ui.redraw();
   }
 
   void fillRow(int row) {
     std::int32_t& counter = state_.counter;
-    const std::int32_t budget = parts_.LaufMax;
+    const std::int32_t budget = parts_.runBudget;
     Tip& accepted = state_.accepted[static_cast<std::size_t>(row - 1)];
     accepted = {};
-    if ((row >= 2 && counter >= budget) || (row >= 2 && row > options_.UpDown8.Position()) ||
+    if ((row >= 2 && counter >= budget) || (row >= 2 && row > options_.tipCount.value()) ||
         !parts_.tips.text(row, 1).empty()) {
       return;  // skipped: the row keeps its fields and labels
     }
@@ -110,7 +110,7 @@ class Run {
       }
       ++counter;
       relax(row, counter);
-      const std::int32_t number = state_.pool.at(parts_.random.Random(state_.pool.count()));
+      const std::int32_t number = state_.pool.at(parts_.random.next(state_.pool.count()));
       auto place = candidate.begin() + (fill - 1);
       *place = number;
       if (std::find(candidate.begin(), place, number) != place) {
@@ -124,9 +124,9 @@ class Run {
 
     std::sort(candidate.begin(), candidate.end());
     TipRow& labels = parts_.tips.row(row);
-    labels.sumLabel.Caption =
+    labels.sumLabel.caption =
         std::to_string(std::accumulate(candidate.begin(), candidate.end(), 0));
-    if (row == 1) parts_.activePage = MainPage::Lottotipp;
+    if (row == 1) parts_.activePage = MainPage::Tips;
     for (int index = 1; index <= TipGrid::kNumbers; ++index) {
       parts_.tips.setText(row, index,
                           std::to_string(candidate[static_cast<std::size_t>(index - 1)]));
@@ -137,17 +137,17 @@ class Run {
 
   // The relaxation schedule, for the counter just reached in `row`.
   void relax(int row, std::int32_t counter) {
-    const std::int32_t budget = parts_.LaufMax;
-    if (2 * static_cast<std::int64_t>(counter) == budget) options_.CheckBox8.Checked = false;
+    const std::int32_t budget = parts_.runBudget;
+    if (2 * static_cast<std::int64_t>(counter) == budget) options_.forcePair.checked = false;
     if (row < 3) return;
-    if (counter == budget - 20000) options_.UpDown6.setPosition(6);
+    if (counter == budget - 20000) options_.pastDrawMatchSize.setValue(6);
     if (counter == budget - 10000) {
-      options_.UpDown5.setPosition(2);
-      if (row != 8) options_.UpDown4.setPosition(1);
+      options_.secondLastDrawLimit.setValue(2);
+      if (row != 8) options_.lastDrawLimit.setValue(1);
     }
     if (counter == budget - 5000) {
-      if (row != 8) options_.UpDown5.setPosition(3);
-      options_.UpDown4.setPosition(2);
+      if (row != 8) options_.secondLastDrawLimit.setValue(3);
+      options_.lastDrawLimit.setValue(2);
     }
   }
 
@@ -170,27 +170,28 @@ class Run {
         most = std::max(
             most, sharedNumbers(candidate, state_.accepted[static_cast<std::size_t>(earlier)]));
       }
-      if ((options_.CheckBox3.Checked && most > options_.UpDown3.Position()) || most == 6) {
+      if ((options_.limitOverlap.checked && most > options_.overlapLimit.value()) || most == 6) {
         return reject(candidate, fill);
       }
     }
-    if (options_.CheckBox8.Checked && !hasPair(candidate)) return reject(candidate, fill);
-    if (options_.CheckBox18.Checked && hasRunOfThree(candidate)) return reject(candidate, fill);
-    if (quersumme < options_.UpDown1.Position() || quersumme > options_.UpDown2.Position()) {
+    if (options_.forcePair.checked && !hasPair(candidate)) return reject(candidate, fill);
+    if (options_.rejectRunOfThree.checked && hasRunOfThree(candidate))
+      return reject(candidate, fill);
+    if (quersumme < options_.quersummeFrom.value() || quersumme > options_.quersummeTo.value()) {
       return reject(candidate, fill);
     }
     ScoringFields& scoring = parts_.scoring;
-    scoring.Gewinn = static_cast<std::uint8_t>(equalPairs(candidate, state_.last));
-    if (scoring.Gewinn > options_.UpDown4.Position() && options_.CheckBox4.Checked) {
+    scoring.hits = static_cast<std::uint8_t>(equalPairs(candidate, state_.last));
+    if (scoring.hits > options_.lastDrawLimit.value() && options_.limitLastDraw.checked) {
       return reject(candidate, fill);
     }
-    if (options_.CheckBox5.Checked) {
-      scoring.Gewinn = static_cast<std::uint8_t>(equalPairs(candidate, state_.secondLast) +
-                                                 (scoring.Zusatz ? 1 : 0));
+    if (options_.limitSecondLastDraw.checked) {
+      scoring.hits = static_cast<std::uint8_t>(equalPairs(candidate, state_.secondLast) +
+                                               (scoring.zusatzzahlHit ? 1 : 0));
       // Rejected here, the emptied candidate still goes through the history test.
-      if (scoring.Gewinn > options_.UpDown5.Position()) reject(candidate, fill);
+      if (scoring.hits > options_.secondLastDrawLimit.value()) reject(candidate, fill);
     }
-    if (options_.CheckBox9.Checked && !history_.Secheroderfuenfer(candidate)) {
+    if (options_.rejectPastDrawMatches.checked && !history_.passes(candidate)) {
       reject(candidate, fill);
     }
     if (fill == 7) state_.acceptances.push_back({row, state_.counter, candidate});
@@ -224,7 +225,7 @@ int sharedNumbers(const Tip& a, const Tip& b) {
 
 void runGenerator(const GeneratorParts& parts, GeneratorState& state) {
   state = GeneratorState{};
-  parts.sortieren = false;
+  parts.completeCheckEnabled = false;
   const SavedOptions saved(parts.options);
   std::optional<Run> run;
   // However the run ends, what its normal end puts back is put back.
@@ -236,55 +237,55 @@ void runGenerator(const GeneratorParts& parts, GeneratorState& state) {
     ~Ending() {
       if (normal) return;
       if (run) run->showPendingProgress();
-      parts.sortieren = true;
+      parts.completeCheckEnabled = true;
       saved.putBack(parts.options);
-      parts.Berechnunglaeuft = false;
+      parts.generatorRunning = false;
     }
   } ending{parts, saved, run};
 
   {
     BusyCursor busy(parts.ui);
     const GeneratorCommands& commands = parts.commands;
-    commands.SpeedButton5Click();
-    state.last = drawNumbers(parts.scoring.Zahl);
-    commands.SpeedButton6Click();
-    state.secondLast = drawNumbers(parts.scoring.Zahl);
-    commands.SpeedButton7Click();
-    commands.SpeedButton11Click();
+    commands.checkTipsAgainstChosenDraw();
+    state.last = drawNumbers(parts.scoring.scoredDraw);
+    commands.showEarlierDraw();
+    state.secondLast = drawNumbers(parts.scoring.scoredDraw);
+    commands.showLaterDraw();
+    commands.clearUnmarkedTips();
 
     const PoolBuild build = buildCandidatePool({.options = parts.options,
-                                                .chart = parts.chart.Chart1,
+                                                .chart = parts.chartTab.chart,
                                                 .status = parts.status,
                                                 .activePage = parts.activePage,
                                                 .dialog = parts.dialog,
                                                 .ui = parts.ui,
-                                                .overdueNumbers = commands.Button5Click,
-                                                .pairs = commands.Button2Click,
-                                                .triples = commands.Button3Click,
-                                                .quadruples = commands.Button4Click,
-                                                .numberFrequency = commands.SpeedButton2Click},
+                                                .overdueNumbers = commands.showOverdueNumbers,
+                                                .pairs = commands.showPairs,
+                                                .triples = commands.showTriples,
+                                                .quadruples = commands.showQuadruples,
+                                                .numberFrequency = commands.showNumberFrequency},
                                                state.last, state.secondLast, state.pool);
     state.statisticsRun = build.statisticsRun;
     if (build.abandoned) {
       state.abandoned = true;
-      return;  // sortieren back on; rows and options as they are
+      return;  // completeCheckEnabled back on; rows and options as they are
     }
 
     parts.status = "Beginn der Tippberechnung";
-    parts.Berechnunglaeuft = true;
+    parts.generatorRunning = true;
     state.counter = 0;
-    const ShownProgress progress(parts.progress, parts.LaufMax);
+    const ShownProgress progress(parts.progress, parts.runBudget);
     run.emplace(parts, state);
     run->fillRows();
     run->forgetPendingProgress();
-    parts.sortieren = true;
+    parts.completeCheckEnabled = true;
   }
-  parts.status = state.counter >= parts.LaufMax ? kBudgetSpent : kNewTips;
+  parts.status = state.counter >= parts.runBudget ? kBudgetSpent : kNewTips;
   saved.putBack(parts.options);
-  parts.Berechnunglaeuft = false;
+  parts.generatorRunning = false;
   ending.normal = true;
-  parts.commands.SpeedButton5Click();
-  parts.commands.Komplettcheck();
+  parts.commands.checkTipsAgainstChosenDraw();
+  parts.commands.checkAllTips();
 }
 
 }  // namespace lotto

@@ -1,7 +1,7 @@
 #pragma once
 // "Tipps berechnen": fills the rows of the tip grid with tips drawn from the candidate
 // pool, each one accepted only when it passes the chain of tests the options set. One run
-// budget, LaufMax, serves all rows; near its end some options are relaxed, and they are put
+// budget, runBudget, serves all rows; near its end some options are relaxed, and they are put
 // back when the run ends.
 
 #include <array>
@@ -43,16 +43,16 @@ struct GeneratorState {
 
 // The main window's commands the run calls, as the user would.
 struct GeneratorCommands {
-  std::function<void()> SpeedButton5Click;   // check the tips for the date asked
-  std::function<void()> SpeedButton6Click;   // earlier draw
-  std::function<void()> SpeedButton7Click;   // later draw
-  std::function<void()> SpeedButton11Click;  // clear the unmarked rows
-  std::function<int()> Komplettcheck;
-  std::function<void()> Button5Click;  // the statistics of the passes
-  std::function<void()> Button2Click;
-  std::function<void()> Button3Click;
-  std::function<void()> Button4Click;
-  std::function<void()> SpeedButton2Click;
+  std::function<void()> checkTipsAgainstChosenDraw;  // check the tips for the date asked
+  std::function<void()> showEarlierDraw;             // earlier draw
+  std::function<void()> showLaterDraw;               // later draw
+  std::function<void()> clearUnmarkedTips;           // clear the unmarked rows
+  std::function<int()> checkAllTips;
+  std::function<void()> showOverdueNumbers;  // the statistics of the passes
+  std::function<void()> showPairs;
+  std::function<void()> showTriples;
+  std::function<void()> showQuadruples;
+  std::function<void()> showNumberFrequency;
 };
 
 // The parts of the main window a run works on.
@@ -62,23 +62,23 @@ struct GeneratorParts {
   TipGrid& tips;
   ScoringFields& scoring;
   DrawOnShow& show;
-  ChartTab& chart;
-  double& aktDatum;
-  bool& sortieren;
-  bool& Berechnunglaeuft;
-  std::int32_t LaufMax;
-  std::string& status;     // panel 1 of the status bar
-  TProgressBar& progress;  // the share of LaufMax spent
+  ChartTab& chartTab;
+  double& workingDate;
+  bool& completeCheckEnabled;
+  bool& generatorRunning;
+  std::int32_t runBudget;
+  std::string& status;    // panel 1 of the status bar
+  ProgressBar& progress;  // the share of runBudget spent
   MainPage& activePage;
   RandomGenerator& random;
-  TForm7& dialog;
+  NumberDialog& dialog;
   UserInteraction& ui;
   GeneratorCommands commands;
 };
 
-// The whole run of "Tipps berechnen" (Label28Click). An error inside it ends it with the
-// error, after putting back what a normal end puts back: sortieren, the relaxed options,
-// Berechnunglaeuft.
+// The whole run of "Tipps berechnen" (generateTips). An error inside it ends it with the
+// error, after putting back what a normal end puts back: completeCheckEnabled, the relaxed options,
+// generatorRunning.
 void runGenerator(const GeneratorParts& parts, GeneratorState& state);
 
 // The progress text of a complete candidate (sorted) of row n with its Quersumme.

@@ -57,9 +57,9 @@ void HistoryTest::prepare(double startDate) {
 
 void HistoryTest::scoredLast(std::size_t index, const Tip& tip) {
   const DrawRecord& record = history_->records[index];
-  parts_.show.Datum1 = record.date;
-  parts_.scoring.Zahl = drawNumbersOf(record);
-  parts_.scoring.score(tip);
+  parts_.show.shownDate = record.date;
+  parts_.scoring.scoredDraw = drawNumbersOf(record);
+  parts_.scoring.scoreNumbers(tip);
 }
 
 template <int N>
@@ -101,11 +101,11 @@ std::optional<std::size_t> HistoryTest::firstHitAnyN(int n, std::uint64_t tipMas
   return std::nullopt;
 }
 
-bool HistoryTest::Secheroderfuenfer(const Tip& tip) {
-  const int n = parts_.UpDown6.Position();
-  const double start = parts_.DateTimePicker2.Date();
+bool HistoryTest::passes(const Tip& tip) {
+  const int n = parts_.matchSize.value();
+  const double start = parts_.statisticsStart.date();
   prepare(start);
-  parts_.aktDatum = start;
+  parts_.workingDate = start;
   parts_.chart.beginStatistic();
 
   const std::uint64_t tipMask = maskOf(tip);

@@ -1,9 +1,9 @@
 #pragma once
-// The history test of the generator, Secheroderfuenfer: a candidate is refused when a draw
+// The history test of the generator, passes: a candidate is refused when a draw
 // on or after the start date of the statistics holds N or more of its numbers (N the value
-// of UpDown6). It scores draws as the tip check does and leaves the last draw it scored in
-// Zahl and Datum1, its score in Treffer, Gewinn and Zusatz; it takes the start date into
-// aktDatum and empties the chart's series.
+// of pastDrawMatchSize). It scores draws as the tip check does and leaves the last draw it scored
+// in scoredDraw and shownDate, its score in hitKinds, hits and zusatzzahlHit; it takes the start
+// date into workingDate and empties the chart's series.
 //
 // The draw file is read once per generator run. A draw of six different numbers from 1 to
 // 45 is a 64-bit mask, so its hits with a tip are the bits of one AND; any other record (a
@@ -28,10 +28,10 @@ using Tip = std::array<std::int32_t, 6>;
 // The parts of the main window the history test reads and writes.
 struct HistoryTestParts {
   std::string drawFile;
-  const TUpDown& UpDown6;
-  const TDateTimePicker& DateTimePicker2;
-  double& aktDatum;
-  DrawOnShow& show;  // Datum1
+  const Spinner& matchSize;
+  const DateField& statisticsStart;
+  double& workingDate;
+  DrawOnShow& show;  // shownDate
   ScoringFields& scoring;
   StatisticSeries& chart;
 };
@@ -43,7 +43,7 @@ class HistoryTest {
   // True when no counted draw holds N or more of the tip's numbers. A missing draw file
   // throws its file error; a cut one E/A-Fehler 100 when the scan reaches the cut, after
   // the last whole record has been scored.
-  bool Secheroderfuenfer(const Tip& tip);
+  bool passes(const Tip& tip);
 
  private:
   void prepare(double startDate);

@@ -16,10 +16,10 @@ struct LuckyNumberParts {
   std::string& status;  // panel 1 of the status bar
   UserInteraction& ui;
   Clock& clock;
-  std::function<void()> runGenerator;  // Label28Click
+  std::function<void()> runGenerator;  // generateTips
 };
 
-// SpeedButton13Click. A text that is no 32-bit integer seeds from the clock without a
+// setLuckyNumber. A text that is no 32-bit integer seeds from the clock without a
 // word; so does a failure of the program's own (AppError) after the seed was set, also
 // inside the generator run, which then ends silently.
 void enterLuckyNumber(const LuckyNumberParts& parts);

@@ -7,85 +7,85 @@
 
 namespace lotto {
 
-TForm7::TForm7(RandomGenerator& random, UserInteraction& ui, Clock& clock,
-               const std::string& folder)
+NumberDialog::NumberDialog(RandomGenerator& random, UserInteraction& ui, Clock& clock,
+                           const std::string& folder)
     : random_(random), ui_(ui), clock_(clock), folder_(folder) {
-  BitBtn4.Visible = false;
-  BitBtn4.Caption = "&Zufall";
-  BitBtn3.Caption = "&Rechnen";
+  randomPickButton.visible = false;
+  randomPickButton.caption = "&Zufall";
+  computeButton.caption = "&Rechnen";
 }
 
-void TForm7::setChecked(int n, bool checked) {
-  if (box(n).Checked == checked) return;
-  boxOf(n).Checked = checked;
+void NumberDialog::setChecked(int n, bool checked) {
+  if (box(n).checked == checked) return;
+  boxOf(n).checked = checked;
   clickHandling(n);
 }
 
-void TForm7::clickHandling(int n) {
-  TNumberBox& b = boxOf(n);
-  const int step = Minus ? -1 : 1;
+void NumberDialog::clickHandling(int n) {
+  NumberBox& b = boxOf(n);
+  const int step = stepDown ? -1 : 1;
   bool converted = true;
-  if (b.Checked) {
-    if (const auto weight = tryStrToInt(b.Weight)) {
-      b.Weight = std::to_string(static_cast<std::int64_t>(*weight) + step);
+  if (b.checked) {
+    if (const auto weight = tryToInteger(b.weight)) {
+      b.weight = std::to_string(static_cast<std::int64_t>(*weight) + step);
     } else {
       converted = false;
     }
   }
   if (converted) {
-    if (const auto weight = tryStrToInt(b.Weight)) {
-      if (*weight < 0) b.Weight = "0";
+    if (const auto weight = tryToInteger(b.weight)) {
+      if (*weight < 0) b.weight = "0";
     } else {
       converted = false;
     }
   }
-  if (!converted) b.Weight = "0";
-  if (b.Weight == "0") setChecked(n, false);
-  ShowHint = true;
-  StatusText = statusOf(n);
+  if (!converted) b.weight = "0";
+  if (b.weight == "0") setChecked(n, false);
+  showHints = true;
+  statusText = statusOf(n);
 }
 
-std::string TForm7::statusOf(int n) const {
-  return "Die Zahl " + std::to_string(n) + " geht mit der Gewichtung " + box(n).Weight +
+std::string NumberDialog::statusOf(int n) const {
+  return "Die Zahl " + std::to_string(n) + " geht mit der Gewichtung " + box(n).weight +
          " in die Berechnung ein";
 }
 
-void TForm7::CheckBoxMouseUp(int n, bool rightButton) {
+void NumberDialog::releaseOverBox(int n, bool rightButton) {
   if (!rightButton) {
-    Minus = false;
+    stepDown = false;
     return;
   }
-  Minus = true;
+  stepDown = true;
   clickHandling(n);
 }
 
-void TForm7::resetColours() {
-  for (TNumberBox& b : boxes_) b.Color = Colour::InfoBackground;
+void NumberDialog::resetColours() {
+  for (NumberBox& b : boxes_) b.background = Colour::InfoBackground;
 }
 
-void TForm7::uncheckAllAndResetColours() {
+void NumberDialog::uncheckAllAndResetColours() {
   for (int n = 1; n <= kNumbers; ++n) setChecked(n, false);
   resetColours();
 }
 
-FileDialogSpec TForm7::weightListDialog() const {
+FileDialogSpec NumberDialog::weightListDialog() const {
   return {kWeightListFilter, kWeightListExtension, compactDate(clock_.today()) + ".blw", folder_};
 }
 
-void TForm7::SpeedButton1Click() {
+void NumberDialog::saveWeightList() {
   const auto chosen = ui_.saveFile(weightListDialog());
   if (!chosen) return;
   std::array<std::string, 45> lines;
   for (int n = 1; n <= kNumbers; ++n) {
-    TNumberBox& b = boxOf(n);
-    if (!b.Checked) continue;
-    if (b.Weight.empty()) b.Weight = "1";
-    lines[static_cast<std::size_t>(n - 1)] = b.Weight;
+    NumberBox& b = boxOf(n);
+    if (!b.checked) continue;
+    if (b.weight.empty()) b.weight = "1";
+    lines[static_cast<std::size_t>(n - 1)] = b.weight;
   }
   replaceFileAtomically(chosen->path, chosen->path + "~", formatWeightList(lines));
 }
 
-void TForm7::SpeedButton2Click() {
+void NumberDialog::loadWeightList() {
   const auto chosen = ui_.openFile(weightListDialog());
   if (!chosen) return;
   // Refused input changes no box.
@@ -102,71 +102,71 @@ void TForm7::SpeedButton2Click() {
   }
 }
 
-void TForm7::BitBtn4Click() {
-  if (Timer1Enabled && Losgeht >= MaxTipp) {
-    Timer1Enabled = false;
-    BitBtn4.Caption = "Zufall";
-    Losgeht = 1;
-  } else if (Timer1Enabled) {
-    ++Losgeht;
+void NumberDialog::randomPick() {
+  if (timerRunning && pickFrom >= numbersToPick) {
+    timerRunning = false;
+    randomPickButton.caption = "Zufall";
+    pickFrom = 1;
+  } else if (timerRunning) {
+    ++pickFrom;
   } else {
-    Timer1Enabled = true;
+    timerRunning = true;
     uncheckAllAndResetColours();
-    Tippreihe.fill(0);
-    Losgeht = 1;
+    pickedNumbers.fill(0);
+    pickFrom = 1;
   }
 }
 
-void TForm7::Timer1Timer() {
-  BitBtn4.Caption = std::to_string(Losgeht) + " Stopp";
+void NumberDialog::timerTick() {
+  randomPickButton.caption = std::to_string(pickFrom) + " Stopp";
   uncheckAllAndResetColours();
-  for (std::int32_t i = 1; i <= Losgeht - 1; ++i) {
-    const std::int32_t n = Tippreihe[static_cast<std::size_t>(i)];
+  for (std::int32_t i = 1; i <= pickFrom - 1; ++i) {
+    const std::int32_t n = pickedNumbers[static_cast<std::size_t>(i)];
     if (n < 1 || n > kNumbers) continue;
     setChecked(n, true);
-    boxOf(n).Color = Colour::Yellow;
+    boxOf(n).background = Colour::Yellow;
   }
-  for (std::int32_t i = Losgeht; i <= MaxTipp;) {
-    const std::int32_t a = random_.Random(45) + 1;
-    Tippreihe[static_cast<std::size_t>(i)] = a;
-    if (box(a).Checked) continue;  // drawn again for the same place
+  for (std::int32_t i = pickFrom; i <= numbersToPick;) {
+    const std::int32_t a = random_.next(45) + 1;
+    pickedNumbers[static_cast<std::size_t>(i)] = a;
+    if (box(a).checked) continue;  // drawn again for the same place
     setChecked(a, true);
-    boxOf(a).Color = Colour::Yellow;
+    boxOf(a).background = Colour::Yellow;
     ++i;
   }
 }
 
-void TForm7::FormClose() {
-  Timer1Enabled = false;
-  BitBtn4.Caption = "Zufall";
-  Losgeht = 1;
+void NumberDialog::onClose() {
+  timerRunning = false;
+  randomPickButton.caption = "Zufall";
+  pickFrom = 1;
 }
 
-void TForm7::TippEdit(TipGrid& tips, int Anfang, int ende) {
-  BitBtn3.Visible = false;
-  BitBtn4.Visible = true;
-  MaxTipp = 6;
+void NumberDialog::editTip(TipGrid& tips, int firstField, int lastField) {
+  computeButton.visible = false;
+  randomPickButton.visible = true;
+  numbersToPick = 6;
   uncheckAllAndResetColours();
-  for (int j = Anfang; j <= ende; ++j) {
+  for (int j = firstField; j <= lastField; ++j) {
     const auto cell = TipGrid::cellOfField(j);
-    const auto n = cell ? tryStrToInt(tips.text(cell->tip, cell->index)) : std::nullopt;
+    const auto n = cell ? tryToInteger(tips.text(cell->tip, cell->index)) : std::nullopt;
     if (!n || *n < 1 || *n > kNumbers) break;  // a text that names no box
     setChecked(*n, true);
-    boxOf(*n).Color = Colour::Yellow;
+    boxOf(*n).background = Colour::Yellow;
   }
   // The buttons come back however the dialog ends.
   struct Restore {
-    TForm7& form;
+    NumberDialog& form;
     ~Restore() {
-      form.BitBtn3.Visible = true;
-      form.BitBtn4.Visible = false;
+      form.computeButton.visible = true;
+      form.randomPickButton.visible = false;
       form.resetColours();
     }
   } restore{*this};
   if (ui_.showModal(*this) != ModalResult::Ok) return;
-  int j = Anfang;
+  int j = firstField;
   for (int n = 1; n <= kNumbers; ++n) {
-    if (!box(n).Checked || j > ende) continue;
+    if (!box(n).checked || j > lastField) continue;
     if (const auto cell = TipGrid::cellOfField(j)) {
       tips.setText(cell->tip, cell->index, std::to_string(n));
     }

@@ -16,71 +16,72 @@
 
 namespace lotto {
 
-// One of the boxes CheckBox1 .. CheckBox45.
-struct TNumberBox {
-  bool Checked = true;
-  std::string Weight;  // the weight as text; also the box's tooltip
-  Colour Color = Colour::ButtonFace;
+// The box of one of the numbers 1 .. 45.
+struct NumberBox {
+  bool checked = true;
+  std::string weight;  // the weight as text; also the box's tooltip
+  Colour background = Colour::ButtonFace;
 };
 
-class TForm7 : public ModalDialog {
+class NumberDialog : public ModalDialog {
  public:
   static constexpr int kNumbers = 45;
   static constexpr int kTimerIntervalMs = 25;
 
   // `folder` (the program folder) is where the file dialogs open; it is read when they do.
-  TForm7(RandomGenerator& random, UserInteraction& ui, Clock& clock, const std::string& folder);
+  NumberDialog(RandomGenerator& random, UserInteraction& ui, Clock& clock,
+               const std::string& folder);
 
-  std::string Caption = "Welche Zahlen für die Berechnung";
-  std::string StatusText;  // the status bar's one panel
-  bool ShowHint = false;   // tooltips switched on for the application
-  // Tippreihe[1] .. Tippreihe[26]: the numbers the timer picked, in picking order.
-  std::array<std::int32_t, 27> Tippreihe{};
-  std::int32_t Losgeht = 1;  // the timer still picks from this position on
-  bool Minus = false;        // the next weight step is -1
-  std::int32_t MaxTipp = 6;  // how many numbers the timer picks
-  bool Timer1Enabled = false;
-  TButton BitBtn4;  // "&Zufall", hidden at start; its caption counts the picks
-  TButton BitBtn3;  // "&Rechnen", over "OK"
+  std::string caption = "Welche Zahlen für die Berechnung";
+  std::string statusText;  // the status bar's one panel
+  bool showHints = false;  // tooltips switched on for the application
+  // pickedNumbers[1] .. pickedNumbers[26]: the numbers the timer picked, in picking order.
+  std::array<std::int32_t, 27> pickedNumbers{};
+  std::int32_t pickFrom = 1;       // the timer still picks from this position on
+  bool stepDown = false;           // the next weight step is -1
+  std::int32_t numbersToPick = 6;  // how many numbers the timer picks
+  bool timerRunning = false;
+  Button randomPickButton;  // "&Zufall", hidden at start; its caption counts the picks
+  Button computeButton;     // "&Rechnen", over "OK"
 
-  const TNumberBox& box(int n) const { return boxes_[static_cast<std::size_t>(n - 1)]; }
+  const NumberBox& box(int n) const { return boxes_[static_cast<std::size_t>(n - 1)]; }
   // A change of a box's checked state runs its click handling; the same state runs nothing.
   void setChecked(int n, bool checked);
-  void setWeight(int n, std::string text) { boxOf(n).Weight = std::move(text); }
+  void setWeight(int n, std::string text) { boxOf(n).weight = std::move(text); }
   void resetColours();
 
   // ---- the user's input
   // A click on a box toggles it (and so runs its click handling).
-  void CheckBoxClick(int n) { setChecked(n, !box(n).Checked); }
-  // A mouse button released over a box: the right one sets Minus and runs the click
-  // handling without toggling; any other button clears Minus.
-  void CheckBoxMouseUp(int n, bool rightButton);
+  void clickBox(int n) { setChecked(n, !box(n).checked); }
+  // A mouse button released over a box: the right one sets stepDown and runs the click
+  // handling without toggling; any other button clears stepDown.
+  void releaseOverBox(int n, bool rightButton);
   // Pointing at a box shows its weight in the status bar.
-  void CheckBoxMouseMove(int n) { StatusText = statusOf(n); }
+  void pointAtBox(int n) { statusText = statusOf(n); }
   // "Speichern der Liste" and "Laden der Liste". A file that cannot be a weight list is
   // refused with a message before any box changes.
-  void SpeedButton1Click();
-  void SpeedButton2Click();
+  void saveWeightList();
+  void loadWeightList();
   // "&Zufall": starts the timer, fixes one more number, or stops.
-  void BitBtn4Click();
+  void randomPick();
   // Every 25 ms while the timer is on: picks the numbers not yet fixed anew.
-  void Timer1Timer();
+  void timerTick();
   // However the dialog closes.
-  void FormClose();
+  void onClose();
 
-  // The tip edit of the row whose fields are "Edit" + Anfang .. "Edit" + ende: shows the
+  // The tip edit of the row whose fields are "Edit" + firstField .. "Edit" + lastField: shows the
   // row's numbers checked, and on OK writes the checked numbers back into the row.
-  void TippEdit(TipGrid& tips, int Anfang, int ende);
+  void editTip(TipGrid& tips, int firstField, int lastField);
 
  private:
-  TNumberBox& boxOf(int n) { return boxes_[static_cast<std::size_t>(n - 1)]; }
+  NumberBox& boxOf(int n) { return boxes_[static_cast<std::size_t>(n - 1)]; }
   void clickHandling(int n);
   std::string statusOf(int n) const;
   void uncheckAllAndResetColours();
 
   FileDialogSpec weightListDialog() const;
 
-  std::array<TNumberBox, kNumbers> boxes_;
+  std::array<NumberBox, kNumbers> boxes_;
   RandomGenerator& random_;
   UserInteraction& ui_;
   Clock& clock_;

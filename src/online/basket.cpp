@@ -90,9 +90,9 @@ void requireSafeAddress(const std::string& address) {
 }
 
 void handOverToBasket(const BasketParts& parts) {
-  const int port = StrToInt(parts.proxyPort.Text);
-  parts.http.setProxy(parts.proxyHost.Text, port);
-  const HttpReply reply = parts.http.fetch(basketTemplateUrl(parts.server.Text, parts.tipCount));
+  const int port = toInteger(parts.proxyPort.text);
+  parts.http.setProxy(parts.proxyHost.text, port);
+  const HttpReply reply = parts.http.fetch(basketTemplateUrl(parts.server.text, parts.tipCount));
   std::string address;
   if (reply.code < 400) {
     address = trimmed(reply.body);
@@ -103,7 +103,7 @@ void handOverToBasket(const BasketParts& parts) {
     parts.shell.openDocument(page);
     return;
   } else {
-    address = fallbackBasketTemplate(parts.server.Text);
+    address = fallbackBasketTemplate(parts.server.text);
   }
   requireSafeAddress(address);
   const std::string filled = fillBasketTemplate(address, parts.tips);

@@ -31,17 +31,17 @@ void requireSafeAddress(const std::string& address);
 
 struct BasketParts {
   const TipGrid& tips;
-  int tipCount;  // UpDown8
-  const TEdit& server;
-  const TEdit& proxyHost;
-  const TEdit& proxyPort;
+  int tipCount;  // tipCount
+  const TextField& server;
+  const TextField& proxyHost;
+  const TextField& proxyPort;
   std::string home;     // the program folder, for "Meldung.htm"
   std::string& status;  // panel 1 of the status bar
   HttpClient& http;
   Shell& shell;
 };
 
-// WarenkorbClick.
+// sendToBasket.
 void handOverToBasket(const BasketParts& parts);
 
 }  // namespace lotto

@@ -47,33 +47,31 @@ std::string readValue(SettingsStore& settings, const std::string& name) {
 
 }  // namespace
 
-TBKSForm::TBKSForm(UserInteraction& ui, HttpClient& http, const std::string& home,
-                   const TEdit& server)
+ScriptChooser::ScriptChooser(UserInteraction& ui, HttpClient& http, const std::string& home,
+                             const TextField& server)
     : ui_(ui), http_(http), home_(home), server_(server) {}
 
-void TBKSForm::FormShow() {
-  const std::string kept = LabeledEdit1.Text;
-  LabeledEdit1.Items.clear();
+void ScriptChooser::onShow() {
+  const std::string kept = script.text;
+  script.items.clear();
   const std::string folder = home_ + kScriptFolder;
   for (const std::string& name : filesInFolder(folder)) {
-    if (endsWithBks(name)) LabeledEdit1.Items.push_back(folder + "/" + name);
+    if (endsWithBks(name)) script.items.push_back(folder + "/" + name);
   }
-  LabeledEdit1.Text = !kept.empty()                ? kept
-                      : LabeledEdit1.Items.empty() ? std::string()
-                                                   : LabeledEdit1.Items.back();
+  script.text = !kept.empty() ? kept : script.items.empty() ? std::string() : script.items.back();
 }
 
-void TBKSForm::BitBtn1Click() {
+void ScriptChooser::browse() {
   const auto chosen = ui_.openFile({kScriptFilter, "BKS", "", home_ + kScriptFolder});
-  if (chosen) LabeledEdit1.Text = chosen->path;
+  if (chosen) script.text = chosen->path;
 }
 
-void TBKSForm::refreshFromServer() {
-  const std::string& path = LabeledEdit1.Text;
+void ScriptChooser::refreshFromServer() {
+  const std::string& path = script.text;
   try {
     if (!fileExists(path)) return;
     http_.setProxy("", 0);  // the script server is asked without the proxy
-    const HttpReply reply = http_.fetch(scriptUrl(server_.Text, fileNameOf(path)));
+    const HttpReply reply = http_.fetch(scriptUrl(server_.text, fileNameOf(path)));
     if (reply.code != 200) return;
     const auto serverTime = parseHttpDate(reply.lastModified);
     if (!serverTime || *serverTime <= fileModificationTime(path)) return;
@@ -83,30 +81,30 @@ void TBKSForm::refreshFromServer() {
   }
 }
 
-void TBKSForm::FormClose() {
-  if (LabeledEdit2.Text.empty()) LabeledEdit2.Text = "0";
-  if (LabeledEdit3.Text.empty()) LabeledEdit3.Text = "0";
+void ScriptChooser::onClose() {
+  if (zahl1.text.empty()) zahl1.text = "0";
+  if (zahl2.text.empty()) zahl2.text = "0";
 }
 
 std::string fillClickScript(std::string script, const TipGrid& tips, const std::string& tipFile,
-                            const TForm5& slip) {
+                            const SlipSettingsDialog& slip) {
   for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
     for (int index = 1; index <= TipGrid::kNumbers; ++index) {
       replaceAll(script, "[Z" + std::to_string(index) + "_" + std::to_string(tip) + "]",
                  tips.text(tip, index));
     }
   }
-  const bool sunday = slip.CheckBox1.Checked;
-  const bool wednesday = slip.CheckBox2.Checked;
+  const bool sunday = slip.sunday.checked;
+  const bool wednesday = slip.wednesday.checked;
   replaceAll(script, "[TIPPDATEI]", tipFile);
   replaceAll(script, "[MELDUNGFERTIG]",
              "Bitte überprüfen Sie jetzt den Tipp und dann können Sie ihn abgeben!");
   replaceAll(script, "[MI]", yesNo(wednesday));
   replaceAll(script, "[SA]", yesNo(sunday));
   replaceAll(script, "[MISA]", yesNo(sunday && wednesday));
-  replaceAll(script, "[GLUECK]", yesNo(slip.CheckBox6.Checked));
-  replaceAll(script, "[SPIEL77]", yesNo(slip.CheckBox3.Checked));
-  replaceAll(script, "[SUPER6]", yesNo(slip.CheckBox4.Checked));
+  replaceAll(script, "[GLUECK]", yesNo(slip.joker3.checked));
+  replaceAll(script, "[SPIEL77]", yesNo(slip.joker1.checked));
+  replaceAll(script, "[SUPER6]", yesNo(slip.joker2.checked));
   return script;
 }
 
@@ -131,13 +129,13 @@ void runClickScript(const ClickScriptParts& parts) {
   SettingsStore& settings = parts.settings;
   settings.openKey(kAutomationKey);
   const std::string folder = readValue(settings, "Path");
-  TBKSForm& chooser = parts.chooser;
+  ScriptChooser& chooser = parts.chooser;
   const std::string storedScript = readValue(settings, "KalkuATScript");
-  const std::pair<TEdit*, const char*> parameters[] = {{&chooser.LabeledEdit2, "KalkuATZahl1"},
-                                                       {&chooser.LabeledEdit4, "KalkuATText1"},
-                                                       {&chooser.LabeledEdit3, "KalkuATZahl2"},
-                                                       {&chooser.LabeledEdit5, "KalkuATText2"}};
-  for (const auto& [edit, name] : parameters) edit->Text = readValue(settings, name);
+  const std::pair<TextField*, const char*> parameters[] = {{&chooser.zahl1, "KalkuATZahl1"},
+                                                           {&chooser.login, "KalkuATText1"},
+                                                           {&chooser.zahl2, "KalkuATZahl2"},
+                                                           {&chooser.password, "KalkuATText2"}};
+  for (const auto& [edit, name] : parameters) edit->text = readValue(settings, name);
   settings.closeKey();
 
   // The automation program: a regular executable file in an absolute folder, never looked
@@ -152,20 +150,20 @@ void runClickScript(const ClickScriptParts& parts) {
     return;
   }
 
-  chooser.LabeledEdit1.Text = storedScript;
-  chooser.FormShow();
+  chooser.script.text = storedScript;
+  chooser.onShow();
   const ModalResult result = parts.ui.showModal(chooser);
-  chooser.FormClose();
+  chooser.onClose();
   if (result != ModalResult::Ok) return;
   chooser.refreshFromServer();
 
   settings.openKey(kAutomationKey);
-  settings.writeString("KalkuATScript", chooser.LabeledEdit1.Text);
-  for (const auto& [edit, name] : parameters) settings.writeString(name, edit->Text);
+  settings.writeString("KalkuATScript", chooser.script.text);
+  for (const auto& [edit, name] : parameters) settings.writeString(name, edit->text);
   settings.closeKey();
 
   const std::string filled =
-      fillClickScript(readWholeFile(chooser.LabeledEdit1.Text), parts.tips, tipFile, parts.slip);
+      fillClickScript(readWholeFile(chooser.script.text), parts.tips, tipFile, parts.slip);
   const std::string tips = parts.home + kTipFolder;
   createFolderIfMissing(tips);
   const std::string target = tips + "/" + compactDate(parts.clock.today()) + ".bks";
@@ -174,10 +172,10 @@ void runClickScript(const ClickScriptParts& parts) {
   const auto orDefault = [](const std::string& text, const char* empty) {
     return text.empty() ? std::string(empty) : text;
   };
-  parts.shell.startProgram(program, {"START", target, orDefault(chooser.LabeledEdit2.Text, "0"),
-                                     orDefault(chooser.LabeledEdit4.Text, " "),
-                                     orDefault(chooser.LabeledEdit3.Text, "0"),
-                                     orDefault(chooser.LabeledEdit5.Text, " ")});
+  parts.shell.startProgram(
+      program,
+      {"START", target, orDefault(chooser.zahl1.text, "0"), orDefault(chooser.login.text, " "),
+       orDefault(chooser.zahl2.text, "0"), orDefault(chooser.password.text, " ")});
 }
 
 }  // namespace lotto

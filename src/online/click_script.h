@@ -27,41 +27,42 @@ inline constexpr const char* kScriptFilter = "Brunnholds Click Script|*.bks";
 inline constexpr const char* kAutomationNotes = "README.md";
 
 // An editable drop-down list: its entries and the text in its field.
-struct TComboBox {
-  std::vector<std::string> Items;
-  std::string Text;
+struct ComboBox {
+  std::vector<std::string> items;
+  std::string text;
 };
 
 // The chooser "Script für Zahlenübergabe auswählen!"; it lives for the run and keeps its
 // fields.
-class TBKSForm : public ModalDialog {
+class ScriptChooser : public ModalDialog {
  public:
   // `home` and `server` are read when the dialog acts.
-  TBKSForm(UserInteraction& ui, HttpClient& http, const std::string& home, const TEdit& server);
+  ScriptChooser(UserInteraction& ui, HttpClient& http, const std::string& home,
+                const TextField& server);
 
-  std::string Caption = "Script für Zahlenübergabe auswählen!";
-  TComboBox LabeledEdit1;       // the script files found
-  TEdit LabeledEdit2{"0"};      // "ZAHL1"
-  TEdit LabeledEdit3{"0"};      // "ZAHL2"
-  TEdit LabeledEdit4{"Login"};  // "TEXT1": the portal login
-  TEdit LabeledEdit5{"Wort"};   // "TEXT2": the portal password, shown masked
+  std::string caption = "Script für Zahlenübergabe auswählen!";
+  ComboBox script;             // the script files found
+  TextField zahl1{"0"};        // "ZAHL1"
+  TextField zahl2{"0"};        // "ZAHL2"
+  TextField login{"Login"};    // "TEXT1": the portal login
+  TextField password{"Wort"};  // "TEXT2": the portal password, shown masked
 
   // When shown: the "*.bks" files of the folder "Script" (any letter case), the text kept
   // or, without one, the last file found.
-  void FormShow();
+  void onShow();
   // Browse: an open dialog in the folder "Script".
-  void BitBtn1Click();
+  void browse();
   // After OK: the chosen script anew from the script server when the server's copy is
   // newer; any failure is passed over and the local file used as it is.
   void refreshFromServer();
   // However it closed: an empty ZAHL1 or ZAHL2 becomes "0".
-  void FormClose();
+  void onClose();
 
  private:
   UserInteraction& ui_;
   HttpClient& http_;
   const std::string& home_;
-  const TEdit& server_;
+  const TextField& server_;
 };
 
 // The script's text with every placeholder replaced, in this order: "[Zi_j]" (number i of
@@ -69,7 +70,7 @@ class TBKSForm : public ModalDialog {
 // "[MISA]", "[GLUECK]", "[SPIEL77]", "[SUPER6]". The script is bytes; the replacements are
 // UTF-8.
 std::string fillClickScript(std::string script, const TipGrid& tips, const std::string& tipFile,
-                            const TForm5& slip);
+                            const SlipSettingsDialog& slip);
 
 // "/scripts/" + the name, encoded as one path segment, + ".txt" below the server's address.
 std::string scriptUrl(const std::string& server, const std::string& fileName);
@@ -77,8 +78,8 @@ std::string scriptUrl(const std::string& server, const std::string& fileName);
 struct ClickScriptParts {
   std::function<std::string()> saveTips;  // the automatic save; returns the file's path
   const TipGrid& tips;
-  const TForm5& slip;
-  TBKSForm& chooser;
+  const SlipSettingsDialog& slip;
+  ScriptChooser& chooser;
   std::string home;
   std::string programFolder;  // where the notes on the automation program lie
   SettingsStore& settings;
@@ -87,7 +88,7 @@ struct ClickScriptParts {
   Clock& clock;
 };
 
-// AutoWebScript.
+// startClickScript.
 void runClickScript(const ClickScriptParts& parts);
 
 }  // namespace lotto

@@ -28,26 +28,27 @@ std::string slipCost(int tips, bool sunday, bool wednesday, int jokers) {
   return formatMoney(cents);
 }
 
-TForm5::TForm5() {
-  CheckBox1Click();
+SlipSettingsDialog::SlipSettingsDialog() {
+  updateCost();
 }
 
-void TForm5::setChecked(TCheckBox& box, bool checked) {
-  if (box.Checked == checked) return;
-  box.Checked = checked;
-  if (&box != &CheckBox5) CheckBox1Click();
+void SlipSettingsDialog::setChecked(CheckBox& box, bool checked) {
+  if (box.checked == checked) return;
+  box.checked = checked;
+  if (&box != &showPicture) updateCost();
 }
 
-int TForm5::jokers() const {
-  return (CheckBox3.Checked ? 1 : 0) + (CheckBox4.Checked ? 1 : 0) + (CheckBox6.Checked ? 1 : 0);
+int SlipSettingsDialog::jokers() const {
+  return (joker1.checked ? 1 : 0) + (joker2.checked ? 1 : 0) + (joker3.checked ? 1 : 0);
 }
 
-void TForm5::CheckBox1Click() {
-  Label4.Caption = slipCost(Tipp, CheckBox1.Checked, CheckBox2.Checked, jokers());
+void SlipSettingsDialog::updateCost() {
+  cost.caption = slipCost(tipCount, sunday.checked, wednesday.checked, jokers());
 }
 
-ReportPage slipPage(const TipGrid& tips, int TippTop, int TippLeft, const TForm5& settings,
-                    const SlipPrinting& size, const std::string& picturePath) {
+ReportPage slipPage(const TipGrid& tips, int slipTop, int slipLeft,
+                    const SlipSettingsDialog& settings, const SlipPrinting& size,
+                    const std::string& picturePath) {
   ReportPage page;
   page.sheetWidthMm = size.sheetWidthMm;
   page.sheetHeightMm = size.sheetHeightMm;
@@ -66,61 +67,60 @@ ReportPage slipPage(const TipGrid& tips, int TippTop, int TippLeft, const TForm5
       const int n = std::stoi(text);  // the grid holds 1..45 or nothing
       page.texts.push_back(
           cross("Tipp " + std::to_string(tip) + ": " + text,
-                TippLeft + kBoxColumnStep * (box / 2) + kNumberPitch * ((n - 1) % 6),
-                TippTop + kBoxRowStep * (box % 2) + kNumberPitch * ((n - 1) / 6)));
+                slipLeft + kBoxColumnStep * (box / 2) + kNumberPitch * ((n - 1) % 6),
+                slipTop + kBoxRowStep * (box % 2) + kNumberPitch * ((n - 1) / 6)));
     }
   }
 
-  const bool sunday = settings.CheckBox1.Checked;
-  const bool wednesday = settings.CheckBox2.Checked;
-  if (sunday != wednesday) page.texts.push_back(cross("Samstag", TippLeft + 103, TippTop + 272));
-  if (sunday && wednesday) page.texts.push_back(cross("Mittwoch", TippLeft + 118, TippTop + 272));
-  if (settings.CheckBox6.Checked)
-    page.texts.push_back(cross("QRLabel37", TippLeft + 305, TippTop + 300));
-  if (settings.CheckBox4.Checked)
-    page.texts.push_back(cross("Super6", TippLeft + 320, TippTop + 300));
-  if (settings.CheckBox3.Checked)
-    page.texts.push_back(cross("Spiel77Ja", TippLeft + 335, TippTop + 300));
+  const bool sunday = settings.sunday.checked;
+  const bool wednesday = settings.wednesday.checked;
+  if (sunday != wednesday) page.texts.push_back(cross("Samstag", slipLeft + 103, slipTop + 272));
+  if (sunday && wednesday) page.texts.push_back(cross("Mittwoch", slipLeft + 118, slipTop + 272));
+  if (settings.joker3.checked)
+    page.texts.push_back(cross("QRLabel37", slipLeft + 305, slipTop + 300));
+  if (settings.joker2.checked) page.texts.push_back(cross("Super6", slipLeft + 320, slipTop + 300));
+  if (settings.joker1.checked)
+    page.texts.push_back(cross("Spiel77Ja", slipLeft + 335, slipTop + 300));
   if (settings.jokers() == 0)
-    page.texts.push_back(cross("Spiel77Nein", TippLeft + 350, TippTop + 300));
+    page.texts.push_back(cross("Spiel77Nein", slipLeft + 350, slipTop + 300));
 
-  if (settings.CheckBox5.Checked && !picturePath.empty()) {
+  if (settings.showPicture.checked && !picturePath.empty()) {
     page.picture = ReportPicture{picturePath, 0, 4, 793, 481};
   }
   return page;
 }
 
 void printSlip(const SlipParts& parts) {
-  TForm5& dialog = parts.settings;
-  dialog.UpDown1.setPosition(parts.TippTop);
-  dialog.UpDown2.setPosition(parts.TippLeft);
+  SlipSettingsDialog& dialog = parts.settings;
+  dialog.topOffset.setValue(parts.slipTop);
+  dialog.leftOffset.setValue(parts.slipLeft);
   // The next draw: from Thursday to Saturday the Sunday, from Sunday to Wednesday the
   // Wednesday.
   const int weekday = dayOfWeek(parts.clock.today());
   const bool toSunday = weekday >= 5;
-  dialog.setChecked(dialog.CheckBox1, toSunday);
-  dialog.setChecked(dialog.CheckBox2, !toSunday);
-  dialog.Tipp = 0;
+  dialog.setChecked(dialog.sunday, toSunday);
+  dialog.setChecked(dialog.wednesday, !toSunday);
+  dialog.tipCount = 0;
   for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
-    if (!parts.tips.text(tip, 1).empty()) ++dialog.Tipp;
+    if (!parts.tips.text(tip, 1).empty()) ++dialog.tipCount;
   }
-  dialog.CheckBox1Click();
-  dialog.ComboBox1ItemIndex = parts.Pageformat;
+  dialog.updateCost();
+  dialog.paperFormat = parts.paperFormat;
   if (parts.ui.showModal(dialog) != ModalResult::Ok) return;
 
-  parts.Pageformat = dialog.ComboBox1ItemIndex;
-  if (parts.Pageformat >= 0 && parts.Pageformat < static_cast<int>(kPaperFormats.size())) {
-    const PaperFormat& paper = kPaperFormats[static_cast<std::size_t>(parts.Pageformat)];
+  parts.paperFormat = dialog.paperFormat;
+  if (parts.paperFormat >= 0 && parts.paperFormat < static_cast<int>(kPaperFormats.size())) {
+    const PaperFormat& paper = kPaperFormats[static_cast<std::size_t>(parts.paperFormat)];
     parts.size.landscape = paper.landscape;
     parts.size.sheetWidthMm = paper.landscape ? paper.heightMm : paper.widthMm;
     parts.size.sheetHeightMm = paper.landscape ? paper.widthMm : paper.heightMm;
   }
-  parts.TippTop = dialog.UpDown1.Position();
-  parts.TippLeft = dialog.UpDown2.Position();
+  parts.slipTop = dialog.topOffset.value();
+  parts.slipLeft = dialog.leftOffset.value();
   const std::string picture =
-      dialog.CheckBox5.Checked && fileExists(parts.picturePath) ? parts.picturePath : "";
+      dialog.showPicture.checked && fileExists(parts.picturePath) ? parts.picturePath : "";
   parts.report.preview(
-      slipPage(parts.tips, parts.TippTop, parts.TippLeft, dialog, parts.size, picture));
+      slipPage(parts.tips, parts.slipTop, parts.slipLeft, dialog, parts.size, picture));
 }
 
 }  // namespace lotto

@@ -35,26 +35,26 @@ inline constexpr std::array<PaperFormat, 4> kPaperFormats = {{
 std::string slipCost(int tips, bool sunday, bool wednesday, int jokers);
 
 // The print settings dialog; it lives for the run, and the click-scripts read its boxes.
-class TForm5 : public ModalDialog {
+class SlipSettingsDialog : public ModalDialog {
  public:
-  TForm5();
+  SlipSettingsDialog();
 
-  std::string Caption = "Druckeinstellungen für den Lottoschein";
-  TCheckBox CheckBox1;         // "Sonntag"
-  TCheckBox CheckBox2;         // "Mittwoch"
-  TCheckBox CheckBox3;         // "Joker"
-  TCheckBox CheckBox4;         // "Joker 2"
-  TCheckBox CheckBox6;         // "Joker 3"
-  TCheckBox CheckBox5;         // "Schein zum Test mit anzeigen"
-  TUpDown UpDown1{0, 100, 0};  // "Oben:"
-  TUpDown UpDown2{0, 100, 0};  // "Links"
-  TLabel Label4;               // the cost
-  int ComboBox1ItemIndex = 0;  // the paper format, -1 for none
-  int Tipp = 0;                // the number of tips the cost is for
+  std::string caption = "Druckeinstellungen für den Lottoschein";
+  CheckBox sunday;                // "Sonntag"
+  CheckBox wednesday;             // "Mittwoch"
+  CheckBox joker1;                // "Joker"
+  CheckBox joker2;                // "Joker 2"
+  CheckBox joker3;                // "Joker 3"
+  CheckBox showPicture;           // "Schein zum Test mit anzeigen"
+  Spinner topOffset{0, 100, 0};   // "Oben:"
+  Spinner leftOffset{0, 100, 0};  // "Links"
+  Label cost;                     // the cost
+  int paperFormat = 0;            // the paper format, -1 for none
+  int tipCount = 0;               // the number of tips the cost is for
 
   // A change of a day or Joker box recomputes the cost.
-  void setChecked(TCheckBox& box, bool checked);
-  void CheckBox1Click();
+  void setChecked(CheckBox& box, bool checked);
+  void updateCost();
   int jokers() const;
 };
 
@@ -68,15 +68,16 @@ struct SlipPrinting {
 
 // The page the slip's layout gives: the crosses of the tips, the day and Joker marks and,
 // for a test print, the slip picture (`picturePath` empty for none).
-ReportPage slipPage(const TipGrid& tips, int TippTop, int TippLeft, const TForm5& settings,
-                    const SlipPrinting& size, const std::string& picturePath);
+ReportPage slipPage(const TipGrid& tips, int slipTop, int slipLeft,
+                    const SlipSettingsDialog& settings, const SlipPrinting& size,
+                    const std::string& picturePath);
 
 struct SlipParts {
   const TipGrid& tips;
-  std::int32_t& TippTop;
-  std::int32_t& TippLeft;
-  std::int32_t& Pageformat;
-  TForm5& settings;
+  std::int32_t& slipTop;
+  std::int32_t& slipLeft;
+  std::int32_t& paperFormat;
+  SlipSettingsDialog& settings;
   SlipPrinting& size;
   std::string picturePath;  // the slip picture beside the program
   UserInteraction& ui;
@@ -84,7 +85,7 @@ struct SlipParts {
   ReportPreview& report;
 };
 
-// "auf Tippschein drucken" (SpeedButton12Click).
+// "auf Tippschein drucken" (printOnSlip).
 void printSlip(const SlipParts& parts);
 
 }  // namespace lotto

@@ -61,7 +61,7 @@ std::string portalExportContent(const TipGrid& tips) {
     content += "<lottoTipp>";
     for (int index = 1; index <= TipGrid::kNumbers; ++index) {
       char number[16];
-      std::snprintf(number, sizeof number, "%.2d", StrToInt(tips.text(tip, index)));
+      std::snprintf(number, sizeof number, "%.2d", toInteger(tips.text(tip, index)));
       if (index > 1) content += ",";
       content += number;
     }
@@ -86,7 +86,7 @@ void fillFromTipFile(TipGrid& tips, std::string_view bytes) {
 }
 
 void saveTipsWithDialog(const TipFileParts& parts) {
-  const double date = tipFileDate(parts.DateTimePicker1.Date(), parts.clock.today());
+  const double date = tipFileDate(parts.chosenDate.date(), parts.clock.today());
   const auto chosen =
       parts.ui.saveFile({kTipFileSaveFilter, kTipFileExtension, tipFileName(date), ""});
   if (!chosen) return;
@@ -111,7 +111,7 @@ bool loadTipsWithDialog(const TipFileParts& parts, const std::function<void()>& 
 std::string saveTipsAutomatically(const TipFileParts& parts) {
   const std::string folder = parts.home + kTipFolder;
   createFolderIfMissing(folder);
-  const double date = tipFileDate(parts.DateTimePicker1.Date(), parts.clock.today());
+  const double date = tipFileDate(parts.chosenDate.date(), parts.clock.today());
   const std::string path = folder + "/" + tipFileName(date);
   writeWhole(path, tipFileContent(parts.tips));
   return path;

@@ -38,8 +38,8 @@ void fillFromTipFile(TipGrid& tips, std::string_view bytes);
 
 struct TipFileParts {
   TipGrid& tips;
-  const TDateTimePicker& DateTimePicker1;  // the evaluation date
-  std::string home;                        // the program folder, ending in '/'
+  const DateField& chosenDate;  // the evaluation date
+  std::string home;             // the program folder, ending in '/'
   UserInteraction& ui;
   Clock& clock;
 };

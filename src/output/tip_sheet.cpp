@@ -24,7 +24,7 @@ std::string tipSheetContent(const TipGrid& tips, double lastEvaluated) {
     std::string line = label;
     for (int index = 1; index <= TipGrid::kNumbers; ++index) {
       char number[16];
-      std::snprintf(number, sizeof number, "%2d", StrToInt(tips.text(tip, index)));
+      std::snprintf(number, sizeof number, "%2d", toInteger(tips.text(tip, index)));
       if (index > 1) line += "   ";
       line += number;
     }

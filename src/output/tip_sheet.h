@@ -12,12 +12,12 @@ namespace lotto {
 
 inline constexpr const char* kTipSheetName = "Tipp.txt";
 
-// The sheet's lines for the draw after `lastEvaluated` (Datum1): its date is the first
+// The sheet's lines for the draw after `lastEvaluated` (shownDate): its date is the first
 // Wednesday or Sunday after it. Throws ConversionError for a tip whose first field is
 // filled and another empty.
 std::string tipSheetContent(const TipGrid& tips, double lastEvaluated);
 
-// "Tipp drucken" (BitBtn7Click): writes the sheet whole, then opens it.
+// "Tipp drucken" (printTipSheet): writes the sheet whole, then opens it.
 void showTipSheet(const TipGrid& tips, double lastEvaluated, const std::string& home, Shell& shell);
 
 }  // namespace lotto

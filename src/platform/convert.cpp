@@ -6,7 +6,7 @@
 
 namespace lotto {
 
-std::optional<std::int32_t> tryStrToInt(std::string_view text) {
+std::optional<std::int32_t> tryToInteger(std::string_view text) {
   std::size_t i = 0;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -28,8 +28,8 @@ std::optional<std::int32_t> tryStrToInt(std::string_view text) {
   return static_cast<std::int32_t>(negative ? -value : value);
 }
 
-std::int32_t StrToInt(std::string_view text) {
-  if (const auto value = tryStrToInt(text)) return *value;
+std::int32_t toInteger(std::string_view text) {
+  if (const auto value = tryToInteger(text)) return *value;
   throw ConversionError(std::string(text));
 }
 

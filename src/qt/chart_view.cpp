@@ -86,24 +86,24 @@ ChartView::ChartView(QWidget* parent)
 }
 
 void ChartView::showSeries(const lotto::StatisticSeries& series) {
-  series1_->setVisible(series.Series1.Active);
-  series2_->setVisible(series.Series2.Active);
-  series1_->setLabelsVisible(series.Series1.Marks);
-  series2_->setLabelsVisible(series.Series2.Marks);
+  series1_->setVisible(series.spareSeries.active);
+  series2_->setVisible(series.bars.active);
+  series1_->setLabelsVisible(series.spareSeries.marks);
+  series2_->setLabelsVisible(series.bars.marks);
   // The axis title is rich text: the caption's runs of blanks must survive.
   const QString title =
-      QString::fromStdString(series.Caption).toHtmlEscaped().replace(' ', "&nbsp;");
+      QString::fromStdString(series.caption).toHtmlEscaped().replace(' ', "&nbsp;");
   if (categoryAxis_->titleText() != title) categoryAxis_->setTitleText(title);
 
-  const bool pointsChanged = first_ || shown_.Series2.Points != series.Series2.Points;
+  const bool pointsChanged = first_ || shown_.bars.points != series.bars.points;
   shown_ = series;
   if (pointsChanged) {
     first_ = false;
     QList<qreal> values;
-    for (const lotto::ChartPoint& point : shown_.Series2.Points) values << point.y;
+    for (const lotto::ChartPoint& point : shown_.bars.points) values << point.y;
     bars_->remove(0, bars_->count());
     bars_->append(values);
-    const int count = static_cast<int>(shown_.Series2.Points.size());
+    const int count = static_cast<int>(shown_.bars.points.size());
     categoryAxis_->setRange(-0.5, std::max(count, 1) - 0.5);
     labelStep_ = 0;
     placeLabels();
@@ -117,7 +117,7 @@ void ChartView::showSeries(const lotto::StatisticSeries& series) {
 }
 
 void ChartView::placeLabels() {
-  const std::vector<lotto::ChartPoint>& points = shown_.Series2.Points;
+  const std::vector<lotto::ChartPoint>& points = shown_.bars.points;
   const int count = static_cast<int>(points.size());
   // Bar i stands at i on the axis; its label is the x value. A label needs the room of
   // its widest number and a gap.

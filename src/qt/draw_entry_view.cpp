@@ -5,24 +5,24 @@
 
 namespace lotto {
 
-DrawEntryView::DrawEntryView(TForm3& form, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::TForm3>()), form_(form) {
+DrawEntryView::DrawEntryView(DrawEntryDialog& form, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::DrawEntryForm>()), form_(form) {
   ui_->setupUi(this);
-  setWindowTitle(QString::fromStdString(form_.Caption));
-  ui_->DateTimePicker1->setMinimumDate(qDateOf(form_.DateTimePicker1.MinDate));
-  ui_->DateTimePicker1->setDate(qDateOf(form_.DateTimePicker1.Date()));
-  QSpinBox* numbers[] = {ui_->UpDown1, ui_->UpDown2, ui_->UpDown3, ui_->UpDown4,
-                         ui_->UpDown5, ui_->UpDown6, ui_->UpDown7};
-  for (std::size_t i = 0; i < 7; ++i) numbers[i]->setValue(form_.Numbers[i].Position());
-  ui_->UpDown8->setValue(form_.UpDown8.Position());
-  ui_->Label2->setVisible(form_.SpareVisible);
-  ui_->UpDown8->setVisible(form_.SpareVisible);
+  setWindowTitle(QString::fromStdString(form_.caption));
+  ui_->date->setMinimumDate(qDateOf(form_.date.minDate));
+  ui_->date->setDate(qDateOf(form_.date.date()));
+  QSpinBox* numbers[] = {ui_->number1, ui_->number2, ui_->number3,   ui_->number4,
+                         ui_->number5, ui_->number6, ui_->zusatzzahl};
+  for (std::size_t i = 0; i < 7; ++i) numbers[i]->setValue(form_.numbers[i].value());
+  ui_->spare->setValue(form_.spare.value());
+  ui_->spareCaption->setVisible(form_.spareVisible);
+  ui_->spare->setVisible(form_.spareVisible);
 
-  connect(ui_->BitBtn1, &QPushButton::clicked, this, [this] {
+  connect(ui_->cancelButton, &QPushButton::clicked, this, [this] {
     result_ = ModalResult::Abort;
     reject();
   });
-  connect(ui_->BitBtn2, &QPushButton::clicked, this, [this] {
+  connect(ui_->okButton, &QPushButton::clicked, this, [this] {
     copyToForm();
     result_ = ModalResult::Ok;
     accept();
@@ -32,11 +32,11 @@ DrawEntryView::DrawEntryView(TForm3& form, QWidget* parent)
 DrawEntryView::~DrawEntryView() = default;
 
 void DrawEntryView::copyToForm() {
-  form_.DateTimePicker1.setDate(dayNumberOf(ui_->DateTimePicker1->date()));
-  const QSpinBox* numbers[] = {ui_->UpDown1, ui_->UpDown2, ui_->UpDown3, ui_->UpDown4,
-                               ui_->UpDown5, ui_->UpDown6, ui_->UpDown7};
-  for (std::size_t i = 0; i < 7; ++i) form_.Numbers[i].setPosition(numbers[i]->value());
-  form_.UpDown8.setPosition(ui_->UpDown8->value());
+  form_.date.setDate(dayNumberOf(ui_->date->date()));
+  const QSpinBox* numbers[] = {ui_->number1, ui_->number2, ui_->number3,   ui_->number4,
+                               ui_->number5, ui_->number6, ui_->zusatzzahl};
+  for (std::size_t i = 0; i < 7; ++i) form_.numbers[i].setValue(numbers[i]->value());
+  form_.spare.setValue(ui_->spare->value());
 }
 
 ModalResult DrawEntryView::run() {

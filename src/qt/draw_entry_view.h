@@ -6,17 +6,17 @@
 #include "draws/draw_entry.h"
 
 namespace Ui {
-class TForm3;
+class DrawEntryForm;
 }
 
 namespace lotto {
 
-// The view of the entry dialog: shows the presets of TForm3 and hands the values back
+// The view of the entry dialog: shows the presets of DrawEntryDialog and hands the values back
 // when it is closed with OK.
 class DrawEntryView : public QDialog {
   Q_OBJECT
  public:
-  DrawEntryView(TForm3& form, QWidget* parent = nullptr);
+  DrawEntryView(DrawEntryDialog& form, QWidget* parent = nullptr);
   ~DrawEntryView() override;
 
   // Shows the dialog modally: OK, or Abort for "Abbrechen", Cancel for the close box.
@@ -25,8 +25,8 @@ class DrawEntryView : public QDialog {
  private:
   void copyToForm();
 
-  std::unique_ptr<Ui::TForm3> ui_;
-  TForm3& form_;
+  std::unique_ptr<Ui::DrawEntryForm> ui_;
+  DrawEntryDialog& form_;
   ModalResult result_ = ModalResult::Cancel;
 };
 

@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setOrganizationName("Brunnhold");
   QApplication::setApplicationName("KalkuAT");
-  QApplication::setApplicationDisplayName(lotto::TForm1::kApplicationTitle);
+  QApplication::setApplicationDisplayName(lotto::MainWindow::kApplicationTitle);
   // The menu entry of an installed copy names the icon the desktop shows for the window.
   QApplication::setDesktopFileName("kalkuat");
   QApplication::setWindowIcon(QIcon::fromTheme("kalkuat"));
@@ -28,14 +28,14 @@ int main(int argc, char** argv) {
   lotto::QtHttpClient http;
   lotto::QtReportPreview report(interaction);
   lotto::registerDialogViews(interaction);
-  lotto::TForm1 form(lotto::Services{.ui = interaction,
-                                     .sound = sound,
-                                     .shell = shell,
-                                     .clock = clock,
-                                     .settings = settings,
-                                     .http = http,
-                                     .report = report},
-                     QApplication::applicationFilePath().toStdString());
+  lotto::MainWindow form(lotto::Services{.ui = interaction,
+                                         .sound = sound,
+                                         .shell = shell,
+                                         .clock = clock,
+                                         .settings = settings,
+                                         .http = http,
+                                         .report = report},
+                         QApplication::applicationFilePath().toStdString());
   lotto::MainWindowView view(form, interaction);
   report.setParent(&view);
   view.show();

@@ -53,43 +53,43 @@ void setBackground(QLineEdit* edit, Colour colour) {
   }
 }
 
-void setDate(QDateEdit* edit, const TDateTimePicker& picker) {
-  const QDate minimum = qDateOf(picker.MinDate);
+void setDate(QDateEdit* edit, const DateField& picker) {
+  const QDate minimum = qDateOf(picker.minDate);
   if (edit->minimumDate() != minimum) edit->setMinimumDate(minimum);
-  const QDate wanted = qDateOf(picker.Date());
+  const QDate wanted = qDateOf(picker.date());
   if (edit->date() != wanted) edit->setDate(wanted);
 }
 
 }  // namespace
 
-MainWindowView::MainWindowView(TForm1& form, QtUserInteraction& interaction, QWidget* parent)
+MainWindowView::MainWindowView(MainWindow& form, QtUserInteraction& interaction, QWidget* parent)
     : QMainWindow(parent),
-      ui_(std::make_unique<Ui::TForm1>()),
+      ui_(std::make_unique<Ui::MainWindowForm>()),
       form_(form),
       interaction_(interaction),
       guard_(new CommandGuard(this)) {
   ui_->setupUi(this);
-  guard_->allow(ui_->SpeedButton8);
-  resize(TForm1::kDesignedWidth, TForm1::kDesignedHeight);
+  guard_->allow(ui_->stopButton);
+  resize(MainWindow::kDesignedWidth, MainWindow::kDesignedHeight);
 
   // The status bar's two panels: the draw request state and the generator's progress.
   auto* panel0 = new QLabel(this);
-  panel0->setObjectName("StatusBar1Panel0");
+  panel0->setObjectName("drawRequestStatus");
   panel0->setMinimumWidth(150);
   auto* panel1 = new QLabel(this);
-  panel1->setObjectName("StatusBar1Panel1");
+  panel1->setObjectName("progressStatus");
   panel1->setMinimumWidth(50);
-  ui_->StatusBar1->addWidget(panel0);
-  ui_->StatusBar1->addWidget(panel1, 1);
+  ui_->statusBar->addWidget(panel0);
+  ui_->statusBar->addWidget(panel1, 1);
   // How far a download or a generator run is; shown only while one runs.
   auto* progress = new QProgressBar(this);
-  progress->setObjectName("StatusBar1Progress");
+  progress->setObjectName("progressBar");
   progress->setAccessibleName("Fortschritt");
   progress->setMaximumWidth(160);
   progress->setMaximumHeight(16);
   progress->setTextVisible(true);
   progress->hide();
-  ui_->StatusBar1->addPermanentWidget(progress);
+  ui_->statusBar->addPermanentWidget(progress);
 
   setStandardIcons();
   bindTipGrid();
@@ -110,15 +110,15 @@ MainWindowView::~MainWindowView() = default;
 
 void MainWindowView::setStandardIcons() {
   const std::pair<QToolButton*, QStyle::StandardPixmap> icons[] = {
-      {ui_->SpeedButton10, QStyle::SP_BrowserReload},
-      {ui_->SpeedButton6, QStyle::SP_ArrowLeft},
-      {ui_->SpeedButton7, QStyle::SP_ArrowRight},
-      {ui_->SpeedButton11, QStyle::SP_DialogDiscardButton},
-      {ui_->SpeedButton15, QStyle::SP_DialogSaveButton},
-      {ui_->SpeedButton16, QStyle::SP_DialogOpenButton},
-      {ui_->SpeedButton5, QStyle::SP_DialogApplyButton},
-      {ui_->SpeedButton8, QStyle::SP_BrowserStop},
-      {ui_->SpeedButton13, QStyle::SP_DialogHelpButton},
+      {ui_->downloadButton, QStyle::SP_BrowserReload},
+      {ui_->earlierDrawButton, QStyle::SP_ArrowLeft},
+      {ui_->laterDrawButton, QStyle::SP_ArrowRight},
+      {ui_->clearTipsButton, QStyle::SP_DialogDiscardButton},
+      {ui_->saveTipsButton, QStyle::SP_DialogSaveButton},
+      {ui_->loadTipsButton, QStyle::SP_DialogOpenButton},
+      {ui_->checkChosenDateButton, QStyle::SP_DialogApplyButton},
+      {ui_->stopButton, QStyle::SP_BrowserStop},
+      {ui_->luckyNumberButton, QStyle::SP_DialogHelpButton},
   };
   for (const auto& [button, pixmap] : icons) button->setIcon(style()->standardIcon(pixmap));
 }
@@ -126,25 +126,22 @@ void MainWindowView::setStandardIcons() {
 void MainWindowView::bindTipGrid() {
   rows_.resize(TipGrid::kTips);
   for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
-    const TipRowNames& names = kTipRowNames[static_cast<std::size_t>(tip - 1)];
     RowWidgets& row = rows_[static_cast<std::size_t>(tip - 1)];
-    row.rowLabel = findChild<QLabel*>(QString("Label%1").arg(names.rowLabel));
-    row.hitLabel = findChild<QLabel*>(QString("Label%1").arg(names.hitLabel));
-    row.sumLabel = findChild<QLabel*>(QString("Label%1").arg(names.sumLabel));
-    if (names.furtherLabel != 0) {
-      row.furtherLabel = findChild<QLabel*>(QString("Label%1").arg(names.furtherLabel));
-    }
+    row.rowLabel = findChild<QLabel*>(QString("tip%1Label").arg(tip));
+    row.hitLabel = findChild<QLabel*>(QString("tip%1Hits").arg(tip));
+    row.sumLabel = findChild<QLabel*>(QString("tip%1Quersumme").arg(tip));
+    row.furtherLabel = findChild<QLabel*>(QString("tip%1Note").arg(tip));
     row.rowLabel->installEventFilter(this);
 
     for (int index = 1; index <= TipGrid::kNumbers; ++index) {
-      auto* edit = findChild<QLineEdit*>(QString("Edit%1").arg(TipGrid::fieldNumber(tip, index)));
+      auto* edit = findChild<QLineEdit*>(QString("tip%1Number%2").arg(tip).arg(index));
       fields_.push_back({edit, tip, index});
       edit->setAccessibleName(QString("Tipp %1, Zahl %2").arg(tip).arg(index));
       edit->installEventFilter(this);
       connect(edit, &QLineEdit::textEdited, this, [this, edit, tip, index](const QString& text) {
-        form_.TipFieldChange(tip, index, text.toStdString());
+        form_.setTipField(tip, index, text.toStdString());
         // The cleaning rule may have changed what was typed ("46" becomes empty).
-        const QString cleaned = qs(form_.Tips.text(tip, index));
+        const QString cleaned = qs(form_.tips.text(tip, index));
         if (edit->text() != cleaned) edit->setText(cleaned);
       });
     }
@@ -152,46 +149,46 @@ void MainWindowView::bindTipGrid() {
 }
 
 void MainWindowView::bindCommands() {
-  connect(ui_->SpeedButton11, &QAbstractButton::clicked, this,
-          [this] { runCommand([this] { form_.SpeedButton11Click(); }); });
-  connect(ui_->SpeedButton5, &QAbstractButton::clicked, this,
-          [this] { runCommand([this] { form_.SpeedButton5Click(); }); });
-  connect(ui_->Benden1, &QAction::triggered, this, &QWidget::close);
-  connect(ui_->Ziehungsdatenladen1, &QAction::triggered, this,
-          [this] { runCommand([this] { form_.Ziehungsdatenladen1Click(); }); });
-  connect(ui_->Onlioneabgeben1, &QAction::triggered, this,
-          [this] { runCommand([this] { form_.Onlioneabgeben1Click(); }); });
-  connect(ui_->Chart1, &ChartView::saveRequested, this,
+  connect(ui_->clearTipsButton, &QAbstractButton::clicked, this,
+          [this] { runCommand([this] { form_.clearUnmarkedTips(); }); });
+  connect(ui_->checkChosenDateButton, &QAbstractButton::clicked, this,
+          [this] { runCommand([this] { form_.checkTipsAgainstChosenDraw(); }); });
+  connect(ui_->quitAction, &QAction::triggered, this, &QWidget::close);
+  connect(ui_->updateDrawsAction, &QAction::triggered, this,
+          [this] { runCommand([this] { form_.updateDrawsFromMenu(); }); });
+  connect(ui_->sendToBasketAction, &QAction::triggered, this,
+          [this] { runCommand([this] { form_.sendToBasketFromMenu(); }); });
+  connect(ui_->chart, &ChartView::saveRequested, this,
           [this] { runCommand([this] { saveChartPicture(); }); });
   // The stop button acts while the update run waits for the server: it is the one
   // control that does not start a command of its own.
-  connect(ui_->SpeedButton8, &QAbstractButton::clicked, this, [this] {
-    form_.SpeedButton8Click();
+  connect(ui_->stopButton, &QAbstractButton::clicked, this, [this] {
+    form_.stopUpdate();
     syncFromModel();
   });
 
   // Each command with every control that starts it.
-  const std::vector<std::pair<std::vector<QAbstractButton*>, void (TForm1::*)()>> commands = {
-      {{ui_->BitBtn1}, &TForm1::BitBtn1Click},
-      {{ui_->BitBtn4}, &TForm1::BitBtn4Click},
-      {{ui_->SpeedButton15}, &TForm1::SpeedButton15Click},
-      {{ui_->SpeedButton16}, &TForm1::SpeedButton16Click},
-      {{ui_->SpeedButton3}, &TForm1::SpeedButton3Click},
-      {{ui_->SpeedButton12}, &TForm1::SpeedButton12Click},
-      {{ui_->SpeedButton4}, &TForm1::SpeedButton4Click},
-      {{ui_->Warenkorb}, &TForm1::WarenkorbClick},
-      {{ui_->SpeedButton14}, &TForm1::AutoWebScript},
-      {{ui_->SpeedButton13}, &TForm1::SpeedButton13Click},
-      {{ui_->SpeedButton10}, &TForm1::SpeedButton10Click},
-      {{ui_->SpeedButton6}, &TForm1::SpeedButton6Click},
-      {{ui_->SpeedButton7}, &TForm1::SpeedButton7Click},
-      {{ui_->SpeedButton2}, &TForm1::SpeedButton2Click},
-      {{ui_->SpeedButton9}, &TForm1::SpeedButton9Click},
-      {{ui_->Button2, ui_->SpeedButton19}, &TForm1::Button2Click},
-      {{ui_->Button3, ui_->SpeedButton17}, &TForm1::Button3Click},
-      {{ui_->Button4, ui_->SpeedButton18}, &TForm1::Button4Click},
-      {{ui_->Button5, ui_->SpeedButton20}, &TForm1::Button5Click},
-      {{ui_->SpeedButton1}, &TForm1::Button6Click},
+  const std::vector<std::pair<std::vector<QAbstractButton*>, void (MainWindow::*)()>> commands = {
+      {{ui_->updateButton}, &MainWindow::updateDraws},
+      {{ui_->generateButton}, &MainWindow::generateTipsFromButton},
+      {{ui_->saveTipsButton}, &MainWindow::saveTips},
+      {{ui_->loadTipsButton}, &MainWindow::loadTips},
+      {{ui_->tipSheetButton}, &MainWindow::printTipSheetFromButton},
+      {{ui_->slipButton}, &MainWindow::printOnSlip},
+      {{ui_->searchHistoryButton}, &MainWindow::searchHistoryForTips},
+      {{ui_->basketButton}, &MainWindow::sendToBasket},
+      {{ui_->clickScriptButton}, &MainWindow::startClickScript},
+      {{ui_->luckyNumberButton}, &MainWindow::setLuckyNumber},
+      {{ui_->downloadButton}, &MainWindow::updateDrawsFromDrawBar},
+      {{ui_->earlierDrawButton}, &MainWindow::showEarlierDraw},
+      {{ui_->laterDrawButton}, &MainWindow::showLaterDraw},
+      {{ui_->chartFrequencyButton}, &MainWindow::showNumberFrequency},
+      {{ui_->chartQuersummeButton}, &MainWindow::showQuersummeDistribution},
+      {{ui_->pairsButton, ui_->chartPairsButton}, &MainWindow::showPairs},
+      {{ui_->triplesButton, ui_->chartTriplesButton}, &MainWindow::showTriples},
+      {{ui_->quadruplesButton, ui_->chartQuadruplesButton}, &MainWindow::showQuadruples},
+      {{ui_->overdueButton, ui_->chartOverdueButton}, &MainWindow::showOverdueNumbers},
+      {{ui_->tipDistributionButton}, &MainWindow::showTipDistribution},
   };
   for (const auto& [buttons, command] : commands) {
     for (QAbstractButton* button : buttons) {
@@ -200,44 +197,46 @@ void MainWindowView::bindCommands() {
     }
   }
 
-  connect(ui_->CheckBox16, &QCheckBox::toggled, this, [this](bool checked) {
-    if (!syncing_) form_.CheckBox16.Checked = checked;
+  connect(ui_->sundayDraws, &QCheckBox::toggled, this, [this](bool checked) {
+    if (!syncing_) form_.sundayDraws.checked = checked;
   });
-  connect(ui_->CheckBox17, &QCheckBox::toggled, this, [this](bool checked) {
-    if (!syncing_) form_.CheckBox17.Checked = checked;
+  connect(ui_->wednesdayDraws, &QCheckBox::toggled, this, [this](bool checked) {
+    if (!syncing_) form_.wednesdayDraws.checked = checked;
   });
-  connect(ui_->DateTimePicker1, &QDateEdit::dateChanged, this, [this](QDate date) {
-    if (!syncing_) form_.DateTimePicker1.setDate(dayNumberOf(date));
+  connect(ui_->chosenDate, &QDateEdit::dateChanged, this, [this](QDate date) {
+    if (!syncing_) form_.chosenDate.setDate(dayNumberOf(date));
   });
-  connect(ui_->DateTimePicker2, &QDateEdit::dateChanged, this, [this](QDate date) {
-    if (!syncing_) form_.DateTimePicker2.setDate(dayNumberOf(date));
+  connect(ui_->statisticsStart, &QDateEdit::dateChanged, this, [this](QDate date) {
+    if (!syncing_) form_.statisticsStart.setDate(dayNumberOf(date));
   });
-  connect(ui_->ProxyHostEdit, &QLineEdit::textEdited, this,
-          [this](const QString& text) { form_.ProxyHostEdit.Text = text.toStdString(); });
-  connect(ui_->ProxyPortEdit, &QLineEdit::textEdited, this,
-          [this](const QString& text) { form_.ProxyPortEdit.Text = text.toStdString(); });
-  connect(ui_->ServerEdit, &QLineEdit::textEdited, this,
-          [this](const QString& text) { form_.ServerEdit.Text = text.toStdString(); });
-  connect(ui_->PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
-    if (!syncing_) form_.ActivePage = static_cast<TForm1::Page>(index);
+  connect(ui_->proxyHost, &QLineEdit::textEdited, this,
+          [this](const QString& text) { form_.proxyHost.text = text.toStdString(); });
+  connect(ui_->proxyPort, &QLineEdit::textEdited, this,
+          [this](const QString& text) { form_.proxyPort.text = text.toStdString(); });
+  connect(ui_->server, &QLineEdit::textEdited, this,
+          [this](const QString& text) { form_.server.text = text.toStdString(); });
+  connect(ui_->tabs, &QTabWidget::currentChanged, this, [this](int index) {
+    if (!syncing_) form_.activePage = static_cast<MainWindow::Page>(index);
   });
 
   for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
-    connect(findChild<QAbstractButton*>(QString("Tipp%1Edit").arg(tip)), &QAbstractButton::clicked,
-            this, [this, tip] { runCommand([this, tip] { form_.TippEditClick(tip); }); });
+    connect(findChild<QAbstractButton*>(QString("tip%1EditButton").arg(tip)),
+            &QAbstractButton::clicked, this,
+            [this, tip] { runCommand([this, tip] { form_.editTip(tip); }); });
   }
-  connect(ui_->BitBtn8, &QAbstractButton::clicked, this,
-          [this] { runCommand([this] { form_.BitBtn8Click(); }); });
-  connect(ui_->BitBtn6, &QAbstractButton::clicked, this,
-          [this] { runCommand([this] { form_.BitBtn6Click(); }); });
+  connect(ui_->enterDrawButton, &QAbstractButton::clicked, this,
+          [this] { runCommand([this] { form_.typeInDraw(); }); });
+  connect(ui_->removeDrawButton, &QAbstractButton::clicked, this,
+          [this] { runCommand([this] { form_.removeShownDraw(); }); });
 
-  for (QLabel* link : {ui_->UpdateLink, ui_->OperatorLink}) link->installEventFilter(this);
-  for (QWidget* banner : {static_cast<QWidget*>(ui_->Panel8), static_cast<QWidget*>(ui_->Panel9)}) {
+  for (QLabel* link : {ui_->updateLink, ui_->operatorLink}) link->installEventFilter(this);
+  for (QWidget* banner :
+       {static_cast<QWidget*>(ui_->leftBanner), static_cast<QWidget*>(ui_->rightBanner)}) {
     banner->installEventFilter(this);
   }
-  for (VerticalLabel* label : {ui_->Label43, ui_->Label44}) {
+  for (VerticalLabel* label : {ui_->leftBannerText, ui_->rightBannerText}) {
     connect(label, &VerticalLabel::clicked, this,
-            [this] { runCommand([this] { form_.ProductPageClick(); }); });
+            [this] { runCommand([this] { form_.openProductPage(); }); });
   }
 }
 
@@ -246,7 +245,7 @@ void MainWindowView::bindOptions() {
     auto* widget = findChild<QCheckBox*>(qs(name));
     checkBoxes_.push_back({widget, box});
     connect(widget, &QCheckBox::toggled, this, [this, box = box](bool checked) {
-      if (!syncing_) box->Checked = checked;
+      if (!syncing_) box->checked = checked;
     });
     // The text after a spinner in the gap of a caption toggles its box like the box's own text.
     if (auto* rest = findChild<QLabel*>(qs(name + "Rest"))) {
@@ -258,20 +257,20 @@ void MainWindowView::bindOptions() {
     auto* widget = findChild<StepSpinBox*>(qs(name));
     spinners_.push_back({widget, spinner});
     connect(widget, &QSpinBox::valueChanged, this, [this, spinner = spinner](int value) {
-      if (!syncing_) spinner->setPosition(value);
+      if (!syncing_) spinner->setValue(value);
     });
-    if (spinner == &form_.UpDown7) {
-      connect(widget, &StepSpinBox::stepped, this, [this] { form_.UpDown7Click(); });
+    if (spinner == &form_.runBudgetThousands) {
+      connect(widget, &StepSpinBox::stepped, this, [this] { form_.runBudgetStepped(); });
     }
-    if (spinner == &form_.UpDown8) {
-      connect(widget, &StepSpinBox::stepped, this, [this] { form_.UpDown8Click(); });
+    if (spinner == &form_.tipCount) {
+      connect(widget, &StepSpinBox::stepped, this, [this] { form_.tipCountStepped(); });
     }
   }
 }
 
 void MainWindowView::rememberDesignedSizes() {
-  QList<QWidget*> widgets = ui_->PageControl1->findChildren<QWidget*>();
-  widgets.prepend(ui_->PageControl1);
+  QList<QWidget*> widgets = ui_->tabs->findChildren<QWidget*>();
+  widgets.prepend(ui_->tabs);
   for (QWidget* widget : widgets) {
     scaled_.push_back(
         {widget, widget->font().pointSizeF(), widget->minimumSize(), widget->maximumSize()});
@@ -279,8 +278,8 @@ void MainWindowView::rememberDesignedSizes() {
 }
 
 void MainWindowView::applyScale() {
-  if (appliedScale_ == form_.TabScale) return;
-  appliedScale_ = form_.TabScale;
+  if (appliedScale_ == form_.tabScale) return;
+  appliedScale_ = form_.tabScale;
   const auto scaleSize = [this](QSize size) {
     const auto scale = [this](int value) {
       return value >= QWIDGETSIZE_MAX ? value
@@ -297,24 +296,24 @@ void MainWindowView::applyScale() {
   }
 }
 
-void MainWindowView::showProgress(const TProgressBar& bar) {
-  auto* widget = findChild<QProgressBar*>("StatusBar1Progress");
+void MainWindowView::showProgress(const ProgressBar& bar) {
+  auto* widget = findChild<QProgressBar*>("progressBar");
   // The bar works in whole thousandths, so that a budget past the int range still shows.
   constexpr int kSteps = 1000;
-  const int value =
-      bar.Max > 0
-          ? static_cast<int>(std::clamp<std::int64_t>(bar.Position, 0, bar.Max) * kSteps / bar.Max)
-          : 0;
+  const int value = bar.maximum > 0
+                        ? static_cast<int>(std::clamp<std::int64_t>(bar.position, 0, bar.maximum) *
+                                           kSteps / bar.maximum)
+                        : 0;
   if (widget->maximum() != kSteps) widget->setRange(0, kSteps);
   if (widget->value() != value) widget->setValue(value);
-  if (widget->isHidden() == bar.Visible) widget->setVisible(bar.Visible);
+  if (widget->isHidden() == bar.visible) widget->setVisible(bar.visible);
 }
 
 void MainWindowView::saveChartPicture() {
   const auto chosen = interaction_.saveFile(
-      {"PNG-Bild|*.png", "png", chartFileName(form_.Chart1.Caption), form_.Home});
+      {"PNG-Bild|*.png", "png", chartFileName(form_.chart.caption), form_.dataFolder});
   if (!chosen) return;
-  if (!ui_->Chart1->savePng(QString::fromStdString(chosen->path))) {
+  if (!ui_->chart->savePng(QString::fromStdString(chosen->path))) {
     throw AppError("Das Diagramm konnte nicht gespeichert werden: " + chosen->path);
   }
 }
@@ -341,69 +340,69 @@ bool MainWindowView::commandRunning() const {
 
 void MainWindowView::syncTipGrid() {
   for (const FieldWidget& field : fields_) {
-    const QString wanted = qs(form_.Tips.text(field.tip, field.index));
+    const QString wanted = qs(form_.tips.text(field.tip, field.index));
     if (field.edit->text() != wanted) field.edit->setText(wanted);
-    setBackground(field.edit, form_.Tips.colour(field.tip, field.index));
+    setBackground(field.edit, form_.tips.colour(field.tip, field.index));
   }
   for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
-    const TipRow& row = form_.Tips.row(tip);
+    const TipRow& row = form_.tips.row(tip);
     RowWidgets& widgets = rows_[static_cast<std::size_t>(tip - 1)];
-    setTextIfChanged(widgets.rowLabel, row.rowLabel.Caption);
-    setTextColour(widgets.rowLabel, row.rowLabel.FontColour);
-    setTextIfChanged(widgets.hitLabel, row.hitLabel.Caption);
-    setTextColour(widgets.hitLabel, row.hitLabel.FontColour);
-    setTextIfChanged(widgets.sumLabel, row.sumLabel.Caption);
+    setTextIfChanged(widgets.rowLabel, row.rowLabel.caption);
+    setTextColour(widgets.rowLabel, row.rowLabel.colour);
+    setTextIfChanged(widgets.hitLabel, row.hitLabel.caption);
+    setTextColour(widgets.hitLabel, row.hitLabel.colour);
+    setTextIfChanged(widgets.sumLabel, row.sumLabel.caption);
     if (widgets.furtherLabel != nullptr)
-      setTextIfChanged(widgets.furtherLabel, row.furtherLabel.Caption);
+      setTextIfChanged(widgets.furtherLabel, row.furtherLabel.caption);
   }
 }
 
 void MainWindowView::syncFromModel() {
   syncing_ = true;
-  if (windowTitle() != qs(form_.Caption)) setWindowTitle(qs(form_.Caption));
+  if (windowTitle() != qs(form_.caption)) setWindowTitle(qs(form_.caption));
   applyScale();
   syncTipGrid();
 
-  setTextIfChanged(ui_->Label35, form_.Label35.Caption);
-  setTextIfChanged(ui_->Label13, form_.Label13.Caption);
-  setTextIfChanged(ui_->Label29, form_.Label29.Caption);
-  ui_->CheckBox16->setChecked(form_.CheckBox16.Checked);
-  ui_->CheckBox17->setChecked(form_.CheckBox17.Checked);
-  setDate(ui_->DateTimePicker1, form_.DateTimePicker1);
-  setDate(ui_->DateTimePicker2, form_.DateTimePicker2);
-  setTextIfChanged(ui_->UpdateLink, form_.UpdateLink.Caption);
-  setTextIfChanged(ui_->OperatorLink, form_.OperatorLink.Caption);
-  for (const auto& [edit, text] : {std::pair{ui_->ProxyHostEdit, &form_.ProxyHostEdit.Text},
-                                   std::pair{ui_->ProxyPortEdit, &form_.ProxyPortEdit.Text},
-                                   std::pair{ui_->ServerEdit, &form_.ServerEdit.Text}}) {
+  setTextIfChanged(ui_->drawBarText, form_.drawBarText.caption);
+  setTextIfChanged(ui_->drawBarQuersumme, form_.drawBarQuersumme.caption);
+  setTextIfChanged(ui_->shownDrawText, form_.shownDrawText.caption);
+  ui_->sundayDraws->setChecked(form_.sundayDraws.checked);
+  ui_->wednesdayDraws->setChecked(form_.wednesdayDraws.checked);
+  setDate(ui_->chosenDate, form_.chosenDate);
+  setDate(ui_->statisticsStart, form_.statisticsStart);
+  setTextIfChanged(ui_->updateLink, form_.updateLink.caption);
+  setTextIfChanged(ui_->operatorLink, form_.operatorLink.caption);
+  for (const auto& [edit, text] : {std::pair{ui_->proxyHost, &form_.proxyHost.text},
+                                   std::pair{ui_->proxyPort, &form_.proxyPort.text},
+                                   std::pair{ui_->server, &form_.server.text}}) {
     if (edit->text() != qs(*text)) edit->setText(qs(*text));
   }
 
   for (auto& [name, control] : form_.commandControls()) {
     const QString objectName = qs(name);
     if (auto* widget = findChild<QWidget*>(objectName)) {
-      widget->setEnabled(control->Enabled);
-      widget->setVisible(control->Visible);
+      widget->setEnabled(control->enabled);
+      widget->setVisible(control->visible);
     } else if (auto* action = findChild<QAction*>(objectName)) {
-      action->setEnabled(control->Enabled);
-      action->setVisible(control->Visible);
+      action->setEnabled(control->enabled);
+      action->setVisible(control->visible);
     }
   }
 
-  setTextIfChanged(findChild<QLabel*>("StatusBar1Panel0"), form_.StatusBar1.Panels[0]);
-  setTextIfChanged(findChild<QLabel*>("StatusBar1Panel1"), form_.StatusBar1.Panels[1]);
-  showProgress(form_.StatusBar1.Progress);
-  for (const auto& [widget, box] : checkBoxes_) widget->setChecked(box->Checked);
+  setTextIfChanged(findChild<QLabel*>("drawRequestStatus"), form_.statusBar.panels[0]);
+  setTextIfChanged(findChild<QLabel*>("progressStatus"), form_.statusBar.panels[1]);
+  showProgress(form_.statusBar.progress);
+  for (const auto& [widget, box] : checkBoxes_) widget->setChecked(box->checked);
   for (const auto& [widget, spinner] : spinners_) {
-    widget->setRange(spinner->Min, spinner->Max);
-    if (widget->value() != spinner->Position()) widget->setValue(spinner->Position());
+    widget->setRange(spinner->minimum, spinner->maximum);
+    if (widget->value() != spinner->value()) widget->setValue(spinner->value());
   }
-  if (form_.WindowState == TForm1::State::Normal && windowState() == Qt::WindowNoState &&
-      size() != QSize(form_.Width, form_.Height)) {
-    resize(form_.Width, form_.Height);
+  if (form_.windowState == MainWindow::State::Normal && windowState() == Qt::WindowNoState &&
+      size() != QSize(form_.width, form_.height)) {
+    resize(form_.width, form_.height);
   }
-  ui_->Chart1->showSeries(form_.Chart1);
-  ui_->PageControl1->setCurrentIndex(static_cast<int>(form_.ActivePage));
+  ui_->chart->showSeries(form_.chart);
+  ui_->tabs->setCurrentIndex(static_cast<int>(form_.activePage));
   syncing_ = false;
 }
 
@@ -411,8 +410,8 @@ void MainWindowView::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (shown_) return;
   shown_ = true;
-  form_.FormResize(width(), height());
-  runCommand([this] { form_.FormShow(); });
+  form_.onResize(width(), height());
+  runCommand([this] { form_.onFirstShow(); });
 }
 
 void MainWindowView::closeEvent(QCloseEvent* event) {
@@ -421,7 +420,7 @@ void MainWindowView::closeEvent(QCloseEvent* event) {
     return;
   }
   noteWindowState();
-  runCommand([this] { form_.FormClose(); });
+  runCommand([this] { form_.onClose(); });
   QMainWindow::closeEvent(event);
 }
 
@@ -432,17 +431,17 @@ void MainWindowView::changeEvent(QEvent* event) {
 
 void MainWindowView::noteWindowState() {
   if (isMinimized()) {
-    form_.WindowState = TForm1::State::Minimized;
+    form_.windowState = MainWindow::State::Minimized;
   } else if (isMaximized() || isFullScreen()) {
-    form_.WindowState = TForm1::State::Maximized;
+    form_.windowState = MainWindow::State::Maximized;
   } else {
-    form_.WindowState = TForm1::State::Normal;
+    form_.windowState = MainWindow::State::Normal;
   }
 }
 
 void MainWindowView::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  form_.FormResize(width(), height());
+  form_.onResize(width(), height());
   applyScale();
 }
 
@@ -453,7 +452,7 @@ bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
       for (const FieldWidget& field : fields_) {
         if (field.edit == watched) {
-          runCommand([this] { form_.TipFieldExit(); });
+          runCommand([this] { form_.leaveTipField(); });
           break;
         }
       }
@@ -468,20 +467,20 @@ bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
     }
     for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
       if (rows_[static_cast<std::size_t>(tip - 1)].rowLabel == watched) {
-        runCommand([this, tip] { form_.TipLabelClick(tip); });
+        runCommand([this, tip] { form_.toggleTipMark(tip); });
         return true;
       }
     }
-    if (watched == ui_->UpdateLink) {
-      runCommand([this] { form_.LinkLabelClick(form_.UpdateLink); });
+    if (watched == ui_->updateLink) {
+      runCommand([this] { form_.openLink(form_.updateLink); });
       return true;
     }
-    if (watched == ui_->OperatorLink) {
-      runCommand([this] { form_.LinkLabelClick(form_.OperatorLink); });
+    if (watched == ui_->operatorLink) {
+      runCommand([this] { form_.openLink(form_.operatorLink); });
       return true;
     }
-    if (watched == ui_->Panel8 || watched == ui_->Panel9) {
-      runCommand([this] { form_.ProductPageClick(); });
+    if (watched == ui_->leftBanner || watched == ui_->rightBanner) {
+      runCommand([this] { form_.openProductPage(); });
       return true;
     }
   }

@@ -13,7 +13,7 @@ class QLineEdit;
 class StepSpinBox;
 
 namespace Ui {
-class TForm1;
+class MainWindowForm;
 }
 
 namespace lotto {
@@ -21,13 +21,13 @@ namespace lotto {
 class CommandGuard;
 class QtUserInteraction;
 
-// The view of the main window: copies the state of TForm1 into the widgets after every
+// The view of the main window: copies the state of MainWindow into the widgets after every
 // command and forwards the user's input to it. It holds no rule of the program.
 class MainWindowView : public QMainWindow {
   Q_OBJECT
 
  public:
-  MainWindowView(TForm1& form, QtUserInteraction& ui, QWidget* parent = nullptr);
+  MainWindowView(MainWindow& form, QtUserInteraction& ui, QWidget* parent = nullptr);
   ~MainWindowView() override;
 
   // Copies the state of the headless window into the widgets.
@@ -74,18 +74,18 @@ class MainWindowView : public QMainWindow {
   void syncTipGrid();
   // "Diagramm speichern …": the chart as a PNG file the user names.
   void saveChartPicture();
-  void showProgress(const TProgressBar& bar);
+  void showProgress(const ProgressBar& bar);
 
-  std::unique_ptr<Ui::TForm1> ui_;
-  TForm1& form_;
+  std::unique_ptr<Ui::MainWindowForm> ui_;
+  MainWindow& form_;
   QtUserInteraction& interaction_;
   CommandGuard* guard_;
   std::vector<FieldWidget> fields_;
   std::vector<RowWidgets> rows_;
   std::vector<ScaledWidget> scaled_;
-  std::vector<std::pair<QCheckBox*, TCheckBox*>> checkBoxes_;
+  std::vector<std::pair<QCheckBox*, CheckBox*>> checkBoxes_;
   std::vector<std::pair<QLabel*, QCheckBox*>> captionRests_;
-  std::vector<std::pair<StepSpinBox*, TUpDown*>> spinners_;
+  std::vector<std::pair<StepSpinBox*, Spinner*>> spinners_;
   double appliedScale_ = 1.0;
   bool syncing_ = false;
   bool shown_ = false;

@@ -10,32 +10,38 @@
 
 namespace lotto {
 
-NumberDialogView::NumberDialogView(TForm7& form, QtUserInteraction& interaction, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::TForm7>()), form_(form), interaction_(interaction) {
+NumberDialogView::NumberDialogView(NumberDialog& form, QtUserInteraction& interaction,
+                                   QWidget* parent)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::NumberDialogForm>()),
+      form_(form),
+      interaction_(interaction) {
   ui_->setupUi(this);
-  ui_->SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-  ui_->SpeedButton2->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
-  for (int n = 1; n <= TForm7::kNumbers; ++n) {
-    QCheckBox* box = findChild<QCheckBox*>(QString("CheckBox%1").arg(n));
+  ui_->saveListButton->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+  ui_->loadListButton->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+  for (int n = 1; n <= NumberDialog::kNumbers; ++n) {
+    QCheckBox* box = findChild<QCheckBox*>(QString("number%1").arg(n));
     boxes_[static_cast<std::size_t>(n - 1)] = box;
     box->installEventFilter(this);
     // The keyboard's space bar toggles a box like a click.
     connect(box, &QCheckBox::clicked, this, [this, n] {
-      form_.CheckBoxClick(n);
+      form_.clickBox(n);
       syncFromModel();
     });
   }
-  connect(ui_->BitBtn2, &QPushButton::clicked, this, [this] { closeWith(ModalResult::Abort); });
-  connect(ui_->BitBtn1, &QPushButton::clicked, this, [this] { closeWith(ModalResult::Ok); });
-  connect(ui_->BitBtn3, &QPushButton::clicked, this, [this] { closeWith(ModalResult::Retry); });
-  connect(ui_->SpeedButton1, &QToolButton::clicked, this,
-          [this] { act([this] { form_.SpeedButton1Click(); }); });
-  connect(ui_->SpeedButton2, &QToolButton::clicked, this,
-          [this] { act([this] { form_.SpeedButton2Click(); }); });
-  connect(ui_->BitBtn4, &QPushButton::clicked, this,
-          [this] { act([this] { form_.BitBtn4Click(); }); });
-  timer_.setInterval(TForm7::kTimerIntervalMs);
-  connect(&timer_, &QTimer::timeout, this, [this] { act([this] { form_.Timer1Timer(); }); });
+  connect(ui_->cancelButton, &QPushButton::clicked, this,
+          [this] { closeWith(ModalResult::Abort); });
+  connect(ui_->okButton, &QPushButton::clicked, this, [this] { closeWith(ModalResult::Ok); });
+  connect(ui_->computeButton, &QPushButton::clicked, this,
+          [this] { closeWith(ModalResult::Retry); });
+  connect(ui_->saveListButton, &QToolButton::clicked, this,
+          [this] { act([this] { form_.saveWeightList(); }); });
+  connect(ui_->loadListButton, &QToolButton::clicked, this,
+          [this] { act([this] { form_.loadWeightList(); }); });
+  connect(ui_->randomPickButton, &QPushButton::clicked, this,
+          [this] { act([this] { form_.randomPick(); }); });
+  timer_.setInterval(NumberDialog::kTimerIntervalMs);
+  connect(&timer_, &QTimer::timeout, this, [this] { act([this] { form_.timerTick(); }); });
   syncFromModel();
 }
 
@@ -51,35 +57,35 @@ void NumberDialogView::act(const std::function<void()>& command) {
 }
 
 void NumberDialogView::syncFromModel() {
-  if (windowTitle() != QString::fromStdString(form_.Caption)) {
-    setWindowTitle(QString::fromStdString(form_.Caption));
+  if (windowTitle() != QString::fromStdString(form_.caption)) {
+    setWindowTitle(QString::fromStdString(form_.caption));
   }
-  for (int n = 1; n <= TForm7::kNumbers; ++n) {
+  for (int n = 1; n <= NumberDialog::kNumbers; ++n) {
     QCheckBox* widget = boxes_[static_cast<std::size_t>(n - 1)];
-    const TNumberBox& box = form_.box(n);
-    if (widget->isChecked() != box.Checked) {
+    const NumberBox& box = form_.box(n);
+    if (widget->isChecked() != box.checked) {
       const QSignalBlocker quiet(widget);
-      widget->setChecked(box.Checked);
+      widget->setChecked(box.checked);
     }
-    const QString weight = QString::fromStdString(box.Weight);
+    const QString weight = QString::fromStdString(box.weight);
     if (widget->toolTip() != weight) widget->setToolTip(weight);
     QPalette palette = widget->palette();
-    const QColor colour = toQColor(box.Color);
+    const QColor colour = toQColor(box.background);
     if (palette.color(QPalette::Window) != colour) {
       palette.setColor(QPalette::Window, colour);
       widget->setPalette(palette);
     }
   }
-  ui_->StatusBar1->setText(QString::fromStdString(form_.StatusText));
-  ui_->BitBtn4->setVisible(form_.BitBtn4.Visible);
-  ui_->BitBtn4->setText(QString::fromStdString(form_.BitBtn4.Caption));
+  ui_->statusText->setText(QString::fromStdString(form_.statusText));
+  ui_->randomPickButton->setVisible(form_.randomPickButton.visible);
+  ui_->randomPickButton->setText(QString::fromStdString(form_.randomPickButton.caption));
   // "&Rechnen" lies over OK; the visible one takes the Enter key.
-  ui_->BitBtn3->setVisible(form_.BitBtn3.Visible);
-  ui_->BitBtn1->setVisible(!form_.BitBtn3.Visible);
-  ui_->BitBtn3->setDefault(form_.BitBtn3.Visible);
-  ui_->BitBtn1->setDefault(!form_.BitBtn3.Visible);
-  if (form_.Timer1Enabled && !timer_.isActive()) timer_.start();
-  if (!form_.Timer1Enabled && timer_.isActive()) timer_.stop();
+  ui_->computeButton->setVisible(form_.computeButton.visible);
+  ui_->okButton->setVisible(!form_.computeButton.visible);
+  ui_->computeButton->setDefault(form_.computeButton.visible);
+  ui_->okButton->setDefault(!form_.computeButton.visible);
+  if (form_.timerRunning && !timer_.isActive()) timer_.start();
+  if (!form_.timerRunning && timer_.isActive()) timer_.stop();
 }
 
 int NumberDialogView::numberOf(QObject* watched) const {
@@ -94,7 +100,7 @@ bool NumberDialogView::eventFilter(QObject* watched, QEvent* event) {
   if (n == 0) return QDialog::eventFilter(watched, event);
   switch (event->type()) {
     case QEvent::Enter:
-      form_.CheckBoxMouseMove(n);
+      form_.pointAtBox(n);
       syncFromModel();
       break;
     case QEvent::MouseButtonPress:
@@ -104,9 +110,9 @@ bool NumberDialogView::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease: {
       const auto* mouse = static_cast<QMouseEvent*>(event);
       const bool right = mouse->button() == Qt::RightButton;
-      // A left click toggles the box, and its release then clears Minus.
-      if (mouse->button() == Qt::LeftButton) form_.CheckBoxClick(n);
-      form_.CheckBoxMouseUp(n, right);
+      // A left click toggles the box, and its release then clears stepDown.
+      if (mouse->button() == Qt::LeftButton) form_.clickBox(n);
+      form_.releaseOverBox(n, right);
       syncFromModel();
       return true;
     }
@@ -126,7 +132,7 @@ ModalResult NumberDialogView::run() {
   syncFromModel();
   exec();
   timer_.stop();
-  form_.FormClose();
+  form_.onClose();
   return result_;
 }
 

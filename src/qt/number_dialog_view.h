@@ -10,7 +10,7 @@
 class QCheckBox;
 
 namespace Ui {
-class TForm7;
+class NumberDialogForm;
 }
 
 namespace lotto {
@@ -24,7 +24,7 @@ class QtUserInteraction;
 class NumberDialogView : public QDialog {
   Q_OBJECT
  public:
-  NumberDialogView(TForm7& form, QtUserInteraction& interaction, QWidget* parent = nullptr);
+  NumberDialogView(NumberDialog& form, QtUserInteraction& interaction, QWidget* parent = nullptr);
   ~NumberDialogView() override;
 
   // Shows the dialog modally: OK, Retry for "&Rechnen", Abort for "Abbrechen", Cancel for
@@ -41,10 +41,10 @@ class NumberDialogView : public QDialog {
   void act(const std::function<void()>& command);
   void closeWith(ModalResult result);
 
-  std::unique_ptr<Ui::TForm7> ui_;
-  TForm7& form_;
+  std::unique_ptr<Ui::NumberDialogForm> ui_;
+  NumberDialog& form_;
   QtUserInteraction& interaction_;
-  std::array<QCheckBox*, TForm7::kNumbers> boxes_{};
+  std::array<QCheckBox*, NumberDialog::kNumbers> boxes_{};
   QTimer timer_;
   ModalResult result_ = ModalResult::Cancel;
 };

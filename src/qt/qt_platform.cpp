@@ -185,13 +185,13 @@ ModalResult QtUserInteraction::showModal(ModalDialog& dialog) {
 }
 
 void registerDialogViews(QtUserInteraction& interaction) {
-  interaction.registerView<TForm3, DrawEntryView>();
-  interaction.registerView<TForm5, SlipSettingsView>();
-  interaction.registerView<TBKSForm>([&interaction](TBKSForm& dialog, QWidget* parent) {
+  interaction.registerView<DrawEntryDialog, DrawEntryView>();
+  interaction.registerView<SlipSettingsDialog, SlipSettingsView>();
+  interaction.registerView<ScriptChooser>([&interaction](ScriptChooser& dialog, QWidget* parent) {
     ScriptChooserView view(dialog, interaction, parent);
     return view.run();
   });
-  interaction.registerView<TForm7>([&interaction](TForm7& dialog, QWidget* parent) {
+  interaction.registerView<NumberDialog>([&interaction](NumberDialog& dialog, QWidget* parent) {
     NumberDialogView view(dialog, interaction, parent);
     return view.run();
   });

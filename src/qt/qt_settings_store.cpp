@@ -65,7 +65,7 @@ std::optional<std::int32_t> QtSettingsStore::readInteger(const std::string& name
       break;
     }
     case QMetaType::QString:
-      if (const auto number = tryStrToInt(value.toString().toStdString())) return number;
+      if (const auto number = tryToInteger(value.toString().toStdString())) return number;
       break;
     default:
       break;

@@ -13,29 +13,29 @@ QString qs(const std::string& text) {
 
 }  // namespace
 
-ScriptChooserView::ScriptChooserView(TBKSForm& form, QtUserInteraction& interaction,
+ScriptChooserView::ScriptChooserView(ScriptChooser& form, QtUserInteraction& interaction,
                                      QWidget* parent)
     : QDialog(parent),
-      ui_(std::make_unique<Ui::TBKSForm>()),
+      ui_(std::make_unique<Ui::ScriptChooserForm>()),
       form_(form),
       interaction_(interaction) {
   ui_->setupUi(this);
-  setWindowTitle(qs(form_.Caption));
-  connect(ui_->BitBtn1, &QPushButton::clicked, this, [this] {
+  setWindowTitle(qs(form_.caption));
+  connect(ui_->browseButton, &QPushButton::clicked, this, [this] {
     copyToForm();
     try {
-      form_.BitBtn1Click();
+      form_.browse();
     } catch (const AppError& error) {
       interaction_.showError(error.what());
     }
     syncFromModel();
   });
-  connect(ui_->BitBtn2, &QPushButton::clicked, this, [this] {
+  connect(ui_->okButton, &QPushButton::clicked, this, [this] {
     copyToForm();
     result_ = ModalResult::Ok;
     accept();
   });
-  connect(ui_->BitBtn3, &QPushButton::clicked, this, [this] {
+  connect(ui_->cancelButton, &QPushButton::clicked, this, [this] {
     result_ = ModalResult::Cancel;
     reject();
   });
@@ -45,21 +45,21 @@ ScriptChooserView::ScriptChooserView(TBKSForm& form, QtUserInteraction& interact
 ScriptChooserView::~ScriptChooserView() = default;
 
 void ScriptChooserView::syncFromModel() {
-  ui_->LabeledEdit1->clear();
-  for (const std::string& item : form_.LabeledEdit1.Items) ui_->LabeledEdit1->addItem(qs(item));
-  ui_->LabeledEdit1->setEditText(qs(form_.LabeledEdit1.Text));
-  ui_->LabeledEdit2->setText(qs(form_.LabeledEdit2.Text));
-  ui_->LabeledEdit3->setText(qs(form_.LabeledEdit3.Text));
-  ui_->LabeledEdit4->setText(qs(form_.LabeledEdit4.Text));
-  ui_->LabeledEdit5->setText(qs(form_.LabeledEdit5.Text));
+  ui_->script->clear();
+  for (const std::string& item : form_.script.items) ui_->script->addItem(qs(item));
+  ui_->script->setEditText(qs(form_.script.text));
+  ui_->zahl1->setText(qs(form_.zahl1.text));
+  ui_->zahl2->setText(qs(form_.zahl2.text));
+  ui_->login->setText(qs(form_.login.text));
+  ui_->password->setText(qs(form_.password.text));
 }
 
 void ScriptChooserView::copyToForm() {
-  form_.LabeledEdit1.Text = ui_->LabeledEdit1->currentText().toStdString();
-  form_.LabeledEdit2.Text = ui_->LabeledEdit2->text().toStdString();
-  form_.LabeledEdit3.Text = ui_->LabeledEdit3->text().toStdString();
-  form_.LabeledEdit4.Text = ui_->LabeledEdit4->text().toStdString();
-  form_.LabeledEdit5.Text = ui_->LabeledEdit5->text().toStdString();
+  form_.script.text = ui_->script->currentText().toStdString();
+  form_.zahl1.text = ui_->zahl1->text().toStdString();
+  form_.zahl2.text = ui_->zahl2->text().toStdString();
+  form_.login.text = ui_->login->text().toStdString();
+  form_.password.text = ui_->password->text().toStdString();
 }
 
 ModalResult ScriptChooserView::run() {

@@ -6,7 +6,7 @@
 #include "online/click_script.h"
 
 namespace Ui {
-class TBKSForm;
+class ScriptChooserForm;
 }
 
 namespace lotto {
@@ -18,7 +18,7 @@ class QtUserInteraction;
 class ScriptChooserView : public QDialog {
   Q_OBJECT
  public:
-  ScriptChooserView(TBKSForm& form, QtUserInteraction& interaction, QWidget* parent = nullptr);
+  ScriptChooserView(ScriptChooser& form, QtUserInteraction& interaction, QWidget* parent = nullptr);
   ~ScriptChooserView() override;
 
   // OK, or Cancel for "Abbrechen" and the close box.
@@ -28,8 +28,8 @@ class ScriptChooserView : public QDialog {
  private:
   void copyToForm();
 
-  std::unique_ptr<Ui::TBKSForm> ui_;
-  TBKSForm& form_;
+  std::unique_ptr<Ui::ScriptChooserForm> ui_;
+  ScriptChooser& form_;
   QtUserInteraction& interaction_;
   ModalResult result_ = ModalResult::Cancel;
 };

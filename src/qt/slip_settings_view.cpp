@@ -4,14 +4,14 @@
 
 namespace lotto {
 
-SlipSettingsView::SlipSettingsView(TForm5& form, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::TForm5>()), form_(form) {
+SlipSettingsView::SlipSettingsView(SlipSettingsDialog& form, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::SlipSettingsForm>()), form_(form) {
   ui_->setupUi(this);
-  setWindowTitle(QString::fromStdString(form_.Caption));
-  const std::pair<QCheckBox*, TCheckBox*> boxes[] = {
-      {ui_->CheckBox1, &form_.CheckBox1}, {ui_->CheckBox2, &form_.CheckBox2},
-      {ui_->CheckBox3, &form_.CheckBox3}, {ui_->CheckBox4, &form_.CheckBox4},
-      {ui_->CheckBox6, &form_.CheckBox6}, {ui_->CheckBox5, &form_.CheckBox5}};
+  setWindowTitle(QString::fromStdString(form_.caption));
+  const std::pair<QCheckBox*, CheckBox*> boxes[] = {
+      {ui_->sunday, &form_.sunday}, {ui_->wednesday, &form_.wednesday},
+      {ui_->joker1, &form_.joker1}, {ui_->joker2, &form_.joker2},
+      {ui_->joker3, &form_.joker3}, {ui_->showPicture, &form_.showPicture}};
   for (const auto& [widget, box] : boxes) {
     connect(widget, &QCheckBox::toggled, this, [this, box = box](bool checked) {
       if (syncing_) return;
@@ -19,20 +19,20 @@ SlipSettingsView::SlipSettingsView(TForm5& form, QWidget* parent)
       syncFromModel();
     });
   }
-  connect(ui_->UpDown1, &QSpinBox::valueChanged, this, [this](int value) {
-    if (!syncing_) form_.UpDown1.setPosition(value);
+  connect(ui_->topOffset, &QSpinBox::valueChanged, this, [this](int value) {
+    if (!syncing_) form_.topOffset.setValue(value);
   });
-  connect(ui_->UpDown2, &QSpinBox::valueChanged, this, [this](int value) {
-    if (!syncing_) form_.UpDown2.setPosition(value);
+  connect(ui_->leftOffset, &QSpinBox::valueChanged, this, [this](int value) {
+    if (!syncing_) form_.leftOffset.setValue(value);
   });
-  connect(ui_->ComboBox1, &QComboBox::currentIndexChanged, this, [this](int index) {
-    if (!syncing_) form_.ComboBox1ItemIndex = index;
+  connect(ui_->paperFormat, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (!syncing_) form_.paperFormat = index;
   });
-  connect(ui_->BitBtn1, &QPushButton::clicked, this, [this] {
+  connect(ui_->okButton, &QPushButton::clicked, this, [this] {
     result_ = ModalResult::Ok;
     accept();
   });
-  connect(ui_->BitBtn2, &QPushButton::clicked, this, [this] {
+  connect(ui_->cancelButton, &QPushButton::clicked, this, [this] {
     result_ = ModalResult::Abort;
     reject();
   });
@@ -43,16 +43,16 @@ SlipSettingsView::~SlipSettingsView() = default;
 
 void SlipSettingsView::syncFromModel() {
   syncing_ = true;
-  ui_->CheckBox1->setChecked(form_.CheckBox1.Checked);
-  ui_->CheckBox2->setChecked(form_.CheckBox2.Checked);
-  ui_->CheckBox3->setChecked(form_.CheckBox3.Checked);
-  ui_->CheckBox4->setChecked(form_.CheckBox4.Checked);
-  ui_->CheckBox6->setChecked(form_.CheckBox6.Checked);
-  ui_->CheckBox5->setChecked(form_.CheckBox5.Checked);
-  ui_->UpDown1->setValue(form_.UpDown1.Position());
-  ui_->UpDown2->setValue(form_.UpDown2.Position());
-  ui_->Label4->setText(QString::fromStdString(form_.Label4.Caption));
-  ui_->ComboBox1->setCurrentIndex(form_.ComboBox1ItemIndex);
+  ui_->sunday->setChecked(form_.sunday.checked);
+  ui_->wednesday->setChecked(form_.wednesday.checked);
+  ui_->joker1->setChecked(form_.joker1.checked);
+  ui_->joker2->setChecked(form_.joker2.checked);
+  ui_->joker3->setChecked(form_.joker3.checked);
+  ui_->showPicture->setChecked(form_.showPicture.checked);
+  ui_->topOffset->setValue(form_.topOffset.value());
+  ui_->leftOffset->setValue(form_.leftOffset.value());
+  ui_->cost->setText(QString::fromStdString(form_.cost.caption));
+  ui_->paperFormat->setCurrentIndex(form_.paperFormat);
   syncing_ = false;
 }
 

@@ -6,7 +6,7 @@
 #include "output/slip.h"
 
 namespace Ui {
-class TForm5;
+class SlipSettingsForm;
 }
 
 namespace lotto {
@@ -15,7 +15,7 @@ namespace lotto {
 class SlipSettingsView : public QDialog {
   Q_OBJECT
  public:
-  SlipSettingsView(TForm5& form, QWidget* parent = nullptr);
+  SlipSettingsView(SlipSettingsDialog& form, QWidget* parent = nullptr);
   ~SlipSettingsView() override;
 
   // OK, Abort for "Abbrechen", Cancel for the close box.
@@ -23,8 +23,8 @@ class SlipSettingsView : public QDialog {
   void syncFromModel();
 
  private:
-  std::unique_ptr<Ui::TForm5> ui_;
-  TForm5& form_;
+  std::unique_ptr<Ui::SlipSettingsForm> ui_;
+  SlipSettingsDialog& form_;
   ModalResult result_ = ModalResult::Cancel;
   bool syncing_ = false;
 };

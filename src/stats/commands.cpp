@@ -1,6 +1,6 @@
 // Each statistic reads the draw file once and counts in memory. A record with a number
 // outside 1..45 stops it with a message before the chart is touched; a cut file lets it
-// begin (the chart is emptied, aktDatum set) and fails where the counting reaches the
+// begin (the chart is emptied, workingDate set) and fails where the counting reaches the
 // partial record, before anything is plotted.
 
 #include "stats/commands.h"
@@ -29,12 +29,12 @@ void plotFixed(StatisticSeries& chart, const std::array<int, N>& counts, int las
     largest = std::max(largest, y);
   }
   chart.fixValueRange(smallest, largest);
-  chart.BottomAxisAutomatic = true;
+  chart.bottomAxisAutomatic = true;
 }
 
 StatisticsFilter filterOf(const StatisticParts& parts) {
-  return StatisticsFilter{parts.chart.DateTimePicker2.Date(), parts.days.CheckBox16.Checked,
-                          parts.days.CheckBox17.Checked};
+  return StatisticsFilter{parts.chartTab.statisticsStart.date(), parts.days.sundayDraws.checked,
+                          parts.days.wednesdayDraws.checked};
 }
 
 // The frame every statistic of the history shares: read the file, take the start date,
@@ -43,9 +43,9 @@ StatisticsFilter filterOf(const StatisticParts& parts) {
 template <typename Count, typename Alongside>
 auto countHistory(const StatisticParts& parts, Count&& count, Alongside&& alongside) {
   const DrawHistory history = readDrawHistory(parts.drawFile);
-  parts.aktDatum = parts.chart.DateTimePicker2.Date();
+  parts.workingDate = parts.chartTab.statisticsStart.date();
   auto result = count(history.records, filterOf(parts));
-  parts.chart.Chart1.beginStatistic();
+  parts.chartTab.chart.beginStatistic();
   alongside(history.records, result);
   history.throwIfCut();
   return result;
@@ -60,20 +60,20 @@ auto countHistory(const StatisticParts& parts, Count&& count) {
 
 void numberFrequency(const StatisticParts& parts) {
   BusyCursor busy(parts.ui);
-  StatisticSeries& chart = parts.chart.Chart1;
+  StatisticSeries& chart = parts.chartTab.chart;
   const FrequencyCounts result =
       countHistory(parts, countNumberFrequency, [&chart](const auto&, const auto&) {
-        chart.Series1.Marks = false;  // off for the rest of the run
-        chart.Series2.Marks = false;
+        chart.spareSeries.marks = false;  // off for the rest of the run
+        chart.bars.marks = false;
       });
   plotFixed(chart, result.counts, 45);
-  chart.Meaning = BarMeaning::DrawsWithNumber;
-  chart.Caption = averageCaption("Zahlenverteilung", result.draws, result.quersummeSum);
+  chart.meaning = BarMeaning::DrawsWithNumber;
+  chart.caption = averageCaption("Zahlenverteilung", result.draws, result.quersummeSum);
 }
 
 void quersummeDistribution(const StatisticParts& parts) {
   BusyCursor busy(parts.ui);
-  StatisticSeries& chart = parts.chart.Chart1;
+  StatisticSeries& chart = parts.chartTab.chart;
   const QuersummeCounts result = countHistory(parts, countQuersummen);
   if (result.draws > 0) {
     for (int q = result.smallest; q <= result.largest; ++q) {
@@ -81,56 +81,56 @@ void quersummeDistribution(const StatisticParts& parts) {
     }
   }
   chart.setAutomaticValueRange();
-  chart.BottomAxisAutomatic = true;
-  chart.Meaning = BarMeaning::DrawsWithQuersumme;
-  chart.Caption = averageCaption("Quersummenverteilung", result.draws, result.quersummeSum);
+  chart.bottomAxisAutomatic = true;
+  chart.meaning = BarMeaning::DrawsWithQuersumme;
+  chart.caption = averageCaption("Quersummenverteilung", result.draws, result.quersummeSum);
 }
 
 void neighbourGroupSearch(const StatisticParts& parts, int groupSize, ScoringFields& scoring) {
   BusyCursor busy(parts.ui);
-  StatisticSeries& chart = parts.chart.Chart1;
+  StatisticSeries& chart = parts.chartTab.chart;
   const auto count = [groupSize](const std::vector<DrawRecord>& records,
                                  const StatisticsFilter& filter) {
     return countNeighbourGroups(records, filter, groupSize);
   };
-  // The search leaves the last counted draw in Zahl and the score of its last group in
+  // The search leaves the last counted draw in scoredDraw and the score of its last group in
   // the scoring fields, exactly as scoring every group in turn would.
   const auto scoreLastGroup = [&scoring, groupSize](const std::vector<DrawRecord>& records,
                                                     const GroupCounts& result) {
     if (!result.lastCounted) return;
-    scoring.Zahl = drawNumbersOf(records[*result.lastCounted]);
+    scoring.scoredDraw = drawNumbersOf(records[*result.lastCounted]);
     const int k = lastGroupStart(groupSize);
     std::array<std::string, 6> texts;
     for (int position = 0; position < 6; ++position) {
       texts[static_cast<std::size_t>(position)] =
           position < groupSize ? std::to_string(k + position) : "0";
     }
-    scoring.Zettelcheck({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]});
+    scoring.scoreTip({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]});
   };
   const GroupCounts result = countHistory(parts, count, scoreLastGroup);
 
   if (groupSize == 4) {
     for (int k = 1; k <= 45; ++k) chart.addPoint(k, result.counts[static_cast<std::size_t>(k)]);
     chart.setAutomaticValueRange();
-    chart.BottomAxisAutomatic = true;
+    chart.bottomAxisAutomatic = true;
   } else {
     plotFixed(chart, result.counts, lastGroupStart(groupSize));
   }
-  chart.Meaning = groupSize == 2   ? BarMeaning::DrawsWithPair
+  chart.meaning = groupSize == 2   ? BarMeaning::DrawsWithPair
                   : groupSize == 3 ? BarMeaning::DrawsWithTriple
                                    : BarMeaning::DrawsWithQuadruple;
   const char* word = groupSize == 2 ? "Paare" : groupSize == 3 ? "Dreier" : "Vierer";
-  chart.Caption = "Bei " + std::to_string(result.draws) + " Ziehungen wurden " +
+  chart.caption = "Bei " + std::to_string(result.draws) + " Ziehungen wurden " +
                   std::to_string(result.groups) + " " + word + " gefunden!";
 }
 
 void overdueNumbers(const StatisticParts& parts) {
   BusyCursor busy(parts.ui);
-  StatisticSeries& chart = parts.chart.Chart1;
+  StatisticSeries& chart = parts.chartTab.chart;
   const std::array<int, 46> counters = countHistory(parts, countOverdue);
   plotFixed(chart, counters, 45);
-  chart.Meaning = BarMeaning::DrawsSinceNumber;
-  chart.Caption = "Welche Zahl ist überfällig, wurde also seit wie vielen Ziehungen nicht gezogen?";
+  chart.meaning = BarMeaning::DrawsSinceNumber;
+  chart.caption = "Welche Zahl ist überfällig, wurde also seit wie vielen Ziehungen nicht gezogen?";
 }
 
 void tipDistribution(const TipGrid& tips, StatisticSeries& chart, UserInteraction& ui) {
@@ -141,7 +141,7 @@ void tipDistribution(const TipGrid& tips, StatisticSeries& chart, UserInteractio
   bool counting = true;
   for (int tip = 1; tip <= TipGrid::kTips && counting; ++tip) {
     for (int index = 1; index <= TipGrid::kNumbers; ++index) {
-      const auto number = tryStrToInt(tips.text(tip, index));
+      const auto number = tryToInteger(tips.text(tip, index));
       if (!number || *number < 0 || *number > 45) {
         counting = false;
         break;
@@ -150,8 +150,8 @@ void tipDistribution(const TipGrid& tips, StatisticSeries& chart, UserInteractio
     }
   }
   plotFixed(chart, counters, 45);
-  chart.Meaning = BarMeaning::TimesInTips;
-  chart.Caption = "Zahlenverteilung des Tippes";
+  chart.meaning = BarMeaning::TimesInTips;
+  chart.caption = "Zahlenverteilung des Tippes";
 }
 
 }  // namespace lotto

@@ -1,6 +1,6 @@
 #pragma once
 // The statistic commands. Each reads the draw file once and leaves its result in the
-// chart: Series2's points, the value range and the caption.
+// chart: bars's points, the value range and the caption.
 
 #include <string>
 
@@ -15,25 +15,25 @@ namespace lotto {
 
 // The tab "Diagramm": the start date of every statistic and the chart.
 struct ChartTab {
-  TDateTimePicker DateTimePicker2{dayNumber(1986, 9, 7), dayNumber(1986, 9, 7)};
-  StatisticSeries Chart1;
+  DateField statisticsStart{dayNumber(1986, 9, 7), dayNumber(1986, 9, 7)};
+  StatisticSeries chart;
 };
 
 // The parts of the main window a statistic of the draw history works on.
 struct StatisticParts {
   std::string drawFile;
   const DayFilter& days;
-  ChartTab& chart;
-  double& aktDatum;  // receives the start date
+  ChartTab& chartTab;
+  double& workingDate;  // receives the start date
   UserInteraction& ui;
 };
 
-// "Häufigkeit der gezogenen Zahlen" (SpeedButton2Click).
+// "Häufigkeit der gezogenen Zahlen" (showNumberFrequency).
 void numberFrequency(const StatisticParts& parts);
-// "Verteilung der Quersumme der Ziehungen" (SpeedButton9Click).
+// "Verteilung der Quersumme der Ziehungen" (showQuersummeDistribution).
 void quersummeDistribution(const StatisticParts& parts);
 // Pairs, triples or quadruples of neighbouring numbers (groupSize 2, 3, 4). The search
-// leaves the last counted draw in Zahl and the score of its last group in `scoring`.
+// leaves the last counted draw in scoredDraw and the score of its last group in `scoring`.
 void neighbourGroupSearch(const StatisticParts& parts, int groupSize, ScoringFields& scoring);
 // For every number, the counted draws since it last came.
 void overdueNumbers(const StatisticParts& parts);

@@ -7,27 +7,27 @@
 namespace lotto {
 
 void StatisticSeries::beginStatistic() {
-  Series2.Active = true;
-  Series1.Active = false;
-  Series2.Points.clear();
-  Meaning = BarMeaning::None;
+  bars.active = true;
+  spareSeries.active = false;
+  bars.points.clear();
+  meaning = BarMeaning::None;
 }
 
 void StatisticSeries::fixValueRange(double minimum, double maximum) {
-  LeftAxis.Minimum = 0;
-  LeftAxis.Maximum = maximum;
-  LeftAxis.Minimum = minimum;
-  LeftAxis.Automatic = false;
+  valueAxis.minimum = 0;
+  valueAxis.maximum = maximum;
+  valueAxis.minimum = minimum;
+  valueAxis.automatic = false;
 }
 
 double StatisticSeries::rangeMinimum() const {
-  return LeftAxis.Automatic ? 0 : LeftAxis.Minimum;
+  return valueAxis.automatic ? 0 : valueAxis.minimum;
 }
 
 double StatisticSeries::rangeMaximum() const {
-  if (!LeftAxis.Automatic) return LeftAxis.Maximum;
+  if (!valueAxis.automatic) return valueAxis.maximum;
   double largest = 0;
-  for (const ChartPoint& point : Series2.Points) largest = std::max(largest, point.y);
+  for (const ChartPoint& point : bars.points) largest = std::max(largest, point.y);
   return largest;
 }
 
@@ -50,10 +50,10 @@ std::string group(const char* word, int first, int size) {
 }  // namespace
 
 std::string barDescription(const StatisticSeries& chart, std::size_t position) {
-  if (position >= chart.Series2.Points.size()) return {};
-  const ChartPoint& point = chart.Series2.Points[position];
+  if (position >= chart.bars.points.size()) return {};
+  const ChartPoint& point = chart.bars.points[position];
   const int x = static_cast<int>(std::llround(point.x));
-  switch (chart.Meaning) {
+  switch (chart.meaning) {
     case BarMeaning::DrawsWithNumber:
       return "Zahl " + std::to_string(x) + ": " + draws(point.y);
     case BarMeaning::DrawsWithQuersumme:

@@ -15,16 +15,16 @@ struct ChartPoint {
   friend bool operator==(const ChartPoint&, const ChartPoint&) = default;
 };
 
-struct TBarSeries {
-  bool Active = true;
-  bool Marks = true;  // the value printed above each bar
-  std::vector<ChartPoint> Points;
+struct BarSeries {
+  bool active = true;
+  bool marks = true;  // the value printed above each bar
+  std::vector<ChartPoint> points;
 };
 
-struct TValueAxis {
-  double Minimum = 0;
-  double Maximum = 0;
-  bool Automatic = true;
+struct ValueAxis {
+  double minimum = 0;
+  double maximum = 0;
+  bool automatic = true;
 };
 
 // What a bar of the chart counts, for the words that describe it.
@@ -41,25 +41,25 @@ enum class BarMeaning {
 
 class StatisticSeries {
  public:
-  TBarSeries Series1;  // never filled; every statistic switches it off
-  TBarSeries Series2;  // green; every statistic writes its result here
-  TValueAxis LeftAxis;
-  bool BottomAxisAutomatic = true;
-  std::string Caption;  // title of the bottom axis
-  BarMeaning Meaning = BarMeaning::None;
+  BarSeries spareSeries;  // never filled; every statistic switches it off
+  BarSeries bars;         // green; every statistic writes its result here
+  ValueAxis valueAxis;
+  bool bottomAxisAutomatic = true;
+  std::string caption;  // title of the bottom axis
+  BarMeaning meaning = BarMeaning::None;
 
-  // The start of every statistic: Series2 active and emptied, Series1 inactive, the bars
+  // The start of every statistic: bars active and emptied, spareSeries inactive, the bars
   // without words until the statistic names them.
   void beginStatistic();
-  void addPoint(double x, double y) { Series2.Points.push_back({x, y}); }
+  void addPoint(double x, double y) { bars.points.push_back({x, y}); }
   // A fixed value range, set as minimum 0, then the maximum, then the minimum, so that
   // the axis never holds a minimum above its maximum.
   void fixValueRange(double minimum, double maximum);
-  void setAutomaticValueRange() { LeftAxis.Automatic = true; }
+  void setAutomaticValueRange() { valueAxis.automatic = true; }
 
   // Read-back, as the tip generator uses it.
-  std::size_t count() const { return Series2.Points.size(); }
-  double y(std::size_t position) const { return Series2.Points[position].y; }
+  std::size_t count() const { return bars.points.size(); }
+  double y(std::size_t position) const { return bars.points[position].y; }
   // The range in force: the fixed one, or for an automatic range 0 .. largest y (0 .. 0
   // without points).
   double rangeMinimum() const;

@@ -51,15 +51,15 @@ class DownloadTest : public QObject {
     QtHttpClient qt;
     RecordingClient http{qt};
     testing::FakeServices fakes;
-    TForm1 form{services(), dir.file("kalkuat")};
+    MainWindow form{services(), dir.file("kalkuat")};
 
     explicit Window(const std::vector<DrawRecord>& records, int timeoutMs = kHttpTimeoutMs)
         : qt(timeoutMs) {
       testing::writeRecords(dir.file(kDrawFileName), records);
-      form.Home = dir.path();
-      form.ZahlenFile = kDrawFileName;
-      form.SoundName = "yippee.wav";
-      form.sortieren = true;
+      form.dataFolder = dir.path();
+      form.drawFileName = kDrawFileName;
+      form.soundName = "yippee.wav";
+      form.completeCheckEnabled = true;
       fakes.clock.todayValue = dayNumber(2026, 12, 9);
     }
     Services services() {
@@ -68,13 +68,13 @@ class DownloadTest : public QObject {
     }
     std::vector<DrawRecord> stored() const { return readDrawFile(dir.file(kDrawFileName)); }
     void update(const std::string& server) {
-      form.ServerEdit.Text = server;
-      form.BitBtn1Click();
+      form.server.text = server;
+      form.updateDraws();
     }
     void expectUsable() const {
-      QVERIFY(form.BitBtn1.Enabled);
-      QVERIFY(form.SpeedButton10.Enabled);
-      QVERIFY(!form.SpeedButton8.Visible);
+      QVERIFY(form.updateButton.enabled);
+      QVERIFY(form.downloadButton.enabled);
+      QVERIFY(!form.stopButton.visible);
     }
   };
 
@@ -106,7 +106,7 @@ class DownloadTest : public QObject {
   void anEmptyFileIsFilledWithEveryDrawDayFrom1997() {
     testing::DrawServerProcess server(testing::historyCsvPath());
     Window window({});
-    window.form.DateTimePicker1.setDate(dayNumber(1997, 8, 31));
+    window.form.chosenDate.setDate(dayNumber(1997, 8, 31));
     QElapsedTimer timer;
     timer.start();
     window.update(server.address());
@@ -121,7 +121,8 @@ class DownloadTest : public QObject {
     QCOMPARE(
         window.http.urls.back(),
         std::string(server.address() + "/zahlen/lotto_neu.asp?Datum=20260823&Programm=KalkuAT"));
-    QCOMPARE(window.form.Label35.Caption, std::string("Mi 19.08.26    3  5  6  22  38  40 Z:27"));
+    QCOMPARE(window.form.drawBarText.caption,
+             std::string("Mi 19.08.26    3  5  6  22  38  40 Z:27"));
     QVERIFY(window.fakes.ui.errors.empty());
     QVERIFY(window.fakes.ui.messages.empty());
     window.expectUsable();
@@ -158,7 +159,7 @@ class DownloadTest : public QObject {
     Window window(historyUpTo(dayNumber(2025, 1, 5)));
     window.http.beforeEach = [&window](std::size_t count) {
       // The click arrives while the third request waits in the event loop.
-      if (count == 3) QTimer::singleShot(0, [&window] { window.form.SpeedButton8Click(); });
+      if (count == 3) QTimer::singleShot(0, [&window] { window.form.stopUpdate(); });
     };
     window.update(server.address());
     QCOMPARE(window.http.urls.size(), std::size_t{3});
@@ -191,7 +192,7 @@ class DownloadTest : public QObject {
   void aProxyPortThatIsNoNumberFailsAtTheFirstRequest() {
     testing::DrawServerProcess server(testing::historyCsvPath());
     Window window(historyUpTo(dayNumber(2025, 1, 5)));
-    window.form.ProxyPortEdit.Text = "abc";
+    window.form.proxyPort.text = "abc";
     window.update(server.address());
     QVERIFY(window.http.urls.empty());
     QVERIFY(window.fakes.ui.errors ==
@@ -237,18 +238,19 @@ class DownloadTest : public QObject {
     expected.push_back(testing::makeDraw(2025, 1, 8, {1, 2, 3, 4, 5, 6}, 7, 1));
     QVERIFY(window.stored() == expected);
     window.expectUsable();
-    QCOMPARE(window.form.Label35.Caption, std::string("Mi 08.01.25    1  2  3  4  5  6 Z:7"));
+    QCOMPARE(window.form.drawBarText.caption, std::string("Mi 08.01.25    1  2  3  4  5  6 Z:7"));
   }
 
   void theStartUpUpdateEndsQuietlyOnTheBundledHistory() {
     testing::DrawServerProcess server(testing::historyCsvPath());
     Window window(history());
     window.fakes.settings.values["ServerEdit"] = server.address();
-    window.form.FormShow();
+    window.form.onFirstShow();
     QCOMPARE(window.http.urls.size(), std::size_t{1});  // Sunday 23 August 2026: nothing yet
     QVERIFY(window.fakes.ui.errors.empty());
     QVERIFY(window.fakes.ui.messages.empty());
-    QCOMPARE(window.form.Label35.Caption, std::string("Fr 21.08.26    1  3  24  32  36  42 Z:37"));
+    QCOMPARE(window.form.drawBarText.caption,
+             std::string("Fr 21.08.26    1  3  24  32  36  42 Z:37"));
     QVERIFY(window.stored() == history());
   }
 
@@ -312,8 +314,8 @@ class DownloadTest : public QObject {
     });
     Window window(historyUpTo(dayNumber(2025, 1, 5)));
     // The proxy is the scripted server; the draw server's name need not resolve.
-    window.form.ProxyHostEdit.Text = "127.0.0.1";
-    window.form.ProxyPortEdit.Text = std::to_string(server.port());
+    window.form.proxyHost.text = "127.0.0.1";
+    window.form.proxyPort.text = std::to_string(server.port());
     window.update("http://lotto.invalid:8045");
     QCOMPARE(server.heads.size(), 2);
     const QByteArray& first = server.heads[0];

@@ -25,7 +25,7 @@ class InstalledCopyTest : public QObject {
   struct Window {
     QtSettingsStore settings;
     testing::FakeServices fakes;
-    TForm1 form;
+    MainWindow form;
     explicit Window(const std::string& program) : form(services(), program) {
       fakes.clock.todayValue = dayNumber(2026, 12, 9);
     }
@@ -52,48 +52,47 @@ class InstalledCopyTest : public QObject {
 
     {
       Window window(program);
-      window.form.FormShow();
+      window.form.onFirstShow();
       QVERIFY(window.fakes.ui.errors.empty());
-      QCOMPARE(window.form.Home, data);
-      QCOMPARE(window.form.ProgramFolder, prefix + "/share/kalkuat/");
-      QCOMPARE(window.form.UpdateLink.Caption, prefix + "/share/kalkuat/Hilfe.html");
+      QCOMPARE(window.form.dataFolder, data);
+      QCOMPARE(window.form.programFolder, prefix + "/share/kalkuat/");
+      QCOMPARE(window.form.updateLink.caption, prefix + "/share/kalkuat/Hilfe.html");
       // The bundled history was copied and is on show.
       QCOMPARE(readWholeFile(data + kDrawFileName), readWholeFile(bundled));
       const DrawRecord newest = readDrawFile(bundled).back();
-      QCOMPARE(window.form.Datum1, newest.date);
+      QCOMPARE(window.form.shownDate, newest.date);
 
       // A draw entered goes into the user's copy.
       window.fakes.ui.onModal = [&](ModalDialog& modal) {
-        auto& dialog = dynamic_cast<TForm3&>(modal);
-        dialog.DateTimePicker1.setDate(nextDrawDayAfter(newest.date));
+        auto& dialog = dynamic_cast<DrawEntryDialog&>(modal);
+        dialog.date.setDate(nextDrawDayAfter(newest.date));
         for (std::size_t i = 0; i < 6; ++i) {
-          dialog.Numbers[i].setPosition(static_cast<int>(5 * i + 3));
+          dialog.numbers[i].setValue(static_cast<int>(5 * i + 3));
         }
-        dialog.Numbers[6].setPosition(44);
+        dialog.numbers[6].setValue(44);
         return ModalResult::Ok;
       };
-      window.form.BitBtn8Click();
+      window.form.typeInDraw();
       QVERIFY(window.fakes.ui.errors.empty());
       QCOMPARE(fileSize(data + kDrawFileName), bundledSize + 16);
 
       // The text sheet of the tips is written into the user's folder as well.
-      window.form.BitBtn7Click();
+      window.form.printTipSheet();
       QVERIFY(fileExists(data + "Tipp.txt"));
 
-      window.form.UpDown2.setPosition(222);
-      window.form.FormClose();
+      window.form.quersummeTo.setValue(222);
+      window.form.onClose();
     }
-    const QString settingsFile =
-        QString::fromStdString(home) + "/.config/Brunnhold/KalkuAT.conf";
+    const QString settingsFile = QString::fromStdString(home) + "/.config/Brunnhold/KalkuAT.conf";
     QVERIFY2(QFile::exists(settingsFile), qPrintable(settingsFile));
     QCOMPARE(QSettings(settingsFile, QSettings::IniFormat).value("UpDown2").toInt(), 222);
 
     // The next start keeps the user's history with its entered draw.
     Window again(program);
-    again.form.FormShow();
+    again.form.onFirstShow();
     QCOMPARE(fileSize(data + kDrawFileName), bundledSize + 16);
-    QCOMPARE(again.form.UpDown2.Position(), 222);
-    QCOMPARE(again.form.Datum1, readDrawFile(data + kDrawFileName).back().date);
+    QCOMPARE(again.form.quersummeTo.value(), 222);
+    QCOMPARE(again.form.shownDate, readDrawFile(data + kDrawFileName).back().date);
   }
 
  private:

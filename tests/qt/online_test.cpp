@@ -61,13 +61,13 @@ class OnlineTest : public QObject {
     QtHttpClient http;
     QtShell qtShell;
     testing::FakeServices fakes;
-    TForm1 form{services(), dir.file("kalkuat")};
+    MainWindow form{services(), dir.file("kalkuat")};
 
     explicit Window(bool qtShellStarts = false) : useQtShell(qtShellStarts) {
-      form.Home = dir.path();
-      form.ZahlenFile = kDrawFileName;
+      form.dataFolder = dir.path();
+      form.drawFileName = kDrawFileName;
       fakes.clock.todayValue = dayNumber(2026, 12, 10);
-      form.DateTimePicker1.setDate(dayNumber(2026, 12, 10));
+      form.chosenDate.setDate(dayNumber(2026, 12, 10));
     }
     Services services() {
       fakes.httpInUse = &http;
@@ -75,7 +75,7 @@ class OnlineTest : public QObject {
       return fakes.services();
     }
     void typeTip(int tip, std::array<const char*, 6> numbers) {
-      for (int index = 1; index <= 6; ++index) form.TipFieldChange(tip, index, numbers[index - 1]);
+      for (int index = 1; index <= 6; ++index) form.setTipField(tip, index, numbers[index - 1]);
     }
   };
 
@@ -83,10 +83,10 @@ class OnlineTest : public QObject {
   void theBasketPageOfTheServerListsTheTwoTips() {
     testing::DrawServerProcess server(testing::historyCsvPath());
     Window window;
-    window.form.ServerEdit.Text = server.address();
+    window.form.server.text = server.address();
     window.typeTip(1, {"1", "2", "3", "4", "5", "6"});
     window.typeTip(2, {"7", "8", "9", "10", "11", "12"});
-    window.form.WarenkorbClick();
+    window.form.sendToBasket();
 
     QCOMPARE(window.fakes.shell.opened.size(), std::size_t{1});
     const std::string address = window.fakes.shell.opened[0];
@@ -96,7 +96,7 @@ class OnlineTest : public QObject {
                            0) == 0,
              address.c_str());
     QVERIFY(address.ends_with("&anzahl=2"));
-    QCOMPARE(window.form.StatusBar1.Panels[1],
+    QCOMPARE(window.form.statusBar.panels[1],
              std::string("Überprüfen Sie den Tipp im Warenkorb!!!"));
     // What the browser would show.
     const HttpReply page = window.http.get(address);
@@ -118,14 +118,14 @@ class OnlineTest : public QObject {
         {"--basket-status", "500", "--basket-body", bodies.file("broken.htm")});
     Window window;  // gone before the servers, so that they stop without waiting on it
     window.typeTip(1, {"1", "2", "3", "4", "5", "6"});
-    window.form.ServerEdit.Text = busy.address();
-    window.form.WarenkorbClick();
+    window.form.server.text = busy.address();
+    window.form.sendToBasket();
     const std::string page = window.dir.file("Meldung.htm");
     QCOMPARE(window.fakes.shell.opened, std::vector<std::string>{page});
     QCOMPARE(readWholeFile(page), std::string("<p>Mitteilung: Wartung bis 14 Uhr</p>\r\n"));
 
-    window.form.ServerEdit.Text = broken.address();
-    window.form.WarenkorbClick();
+    window.form.server.text = broken.address();
+    window.form.sendToBasket();
     QCOMPARE(window.fakes.shell.opened.size(), std::size_t{2});
     QVERIFY(window.fakes.shell.opened[1].rfind(
                 broken.address() + "/lotto/warenkorb2.asp?kasten1=1,2,3,4,5,6&kasten2=,,,,,", 0) ==
@@ -138,7 +138,7 @@ class OnlineTest : public QObject {
     testing::DrawServerProcess server(testing::historyCsvPath(), std::nullopt, 0,
                                       {"--scripts", served.path()});
     Window window(true);
-    window.form.ServerEdit.Text = server.address();
+    window.form.server.text = server.address();
     window.typeTip(1, {"3", "17", "22", "30", "41", "45"});
     const std::string script = window.dir.file("Script/Portal.bks");
     writeFile(script, "alt: [Z1_1]\r\n");
@@ -154,13 +154,13 @@ class OnlineTest : public QObject {
     window.fakes.settings.values["Path"] = window.dir.file("Netz");
     const std::string login = "ich\"; touch " + window.dir.file("pwned") + "; echo '";
     window.fakes.ui.onModal = [&login](ModalDialog& dialog) {
-      auto& chooser = dynamic_cast<TBKSForm&>(dialog);
-      chooser.LabeledEdit2.Text = "12";
-      chooser.LabeledEdit4.Text = login;
-      chooser.LabeledEdit5.Text = "";
+      auto& chooser = dynamic_cast<ScriptChooser&>(dialog);
+      chooser.zahl1.text = "12";
+      chooser.login.text = login;
+      chooser.password.text = "";
       return ModalResult::Ok;
     };
-    window.form.AutoWebScript();
+    window.form.startClickScript();
 
     QCOMPARE(readWholeFile(script), std::string("vom Server: [Z1_1] [Z6_1] [SA]\r\n"));
     const std::string filled = window.dir.file("Tipps/20261210.bks");
@@ -176,7 +176,7 @@ class OnlineTest : public QObject {
     const timespec older[2] = {{1'700'000'000, 0}, {1'700'000'000, 0}};
     QCOMPARE(::utimensat(AT_FDCWD, served.file("Portal.bks").c_str(), older, 0), 0);
     std::filesystem::remove(record);
-    window.form.AutoWebScript();
+    window.form.startClickScript();
     QCOMPARE(readWholeFile(script), std::string("vom Server: [Z1_1] [Z6_1] [SA]\r\n"));
     QVERIFY(waitForFile(record).has_value());
   }

@@ -92,9 +92,9 @@ class PrintTest : public QObject {
     TipGrid tips;
     for (int index = 1; index <= 6; ++index) tips.setText(1, index, std::to_string(index * 7 - 6));
     for (int index = 1; index <= 6; ++index) tips.setText(2, index, std::to_string(index + 39));
-    TForm5 settings;
-    settings.CheckBox1.Checked = true;
-    settings.CheckBox3.Checked = true;
+    SlipSettingsDialog settings;
+    settings.sunday.checked = true;
+    settings.joker1.checked = true;
     struct Case {
       int format;
       double widthPt, heightPt;
@@ -138,7 +138,7 @@ class PrintTest : public QObject {
     fakes.uiInUse = &interaction;
     fakes.reportInUse = &report;
     fakes.clock.todayValue = dayNumber(2026, 12, 11);
-    TForm1 form(fakes.services(), dir.file("kalkuat"));
+    MainWindow form(fakes.services(), dir.file("kalkuat"));
     MainWindowView view(form, interaction);
     report.setParent(&view);
     view.show();
@@ -151,7 +151,7 @@ class PrintTest : public QObject {
                                     {"3", "10", "17", "24", "31", "38"}};
     for (int tip = 1; tip <= 3; ++tip) {
       for (int index = 1; index <= 6; ++index)
-        form.TipFieldChange(tip, index, rows[tip - 1][index - 1]);
+        form.setTipField(tip, index, rows[tip - 1][index - 1]);
     }
     view.syncFromModel();
 
@@ -160,8 +160,8 @@ class PrintTest : public QObject {
     QTimer::singleShot(0, [&] {
       auto* settings = qobject_cast<QDialog*>(QApplication::activeModalWidget());
       QVERIFY(settings != nullptr);
-      cost = settings->findChild<QLabel*>("Label4")->text();
-      settings->findChild<QCheckBox*>("CheckBox5")->setChecked(true);  // the slip picture
+      cost = settings->findChild<QLabel*>("cost")->text();
+      settings->findChild<QCheckBox*>("showPicture")->setChecked(true);  // the slip picture
       QTimer::singleShot(0, [&] {
         auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
         QVERIFY(preview != nullptr);
@@ -169,9 +169,9 @@ class PrintTest : public QObject {
         preview->findChild<QAction*>(QtReportPreview::kSavePdfAction)->trigger();
         preview->reject();
       });
-      settings->findChild<QPushButton*>("BitBtn1")->click();
+      settings->findChild<QPushButton*>("okButton")->click();
     });
-    QTest::mouseClick(view.findChild<QAbstractButton*>("SpeedButton12"), Qt::LeftButton);
+    QTest::mouseClick(view.findChild<QAbstractButton*>("slipButton"), Qt::LeftButton);
     QVERIFY(previewShown);
     QCOMPARE(cost, QString("3,60 €"));  // three tips, Sunday (the dialog opened on a Friday)
     const PdfText pdf = readPdf(QString::fromStdString(pdfPath));

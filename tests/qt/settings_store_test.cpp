@@ -30,7 +30,7 @@ class SettingsStoreTest : public QObject {
     testing::TempDir dir;
     QtSettingsStore settings;
     testing::FakeServices fakes;
-    TForm1 form{services(), dir.file("kalkuat")};
+    MainWindow form{services(), dir.file("kalkuat")};
     Window() {
       writeDrawFile(dir.file(kDrawFileName), dir.file("tmp"),
                     {testing::makeDraw(2025, 1, 5, {3, 11, 19, 25, 33, 41}, 7)});
@@ -56,15 +56,15 @@ class SettingsStoreTest : public QObject {
   void valuesAreStoredByNameAndKindAndComeBack() {
     {
       Window first;
-      first.form.FormShow();
-      first.form.CheckBox7.Checked = true;
-      first.form.UpDown2.setPosition(200);
-      first.form.TipFieldChange(2, 1, "13");
-      first.form.ProxyHostEdit.Text = "proxy.example";
-      first.form.ProxyPortEdit.Text = "3128";
-      first.form.DateTimePicker2.setDate(dayNumber(2001, 2, 4));
-      first.form.FormResize(610, 530);
-      first.form.FormClose();
+      first.form.onFirstShow();
+      first.form.preferFrequentQuadruples.checked = true;
+      first.form.quersummeTo.setValue(200);
+      first.form.setTipField(2, 1, "13");
+      first.form.proxyHost.text = "proxy.example";
+      first.form.proxyPort.text = "3128";
+      first.form.statisticsStart.setDate(dayNumber(2001, 2, 4));
+      first.form.onResize(610, 530);
+      first.form.onClose();
     }
 
     QSettings file = storedFile();
@@ -88,13 +88,13 @@ class SettingsStoreTest : public QObject {
     QCOMPARE(std::bit_cast<double>(bits), dayNumber(2001, 2, 4));
 
     Window second;
-    second.form.FormShow();
-    QVERIFY(second.form.CheckBox7.Checked);
-    QCOMPARE(second.form.UpDown2.Position(), 200);
-    QCOMPARE(second.form.Tips.text(2, 1), std::string("13"));
-    QCOMPARE(second.form.ProxyPortEdit.Text, std::string("3128"));
-    QCOMPARE(second.form.DateTimePicker2.Date(), dayNumber(2001, 2, 4));
-    QCOMPARE(second.form.Height, 530);
+    second.form.onFirstShow();
+    QVERIFY(second.form.preferFrequentQuadruples.checked);
+    QCOMPARE(second.form.quersummeTo.value(), 200);
+    QCOMPARE(second.form.tips.text(2, 1), std::string("13"));
+    QCOMPARE(second.form.proxyPort.text, std::string("3128"));
+    QCOMPARE(second.form.statisticsStart.date(), dayNumber(2001, 2, 4));
+    QCOMPARE(second.form.height, 530);
   }
 
   void kindsAreTold() {

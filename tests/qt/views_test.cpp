@@ -56,7 +56,7 @@ class ViewsTest : public QObject {
     testing::FakeServices fakes;
     std::vector<QtUserInteraction::Box> boxes;
     bool answer = true;  // to every question
-    TForm1 form{services(), dir.file("kalkuat")};
+    MainWindow form{services(), dir.file("kalkuat")};
     MainWindowView view{form, interaction};
 
     Shown() {
@@ -64,7 +64,7 @@ class ViewsTest : public QObject {
       fakes.clock.todayValue = dayNumber(2026, 12, 9);
       view.show();
       QVERIFY(QTest::qWaitForWindowActive(&view));
-      QVERIFY(form.sortieren);  // the show sequence has run
+      QVERIFY(form.completeCheckEnabled);  // the show sequence has run
     }
     Services services() {
       registerDialogViews(interaction);
@@ -77,14 +77,14 @@ class ViewsTest : public QObject {
     }
     QAbstractButton* button(const char* name) { return view.findChild<QAbstractButton*>(name); }
     QString text(const char* label) { return view.findChild<QLabel*>(label)->text(); }
-    void showPage(TForm1::Page page) {
-      form.ActivePage = page;
+    void showPage(MainWindow::Page page) {
+      form.activePage = page;
       view.syncFromModel();
     }
   };
 
-  static QLineEdit* field(QWidget& view, int number) {
-    return view.findChild<QLineEdit*>(QString("Edit%1").arg(number));
+  static QLineEdit* field(QWidget& view, int tip, int index) {
+    return view.findChild<QLineEdit*>(QString("tip%1Number%2").arg(tip).arg(index));
   }
 
  private slots:
@@ -96,68 +96,66 @@ class ViewsTest : public QObject {
     int fields = 0;
     for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
       for (int index = 1; index <= TipGrid::kNumbers; ++index) {
-        QLineEdit* edit = field(view, TipGrid::fieldNumber(tip, index));
-        QVERIFY2(edit != nullptr,
-                 qPrintable(QString("Edit%1").arg(TipGrid::fieldNumber(tip, index))));
+        QLineEdit* edit = field(view, tip, index);
+        QVERIFY2(edit != nullptr, qPrintable(QString("tip%1Number%2").arg(tip).arg(index)));
         ++fields;
       }
-      const TipRowNames& names = kTipRowNames[static_cast<std::size_t>(tip - 1)];
-      auto* label = view.findChild<QLabel*>(QString("Label%1").arg(names.rowLabel));
+      auto* label = view.findChild<QLabel*>(QString("tip%1Label").arg(tip));
       QVERIFY(label != nullptr);
       QCOMPARE(label->text(), QString("%1. Tipp").arg(tip));
-      QVERIFY(view.findChild<QLabel*>(QString("Label%1").arg(names.hitLabel)) != nullptr);
-      QVERIFY(view.findChild<QLabel*>(QString("Label%1").arg(names.sumLabel)) != nullptr);
+      QVERIFY(view.findChild<QLabel*>(QString("tip%1Hits").arg(tip)) != nullptr);
+      QVERIFY(view.findChild<QLabel*>(QString("tip%1Quersumme").arg(tip)) != nullptr);
     }
     QCOMPARE(fields, 72);
 
-    auto* tabs = view.findChild<QTabWidget*>("PageControl1");
+    auto* tabs = view.findChild<QTabWidget*>("tabs");
     QVERIFY(tabs != nullptr);
     const QStringList captions = {"Lottotipp", "Berechnungs-Optionen", "Diagramm", "Datenbank",
                                   "Internet-Optionen"};
     QCOMPARE(tabs->count(), captions.size());
     for (int i = 0; i < tabs->count(); ++i) QCOMPARE(tabs->tabText(i), captions[i]);
 
-    QCOMPARE(view.findChild<QCheckBox*>("CheckBox16")->text(), QString("Sonntag Ziehungen"));
-    QCOMPARE(view.findChild<QCheckBox*>("CheckBox17")->text(), QString("Mittwoch Ziehungen"));
-    QCOMPARE(view.findChild<QAction*>("Benden1")->text(), QString("Beenden"));
-    QCOMPARE(view.findChild<QAction*>("Ziehungsdatenladen1")->text(),
+    QCOMPARE(view.findChild<QCheckBox*>("sundayDraws")->text(), QString("Sonntag Ziehungen"));
+    QCOMPARE(view.findChild<QCheckBox*>("wednesdayDraws")->text(), QString("Mittwoch Ziehungen"));
+    QCOMPARE(view.findChild<QAction*>("quitAction")->text(), QString("Beenden"));
+    QCOMPARE(view.findChild<QAction*>("updateDrawsAction")->text(),
              QString("Ziehungen aktualisieren"));
-    QCOMPARE(view.findChild<QAbstractButton*>("SpeedButton11")->toolTip(),
+    QCOMPARE(view.findChild<QAbstractButton*>("clearTipsButton")->toolTip(),
              QString("Löschen aller Tipps"));
-    QCOMPARE(view.findChild<QLabel*>("LabelServer")->text(),
+    QCOMPARE(view.findChild<QLabel*>("serverCaption")->text(),
              QString("Server für Ziehungen und Warenkorb:"));
-    QCOMPARE(view.findChild<QLineEdit*>("ServerEdit")->text(), QString("http://127.0.0.1:8045"));
+    QCOMPARE(view.findChild<QLineEdit*>("server")->text(), QString("http://127.0.0.1:8045"));
 
-    QCOMPARE(view.findChild<QLabel*>("Label35")->text(),
+    QCOMPARE(view.findChild<QLabel*>("drawBarText")->text(),
              QString("Fr 21.08.26    1  3  24  32  36  42 Z:37"));
-    QCOMPARE(view.findChild<QLabel*>("Label13")->text(), QString("Quersumme: 138"));
+    QCOMPARE(view.findChild<QLabel*>("drawBarQuersumme")->text(), QString("Quersumme: 138"));
   }
 
   void typedNumbersAreCleanedAndReachTheWindow() {
     Shown shown;
-    QLineEdit* edit = field(shown.view, 13);  // tip 3, number 1
+    QLineEdit* edit = field(shown.view, 3, 1);  // tip 3, number 1
     edit->setFocus();
     QTest::keyClicks(edit, "4");
     QCOMPARE(edit->text(), QString("4"));
-    QCOMPARE(shown.form.Tips.text(3, 1), std::string("4"));
+    QCOMPARE(shown.form.tips.text(3, 1), std::string("4"));
     QTest::keyClicks(edit, "6");
     QCOMPARE(edit->text(), QString(""));
-    QCOMPARE(shown.form.Tips.text(3, 1), std::string(""));
+    QCOMPARE(shown.form.tips.text(3, 1), std::string(""));
   }
 
   void leavingAFieldChecksTheTips() {
     Shown shown;
     const char* typed[] = {"40", "7", "3", "11", "19", "2"};
     for (int index = 1; index <= 6; ++index) {
-      QLineEdit* edit = field(shown.view, index);
+      QLineEdit* edit = field(shown.view, 1, index);
       edit->setFocus();
       QTest::keyClicks(edit, typed[index - 1]);
     }
-    field(shown.view, 7)->setFocus();  // leave tip 1
-    QTRY_COMPARE(field(shown.view, 1)->text(), QString("2"));
-    QCOMPARE(field(shown.view, 6)->text(), QString("40"));
-    QCOMPARE(shown.view.findChild<QLabel*>("Label22")->text(), QString("1"));
-    QCOMPARE(field(shown.view, 2)->palette().color(QPalette::Base), QColor(0, 255, 0));
+    field(shown.view, 2, 1)->setFocus();  // leave tip 1
+    QTRY_COMPARE(field(shown.view, 1, 1)->text(), QString("2"));
+    QCOMPARE(field(shown.view, 1, 6)->text(), QString("40"));
+    QCOMPARE(shown.view.findChild<QLabel*>("tip1Hits")->text(), QString("1"));
+    QCOMPARE(field(shown.view, 1, 2)->palette().color(QPalette::Base), QColor(0, 255, 0));
   }
 
   void chartViewDrawsTheStatisticSeries() {
@@ -167,7 +165,7 @@ class ViewsTest : public QObject {
     series.addPoint(151, 0);
     series.addPoint(152, 5);
     series.setAutomaticValueRange();
-    series.Caption = "Quersummenverteilung     Ziehungen: 7    Quersumme: 151";
+    series.caption = "Quersummenverteilung     Ziehungen: 7    Quersumme: 151";
     ChartView chart;
     chart.showSeries(series);
 
@@ -195,11 +193,11 @@ class ViewsTest : public QObject {
 
   void chartButtonsRunTheirStatistics() {
     Shown shown;
-    shown.view.findChild<QAbstractButton*>("SpeedButton19")->click();  // "2er"
-    QCOMPARE(shown.form.ActivePage, TForm1::Page::Diagramm);
-    auto* tabs = shown.view.findChild<QTabWidget*>("PageControl1");
+    shown.view.findChild<QAbstractButton*>("chartPairsButton")->click();  // "2er"
+    QCOMPARE(shown.form.activePage, MainWindow::Page::Chart);
+    auto* tabs = shown.view.findChild<QTabWidget*>("tabs");
     QCOMPARE(tabs->currentIndex(), 2);
-    auto* chart = shown.view.findChild<ChartView*>("Chart1");
+    auto* chart = shown.view.findChild<ChartView*>("chart");
     QVERIFY(chart != nullptr);
     QCOMPARE(chart->barSeries()->barSets().value(0)->count(), 44);
     QVERIFY(
@@ -207,18 +205,22 @@ class ViewsTest : public QObject {
 
     // Every command that works can be reached in the window.
     for (const char* name :
-         {"Button2",       "Button3",       "Button4",       "Button5",       "SpeedButton1",
-          "SpeedButton2",  "SpeedButton9",  "SpeedButton17", "SpeedButton18", "SpeedButton20",
-          "SpeedButton6",  "SpeedButton7",  "SpeedButton5",  "SpeedButton11", "BitBtn6",
-          "BitBtn8",       "BitBtn1",       "SpeedButton10", "BitBtn4",       "SpeedButton13",
-          "SpeedButton15", "SpeedButton16", "SpeedButton3",  "SpeedButton12", "SpeedButton4",
-          "Warenkorb",     "SpeedButton14", "Tipp1Edit",     "Tipp12Edit"}) {
+         {"pairsButton",           "triplesButton",         "quadruplesButton",
+          "overdueButton",         "tipDistributionButton", "chartFrequencyButton",
+          "chartQuersummeButton",  "chartTriplesButton",    "chartQuadruplesButton",
+          "chartOverdueButton",    "earlierDrawButton",     "laterDrawButton",
+          "checkChosenDateButton", "clearTipsButton",       "removeDrawButton",
+          "enterDrawButton",       "updateButton",          "downloadButton",
+          "generateButton",        "luckyNumberButton",     "saveTipsButton",
+          "loadTipsButton",        "tipSheetButton",        "slipButton",
+          "searchHistoryButton",   "basketButton",          "clickScriptButton",
+          "tip1EditButton",        "tip12EditButton"}) {
       QVERIFY2(shown.view.findChild<QAbstractButton*>(name)->isEnabled(), name);
     }
-    QVERIFY(shown.view.findChild<QAction*>("Ziehungsdatenladen1")->isEnabled());
-    QVERIFY(shown.view.findChild<QAction*>("Onlioneabgeben1")->isEnabled());
-    shown.view.findChild<QAbstractButton*>("SpeedButton6")->click();
-    QCOMPARE(shown.view.findChild<QLabel*>("Label35")->text(),
+    QVERIFY(shown.view.findChild<QAction*>("updateDrawsAction")->isEnabled());
+    QVERIFY(shown.view.findChild<QAction*>("sendToBasketAction")->isEnabled());
+    shown.view.findChild<QAbstractButton*>("earlierDrawButton")->click();
+    QCOMPARE(shown.view.findChild<QLabel*>("drawBarText")->text(),
              QString("Mi 19.08.26    3  5  6  22  38  40 Z:27"));
   }
 
@@ -260,60 +262,59 @@ class ViewsTest : public QObject {
 
   void theChartsBottomAxisIsReadableAtEverySize() {
     Shown shown;
-    shown.showPage(TForm1::Page::Diagramm);
-    auto* chart = shown.view.findChild<ChartView*>("Chart1");
+    shown.showPage(MainWindow::Page::Chart);
+    auto* chart = shown.view.findChild<ChartView*>("chart");
     const auto axisAfter = [&](const char* button, QSize size) {
       shown.view.showNormal();
       shown.view.resize(size);
       shown.button(button)->click();
       QCoreApplication::processEvents();
       QTest::qWait(20);
-      const std::vector<ChartPoint>& points = shown.form.Chart1.Series2.Points;
+      const std::vector<ChartPoint>& points = shown.form.chart.bars.points;
       return readableBottomAxis(*chart, static_cast<int>(points.front().x),
                                 static_cast<int>(points.back().x));
     };
-    const QSize designed(TForm1::kDesignedWidth, TForm1::kDesignedHeight);
+    const QSize designed(MainWindow::kDesignedWidth, MainWindow::kDesignedHeight);
     const QSize maximised(1920, 1080);
     // 45 numbers and about 190 Quersummen, each at the designed size and maximised.
-    const int numbersSmall = axisAfter("SpeedButton2", designed);
+    const int numbersSmall = axisAfter("chartFrequencyButton", designed);
     QVERIFY(numbersSmall > 0 && numbersSmall <= 5);
-    QCOMPARE(axisAfter("SpeedButton2", maximised), 1);
-    const int sumsSmall = axisAfter("SpeedButton9", designed);
+    QCOMPARE(axisAfter("chartFrequencyButton", maximised), 1);
+    const int sumsSmall = axisAfter("chartQuersummeButton", designed);
     QVERIFY(sumsSmall > 0);
-    const int sumsLarge = axisAfter("SpeedButton9", maximised);
+    const int sumsLarge = axisAfter("chartQuersummeButton", maximised);
     QVERIFY(sumsLarge > 0 && sumsLarge < sumsSmall);
-    QVERIFY(shown.form.Chart1.Series2.Points.size() > 150);
+    QVERIFY(shown.form.chart.bars.points.size() > 150);
     // The tip page keeps the window wider than designed; the chart alone at the size the
     // designed window would give it is readable as well.
-    for (const char* button : {"SpeedButton2", "SpeedButton9"}) {
+    for (const char* button : {"chartFrequencyButton", "chartQuersummeButton"}) {
       shown.button(button)->click();
       ChartView small;
-      small.resize(TForm1::kDesignedWidth - 24, TForm1::kDesignedHeight - 110);
+      small.resize(MainWindow::kDesignedWidth - 24, MainWindow::kDesignedHeight - 110);
       small.show();
       QVERIFY(QTest::qWaitForWindowExposed(&small));
-      small.showSeries(shown.form.Chart1);
+      small.showSeries(shown.form.chart);
       QCoreApplication::processEvents();
-      const std::vector<ChartPoint>& points = shown.form.Chart1.Series2.Points;
+      const std::vector<ChartPoint>& points = shown.form.chart.bars.points;
       QVERIFY2(readableBottomAxis(small, static_cast<int>(points.front().x),
                                   static_cast<int>(points.back().x)) > 0,
                button);
     }
-    shown.button("SpeedButton9")->click();
+    shown.button("chartQuersummeButton")->click();
     // The step follows the window when it is made smaller again.
     shown.view.resize(designed);
     QTest::qWait(20);
-    QCOMPARE(
-        readableBottomAxis(*chart, static_cast<int>(shown.form.Chart1.Series2.Points.front().x),
-                           static_cast<int>(shown.form.Chart1.Series2.Points.back().x)),
-        sumsSmall);
+    QCOMPARE(readableBottomAxis(*chart, static_cast<int>(shown.form.chart.bars.points.front().x),
+                                static_cast<int>(shown.form.chart.bars.points.back().x)),
+             sumsSmall);
   }
 
   void pointingAtABarSaysWhatItCountsAndTheChartSavesAsPicture() {
     Shown shown;
-    shown.showPage(TForm1::Page::Diagramm);
-    auto* chart = shown.view.findChild<ChartView*>("Chart1");
-    shown.button("Button5")->click();  // overdue numbers
-    const ChartPoint point = shown.form.Chart1.Series2.Points[43];
+    shown.showPage(MainWindow::Page::Chart);
+    auto* chart = shown.view.findChild<ChartView*>("chart");
+    shown.button("overdueButton")->click();  // overdue numbers
+    const ChartPoint point = shown.form.chart.bars.points[43];
     const QString expected = QString("Zahl 44: seit %1 Ziehungen nicht gezogen").arg(point.y);
     QCOMPARE(chart->toolTipOf(43), expected);
     QCursor::setPos(chart->mapToGlobal(chart->rect().center()));
@@ -354,91 +355,91 @@ class ViewsTest : public QObject {
     QCOMPARE(asked[1].kind, QtUserInteraction::Box::Kind::Error);
     QCOMPARE(asked[1].text, "Das Diagramm konnte nicht gespeichert werden: " + blocked);
     QVERIFY(!std::filesystem::exists(blocked));
-    shown.button("SpeedButton2")->click();
+    shown.button("chartFrequencyButton")->click();
     QCOMPARE(chart->toolTipOf(16).left(8), QString("Zahl 17:"));
   }
 
   void theStatusBarShowsTheProgressOfALongRunOnly() {
     Shown shown;
-    auto* bar = shown.view.findChild<QProgressBar*>("StatusBar1Progress");
+    auto* bar = shown.view.findChild<QProgressBar*>("progressBar");
     QVERIFY(bar != nullptr);
     QVERIFY(bar->isHidden());
     QCOMPARE(bar->accessibleName(), QString("Fortschritt"));
     // A budget past the range of an int still shows its share.
-    shown.form.StatusBar1.Progress = {
-        .Visible = true, .Position = 3'000'000'000, .Max = 4'000'000'000};
+    shown.form.statusBar.progress = {
+        .visible = true, .position = 3'000'000'000, .maximum = 4'000'000'000};
     shown.view.syncFromModel();
     QVERIFY(bar->isVisible());
     QCOMPARE(bar->value() * 4, bar->maximum() * 3);
 
     // After a generator run it is gone again.
-    shown.button("BitBtn4")->click();  // "Tipps berechnen"
-    QVERIFY(!shown.form.Tips.text(1, 1).empty());
+    shown.button("generateButton")->click();  // "Tipps berechnen"
+    QVERIFY(!shown.form.tips.text(1, 1).empty());
     QVERIFY(bar->isHidden());
   }
 
   void optionsTabBindsItsControls() {
     Shown shown;
     QWidget& view = shown.view;
-    auto* box = view.findChild<QCheckBox*>("CheckBox3");
+    auto* box = view.findChild<QCheckBox*>("limitOverlap");
     QVERIFY(box != nullptr);
     QCOMPARE(box->text(), QString("maximal"));
     QCOMPARE(box->accessibleName(), QString("maximal … Übereinstimmungen mit anderen Tipps"));
     QVERIFY(box->isChecked());
-    QCOMPARE(view.findChild<QCheckBox*>("CheckBox14")->text(),
+    QCOMPARE(view.findChild<QCheckBox*>("preferSeldomNumbers")->text(),
              QString("Zahlen, die besonders selten gezogen wurden, bevorzugen"));
     box->click();
-    QVERIFY(!shown.form.CheckBox3.Checked);
+    QVERIFY(!shown.form.limitOverlap.checked);
     // The text after the spinner toggles the box as well.
-    QTest::mouseClick(view.findChild<QLabel*>("CheckBox3Rest"), Qt::LeftButton);
-    QVERIFY(shown.form.CheckBox3.Checked);
+    QTest::mouseClick(view.findChild<QLabel*>("limitOverlapRest"), Qt::LeftButton);
+    QVERIFY(shown.form.limitOverlap.checked);
 
-    auto* quersumme = view.findChild<QSpinBox*>("UpDown1");
+    auto* quersumme = view.findChild<QSpinBox*>("quersummeFrom");
     QCOMPARE(quersumme->minimum(), 21);
     QCOMPARE(quersumme->maximum(), 279);
     QCOMPARE(quersumme->value(), 100);
     quersumme->setValue(120);
-    QCOMPARE(shown.form.UpDown1.Position(), 120);
+    QCOMPARE(shown.form.quersummeFrom.value(), 120);
 
     // A typed budget counts from the next step of a spinner.
-    auto* budget = view.findChild<StepSpinBox*>("UpDown7");
+    auto* budget = view.findChild<StepSpinBox*>("runBudgetThousands");
     budget->setValue(250);
-    QCOMPARE(shown.form.LaufMax, 100000);
-    view.findChild<StepSpinBox*>("UpDown8")->stepBy(-1);
-    QCOMPARE(shown.form.UpDown8.Position(), 11);
-    QCOMPARE(shown.form.LaufMax, 250000);
+    QCOMPARE(shown.form.runBudget, 100000);
+    view.findChild<StepSpinBox*>("tipCount")->stepBy(-1);
+    QCOMPARE(shown.form.tipCount.value(), 11);
+    QCOMPARE(shown.form.runBudget, 250000);
     budget->stepBy(1);
-    QCOMPARE(shown.form.LaufMax, 251000);
+    QCOMPARE(shown.form.runBudget, 251000);
   }
 
   void entryDialogShowsItsPresetsAndHandsBackTheDraw() {
-    TForm3 form;
+    DrawEntryDialog form;
     form.presetFrom(testing::makeDraw(2025, 1, 5, {3, 11, 19, 24, 37, 42}, 8, 4));
     DrawEntryView view(form);
     QCOMPARE(view.windowTitle(), QString("Zahlen der Ziehung eingeben"));
-    QCOMPARE(view.findChild<QSpinBox*>("UpDown2")->value(), 11);
-    QCOMPARE(view.findChild<QSpinBox*>("UpDown7")->value(), 8);
-    QVERIFY(view.findChild<QSpinBox*>("UpDown8")->isHidden());
-    QVERIFY(view.findChild<QLabel*>("Label2")->isHidden());
-    QCOMPARE(view.findChild<QDateEdit*>("DateTimePicker1")->date(), QDate(2025, 1, 5));
+    QCOMPARE(view.findChild<QSpinBox*>("number2")->value(), 11);
+    QCOMPARE(view.findChild<QSpinBox*>("zusatzzahl")->value(), 8);
+    QVERIFY(view.findChild<QSpinBox*>("spare")->isHidden());
+    QVERIFY(view.findChild<QLabel*>("spareCaption")->isHidden());
+    QCOMPARE(view.findChild<QDateEdit*>("date")->date(), QDate(2025, 1, 5));
 
-    view.findChild<QSpinBox*>("UpDown1")->setValue(44);
-    view.findChild<QDateEdit*>("DateTimePicker1")->setDate(QDate(2025, 1, 8));
-    QTimer::singleShot(0, &view, [&view] { view.findChild<QPushButton*>("BitBtn2")->click(); });
+    view.findChild<QSpinBox*>("number1")->setValue(44);
+    view.findChild<QDateEdit*>("date")->setDate(QDate(2025, 1, 8));
+    QTimer::singleShot(0, &view, [&view] { view.findChild<QPushButton*>("okButton")->click(); });
     QCOMPARE(view.run(), ModalResult::Ok);
     QCOMPARE(form.enteredDraw(), testing::makeDraw(2025, 1, 8, {11, 19, 24, 37, 42, 44}, 8, 4));
   }
 
   void aSecondCommandDoesNotStartWhileOneRuns() {
     Shown shown;
-    shown.showPage(TForm1::Page::Datenbank);
-    shown.form.SpeedButton8.Visible = true;  // the stop button, as during a download
+    shown.showPage(MainWindow::Page::Draws);
+    shown.form.stopButton.visible = true;  // the stop button, as during a download
     shown.view.syncFromModel();
     int stops = 0;
-    connect(shown.button("SpeedButton8"), &QAbstractButton::clicked, [&stops] { ++stops; });
-    QLineEdit* edit = field(shown.view, 1);
-    const std::int32_t position = shown.form.Position;
-    const std::string caption = shown.form.Chart1.Caption;
+    connect(shown.button("stopButton"), &QAbstractButton::clicked, [&stops] { ++stops; });
+    QLineEdit* edit = field(shown.view, 1, 1);
+    const std::int32_t position = shown.form.shownPosition;
+    const std::string caption = shown.form.chart.caption;
 
     bool ran = false;
     bool secondRan = false;
@@ -450,10 +451,10 @@ class ViewsTest : public QObject {
       // The command waits in the event loop, as a download does, and the user acts.
       QEventLoop waiting;
       QTimer::singleShot(0, &waiting, [&] {
-        QTest::mouseClick(shown.button("Button2"), Qt::LeftButton);  // "Paare suchen"
-        QTest::mouseClick(shown.button("SpeedButton8"), Qt::LeftButton);
-        shown.view.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(0);
-        QTest::mouseClick(shown.button("SpeedButton6"), Qt::LeftButton);
+        QTest::mouseClick(shown.button("pairsButton"), Qt::LeftButton);  // "Paare suchen"
+        QTest::mouseClick(shown.button("stopButton"), Qt::LeftButton);
+        shown.view.findChild<QTabWidget*>("tabs")->setCurrentIndex(0);
+        QTest::mouseClick(shown.button("earlierDrawButton"), Qt::LeftButton);
         QTest::keyClicks(edit, "7");
         waiting.quit();
       });
@@ -463,31 +464,31 @@ class ViewsTest : public QObject {
     QVERIFY(ran);
     QVERIFY(!secondRan);
     QCOMPARE(stops, 1);  // the stop button alone took its click
-    QCOMPARE(shown.form.Chart1.Caption, caption);
-    QCOMPARE(shown.form.Position, position);
+    QCOMPARE(shown.form.chart.caption, caption);
+    QCOMPARE(shown.form.shownPosition, position);
     QCOMPARE(edit->text(), QString());
     QVERIFY(!shown.view.commandRunning());
     QVERIFY(QApplication::overrideCursor() == nullptr);
 
     // Once the command has ended, the same click runs its command.
-    QTest::mouseClick(shown.button("SpeedButton6"), Qt::LeftButton);
-    QCOMPARE(shown.form.Position, position - 1);
+    QTest::mouseClick(shown.button("earlierDrawButton"), Qt::LeftButton);
+    QCOMPARE(shown.form.shownPosition, position - 1);
   }
 
   void theUpdateRunsFromItsButtonsAndTheMenuAgainstTheServerSet() {
     Shown shown;
     QCOMPARE(shown.fakes.http.requests.size(), std::size_t{1});  // at start
-    shown.showPage(TForm1::Page::InternetOptionen);
-    QLineEdit* server = shown.view.findChild<QLineEdit*>("ServerEdit");
+    shown.showPage(MainWindow::Page::Internet);
+    QLineEdit* server = shown.view.findChild<QLineEdit*>("server");
     server->clear();
     QTest::keyClicks(server, "http://lotto.example:9000");
-    QCOMPARE(shown.form.ServerEdit.Text, std::string("http://lotto.example:9000"));
+    QCOMPARE(shown.form.server.text, std::string("http://lotto.example:9000"));
 
-    shown.showPage(TForm1::Page::Datenbank);
-    QTest::mouseClick(shown.button("BitBtn1"), Qt::LeftButton);
-    shown.showPage(TForm1::Page::Lottotipp);
-    QTest::mouseClick(shown.button("SpeedButton10"), Qt::LeftButton);
-    shown.view.findChild<QAction*>("Ziehungsdatenladen1")->trigger();
+    shown.showPage(MainWindow::Page::Draws);
+    QTest::mouseClick(shown.button("updateButton"), Qt::LeftButton);
+    shown.showPage(MainWindow::Page::Tips);
+    QTest::mouseClick(shown.button("downloadButton"), Qt::LeftButton);
+    shown.view.findChild<QAction*>("updateDrawsAction")->trigger();
     const auto& requests = shown.fakes.http.requests;
     QCOMPARE(requests.size(), std::size_t{4});
     for (std::size_t i = 1; i < 4; ++i) {
@@ -496,8 +497,8 @@ class ViewsTest : public QObject {
                            "&Programm=KalkuAT"));
     }
     // Each run ended with the buttons back and the stop button hidden.
-    QVERIFY(shown.button("BitBtn1")->isEnabled());
-    QVERIFY(shown.button("SpeedButton8")->isHidden());
+    QVERIFY(shown.button("updateButton")->isEnabled());
+    QVERIFY(shown.button("stopButton")->isHidden());
     QVERIFY(shown.boxes.empty());
   }
 
@@ -524,16 +525,17 @@ class ViewsTest : public QObject {
     fakes.httpInUse = &http;
     fakes.clock.todayValue = dayNumber(2026, 12, 9);
     fakes.settings.values["ServerEdit"] = server.address();
-    TForm1 form(fakes.services(), dir.file("kalkuat"));
-    form.ActivePage = TForm1::Page::Datenbank;
+    MainWindow form(fakes.services(), dir.file("kalkuat"));
+    form.activePage = MainWindow::Page::Draws;
     MainWindowView view(form, interaction);
 
     bool stopShown = false;
     QString status;
     QTimer::singleShot(150, &view, [&] {
-      auto* stop = view.findChild<QAbstractButton*>("SpeedButton8");
-      stopShown = !stop->isHidden() && !view.findChild<QAbstractButton*>("BitBtn1")->isEnabled();
-      status = view.findChild<QLabel*>("StatusBar1Panel0")->text();
+      auto* stop = view.findChild<QAbstractButton*>("stopButton");
+      stopShown =
+          !stop->isHidden() && !view.findChild<QAbstractButton*>("updateButton")->isEnabled();
+      status = view.findChild<QLabel*>("drawRequestStatus")->text();
       QTest::mouseClick(stop, Qt::LeftButton);
     });
     view.show();  // the start-up update runs here
@@ -542,8 +544,8 @@ class ViewsTest : public QObject {
     QCOMPARE(status, QString("Loading"));
     QCOMPARE(readDrawFile(dir.file(kDrawFileName)).size(), history.size() + 1);
     QCOMPARE(server.heads.size(), 1);  // stopped before the second request
-    QVERIFY(view.findChild<QAbstractButton*>("SpeedButton8")->isHidden());
-    QVERIFY(view.findChild<QAbstractButton*>("BitBtn1")->isEnabled());
+    QVERIFY(view.findChild<QAbstractButton*>("stopButton")->isHidden());
+    QVERIFY(view.findChild<QAbstractButton*>("updateButton")->isEnabled());
     QVERIFY(!view.commandRunning());
     QVERIFY(boxes.empty());
   }
@@ -551,7 +553,7 @@ class ViewsTest : public QObject {
   void tipsAreSavedLoadedAndSearchedFromTheWindow() {
     Shown shown;
     const char* typed[] = {"3", "17", "22", "30", "41", "45"};
-    for (int index = 1; index <= 6; ++index) shown.form.TipFieldChange(1, index, typed[index - 1]);
+    for (int index = 1; index <= 6; ++index) shown.form.setTipField(1, index, typed[index - 1]);
     const std::string path = shown.dir.file("meine.blt");
     shown.interaction.scriptBoxes([&](const QtUserInteraction::Box& box) {
       shown.boxes.push_back(box);
@@ -563,16 +565,16 @@ class ViewsTest : public QObject {
         return QtUserInteraction::Answer(true, "3");
       return QtUserInteraction::Answer(false);  // "Weiter?": no
     });
-    QTest::mouseClick(shown.button("SpeedButton15"), Qt::LeftButton);
+    QTest::mouseClick(shown.button("saveTipsButton"), Qt::LeftButton);
     QCOMPARE(shown.boxes.back().text, std::string("Tippdatei|*.blt|Win2Day-Datei|*.pcs"));
-    shown.form.SpeedButton11Click();
+    shown.form.clearUnmarkedTips();
     shown.view.syncFromModel();
-    QCOMPARE(field(shown.view, 1)->text(), QString());
-    QTest::mouseClick(shown.button("SpeedButton16"), Qt::LeftButton);
-    QCOMPARE(field(shown.view, 1)->text(), QString("3"));
-    QCOMPARE(field(shown.view, 6)->text(), QString("45"));
+    QCOMPARE(field(shown.view, 1, 1)->text(), QString());
+    QTest::mouseClick(shown.button("loadTipsButton"), Qt::LeftButton);
+    QCOMPARE(field(shown.view, 1, 1)->text(), QString("3"));
+    QCOMPARE(field(shown.view, 1, 6)->text(), QString("45"));
 
-    QTest::mouseClick(shown.button("SpeedButton4"), Qt::LeftButton);  // stops at three hits
+    QTest::mouseClick(shown.button("searchHistoryButton"), Qt::LeftButton);  // stops at three hits
     QCOMPARE(shown.boxes.back().kind, QtUserInteraction::Box::Kind::Question);
     QCOMPARE(shown.boxes.back().caption, std::string("Weiter?"));
     QVERIFY(QString::fromStdString(shown.boxes.back().text).startsWith("Ein Treffer am: "));
@@ -580,10 +582,10 @@ class ViewsTest : public QObject {
 
   void anErrorBoxKeepsTheWindowUsable() {
     Shown shown;
-    const QString newest = shown.text("Label35");
+    const QString newest = shown.text("drawBarText");
     std::rename(shown.dir.file(kDrawFileName).c_str(), shown.dir.file("away").c_str());
-    shown.showPage(TForm1::Page::Diagramm);
-    QTest::mouseClick(shown.button("SpeedButton2"), Qt::LeftButton);
+    shown.showPage(MainWindow::Page::Chart);
+    QTest::mouseClick(shown.button("chartFrequencyButton"), Qt::LeftButton);
     QCOMPARE(shown.boxes.size(), std::size_t{1});
     QCOMPARE(shown.boxes[0].kind, QtUserInteraction::Box::Kind::Error);
     QVERIFY(QString::fromStdString(shown.boxes[0].text).startsWith("E/A-Fehler 2"));
@@ -596,18 +598,18 @@ class ViewsTest : public QObject {
              std::string("Interner Fehler des Programms: a broken invariant"));
 
     std::rename(shown.dir.file("away").c_str(), shown.dir.file(kDrawFileName).c_str());
-    shown.showPage(TForm1::Page::Lottotipp);
-    QTest::mouseClick(shown.button("SpeedButton6"), Qt::LeftButton);
-    QCOMPARE(shown.text("Label35"), QString("Mi 19.08.26    3  5  6  22  38  40 Z:27"));
-    QVERIFY(shown.text("Label35") != newest);
+    shown.showPage(MainWindow::Page::Tips);
+    QTest::mouseClick(shown.button("earlierDrawButton"), Qt::LeftButton);
+    QCOMPARE(shown.text("drawBarText"), QString("Mi 19.08.26    3  5  6  22  38  40 Z:27"));
+    QVERIFY(shown.text("drawBarText") != newest);
     QCOMPARE(shown.boxes.size(), std::size_t{2});
   }
 
   void boxesAndDialogsGoThroughTheScriptAndTheRegistry() {
     Shown shown;
     std::remove(shown.dir.file(kDrawFileName).c_str());
-    shown.showPage(TForm1::Page::Datenbank);
-    QTest::mouseClick(shown.button("SpeedButton5"), Qt::LeftButton);
+    shown.showPage(MainWindow::Page::Draws);
+    QTest::mouseClick(shown.button("checkChosenDateButton"), Qt::LeftButton);
     QCOMPARE(shown.boxes.size(), std::size_t{1});
     QCOMPARE(shown.boxes[0].kind, QtUserInteraction::Box::Kind::Message);
     QCOMPARE(shown.boxes[0].text, std::string("Lesen Sie zuerst du Daten der Ziehungen ein"));
@@ -623,9 +625,9 @@ class ViewsTest : public QObject {
       QWidget* dialog = QApplication::activeModalWidget();
       QVERIFY(dialog != nullptr);
       title = dialog->windowTitle();
-      dialog->findChild<QPushButton*>("BitBtn1")->click();
+      dialog->findChild<QPushButton*>("cancelButton")->click();
     });
-    QTest::mouseClick(shown.button("BitBtn8"), Qt::LeftButton);
+    QTest::mouseClick(shown.button("enterDrawButton"), Qt::LeftButton);
     QCOMPARE(title, QString("Zahlen der Ziehung eingeben"));
     QCOMPARE(readDrawFile(shown.dir.file(kDrawFileName)).size(), std::size_t{3672});
 
@@ -639,7 +641,7 @@ class ViewsTest : public QObject {
   void netzlaufmatAsksForTheProgramAndThenShowsTheScriptChooser() {
     Shown shown;
     shown.answer = false;
-    QTest::mouseClick(shown.button("SpeedButton14"), Qt::LeftButton);
+    QTest::mouseClick(shown.button("clickScriptButton"), Qt::LeftButton);
     QCOMPARE(shown.boxes.back().caption, std::string("Netzlauf fehlt"));
     QVERIFY(shown.fakes.shell.started.empty());
 
@@ -650,9 +652,9 @@ class ViewsTest : public QObject {
     std::filesystem::permissions(shown.dir.file("Netz/Netzlauf"),
                                  std::filesystem::perms::owner_all);
     shown.fakes.settings.values["Path"] = shown.dir.file("Netz");
-    field(shown.view, 1)->setFocus();  // tip 1, number 1
-    QTest::keyClicks(field(shown.view, 1), "3");
-    QCOMPARE(shown.form.Tips.text(1, 1), std::string("3"));
+    field(shown.view, 1, 1)->setFocus();  // tip 1, number 1
+    QTest::keyClicks(field(shown.view, 1, 1), "3");
+    QCOMPARE(shown.form.tips.text(1, 1), std::string("3"));
     QString title;
     QString listed;
     bool masked = false;
@@ -660,14 +662,14 @@ class ViewsTest : public QObject {
       QWidget* dialog = QApplication::activeModalWidget();
       QVERIFY(dialog != nullptr);
       title = dialog->windowTitle();
-      listed = dialog->findChild<QComboBox*>("LabeledEdit1")->currentText();
-      auto* password = dialog->findChild<QLineEdit*>("LabeledEdit5");
+      listed = dialog->findChild<QComboBox*>("script")->currentText();
+      auto* password = dialog->findChild<QLineEdit*>("password");
       masked = password->echoMode() == QLineEdit::Password;
       password->setText("pa ss;wort");
-      dialog->findChild<QLineEdit*>("LabeledEdit4")->setText("ich");
-      dialog->findChild<QPushButton*>("BitBtn2")->click();
+      dialog->findChild<QLineEdit*>("login")->setText("ich");
+      dialog->findChild<QPushButton*>("okButton")->click();
     });
-    QTest::mouseClick(shown.button("SpeedButton14"), Qt::LeftButton);
+    QTest::mouseClick(shown.button("clickScriptButton"), Qt::LeftButton);
     QCOMPARE(title, QString("Script für Zahlenübergabe auswählen!"));
     QCOMPARE(listed, QString::fromStdString(shown.dir.file("Script/Portal.bks")));
     QVERIFY(masked);
@@ -682,11 +684,11 @@ class ViewsTest : public QObject {
   // a symbol instead of a word.
   void everyInputAndPictureButtonHasAnAccessibleName() {
     Shown shown;
-    TForm3 entry;
+    DrawEntryDialog entry;
     DrawEntryView entryView(entry);
-    NumberDialogView numberView(shown.form.Form7, shown.interaction);
-    SlipSettingsView slipView(shown.form.Form5);
-    ScriptChooserView chooserView(shown.form.BKSForm, shown.interaction);
+    NumberDialogView numberView(shown.form.numberDialog, shown.interaction);
+    SlipSettingsView slipView(shown.form.slipSettings);
+    ScriptChooserView chooserView(shown.form.scriptChooser, shown.interaction);
     const auto isInternal = [](const QWidget* widget) {
       const QWidget* parent = widget->parentWidget();
       return qobject_cast<const QAbstractSpinBox*>(parent) != nullptr ||
@@ -718,24 +720,24 @@ class ViewsTest : public QObject {
     const auto nameOf = [](QWidget& root, const char* objectName) {
       return root.findChild<QWidget*>(objectName)->accessibleName();
     };
-    QCOMPARE(nameOf(shown.view, "UpDown1"), QString("Quersumme von"));
-    QCOMPARE(nameOf(shown.view, "UpDown2"), QString("Quersumme bis"));
-    QCOMPARE(nameOf(shown.view, "UpDown3"),
+    QCOMPARE(nameOf(shown.view, "quersummeFrom"), QString("Quersumme von"));
+    QCOMPARE(nameOf(shown.view, "quersummeTo"), QString("Quersumme bis"));
+    QCOMPARE(nameOf(shown.view, "overlapLimit"),
              QString("maximal … Übereinstimmungen mit anderen Tipps"));
-    QCOMPARE(nameOf(shown.view, "Edit13"), QString("Tipp 3, Zahl 1"));
-    QCOMPARE(nameOf(shown.view, "SpeedButton6"), QString("Frühere Ziehung"));
-    QCOMPARE(nameOf(shown.view, "Tipp12Edit"),
+    QCOMPARE(nameOf(shown.view, "tip3Number1"), QString("Tipp 3, Zahl 1"));
+    QCOMPARE(nameOf(shown.view, "earlierDrawButton"), QString("Frühere Ziehung"));
+    QCOMPARE(nameOf(shown.view, "tip12EditButton"),
              QString("12. Tipp über die Zahlenauswahl bearbeiten"));
-    QCOMPARE(nameOf(entryView, "UpDown1"), QString("Zahl 1"));
-    QCOMPARE(nameOf(entryView, "UpDown6"), QString("Zahl 6"));
-    QCOMPARE(nameOf(entryView, "UpDown7"), QString("Zusatzzahl"));
-    QCOMPARE(nameOf(numberView, "CheckBox45"), QString("Zahl 45"));
-    QCOMPARE(nameOf(chooserView, "LabeledEdit5"), QString("TEXT2"));
+    QCOMPARE(nameOf(entryView, "number1"), QString("Zahl 1"));
+    QCOMPARE(nameOf(entryView, "number6"), QString("Zahl 6"));
+    QCOMPARE(nameOf(entryView, "zusatzzahl"), QString("Zusatzzahl"));
+    QCOMPARE(nameOf(numberView, "number45"), QString("Zahl 45"));
+    QCOMPARE(nameOf(chooserView, "password"), QString("TEXT2"));
   }
 
   void closingTheWindowWritesTheSettings() {
     Shown shown;
-    shown.form.TipFieldChange(1, 1, "17");
+    shown.form.setTipField(1, 1, "17");
     // Not while a command runs.
     shown.view.runCommand([&] { QVERIFY(!shown.view.close()); });
     QVERIFY(shown.view.isVisible());
@@ -759,21 +761,21 @@ class ViewsTest : public QObject {
 
   void tipsAreComputedFromTheWindowAndALuckyNumberRepeatsThem() {
     Shown shown;
-    QTest::mouseClick(shown.button("BitBtn4"), Qt::LeftButton);  // "Tipps berechnen"
+    QTest::mouseClick(shown.button("generateButton"), Qt::LeftButton);  // "Tipps berechnen"
     const auto grid = [&shown] {
       QStringList numbers;
       for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
         for (int index = 1; index <= TipGrid::kNumbers; ++index) {
-          numbers << field(shown.view, TipGrid::fieldNumber(tip, index))->text();
+          numbers << field(shown.view, tip, index)->text();
         }
       }
       return numbers;
     };
     const QStringList first = grid();
     QVERIFY(!first.contains(""));
-    QCOMPARE(shown.text("StatusBar1Panel1"), QString("Tipps wurden neu berechnet"));
+    QCOMPARE(shown.text("progressStatus"), QString("Tipps wurden neu berechnet"));
     // Sorted and scored against the draw on show.
-    QCOMPARE(shown.text("Label22"), QString("0"));
+    QCOMPARE(shown.text("tip1Hits"), QString("0"));
     QVERIFY(first[0].toInt() < first[1].toInt());
 
     // The same lucky number twice, "Ja" both times: the same twelve tips.
@@ -787,7 +789,7 @@ class ViewsTest : public QObject {
         }
         return QtUserInteraction::Answer(true);
       });
-      QTest::mouseClick(shown.button("SpeedButton13"), Qt::LeftButton);
+      QTest::mouseClick(shown.button("luckyNumberButton"), Qt::LeftButton);
       QCOMPARE(shown.boxes.size(), std::size_t{2});
       QCOMPARE(shown.boxes[0].caption, std::string("Ihre Glückszahl (1-99999999)?"));
       QCOMPARE(shown.boxes[1].caption, std::string("Jetzt berechnen??"));
@@ -800,7 +802,7 @@ class ViewsTest : public QObject {
   void theNumberDialogOpensFromARowAndDuringARun() {
     Shown shown;
     const char* typed[] = {"4", "9", "15", "22", "30", "41"};
-    for (int index = 1; index <= 6; ++index) shown.form.TipFieldChange(2, index, typed[index - 1]);
+    for (int index = 1; index <= 6; ++index) shown.form.setTipField(2, index, typed[index - 1]);
     shown.view.syncFromModel();
     // The "..." of row 2: the dialog shows the row; box 41 is unchecked, 43 checked, OK.
     QString title;
@@ -808,53 +810,53 @@ class ViewsTest : public QObject {
       QWidget* dialog = QApplication::activeModalWidget();
       QVERIFY(dialog != nullptr);
       title = dialog->windowTitle();
-      QVERIFY(dialog->findChild<QCheckBox*>("CheckBox9")->isChecked());
-      QVERIFY(!dialog->findChild<QCheckBox*>("CheckBox10")->isChecked());
-      QVERIFY(!dialog->findChild<QPushButton*>("BitBtn3")->isVisible());  // no "&Rechnen"
-      QTest::mouseClick(dialog->findChild<QCheckBox*>("CheckBox41"), Qt::LeftButton);
-      QTest::mouseClick(dialog->findChild<QCheckBox*>("CheckBox43"), Qt::LeftButton);
-      dialog->findChild<QPushButton*>("BitBtn1")->click();
+      QVERIFY(dialog->findChild<QCheckBox*>("number9")->isChecked());
+      QVERIFY(!dialog->findChild<QCheckBox*>("number10")->isChecked());
+      QVERIFY(!dialog->findChild<QPushButton*>("computeButton")->isVisible());  // no "&Rechnen"
+      QTest::mouseClick(dialog->findChild<QCheckBox*>("number41"), Qt::LeftButton);
+      QTest::mouseClick(dialog->findChild<QCheckBox*>("number43"), Qt::LeftButton);
+      dialog->findChild<QPushButton*>("okButton")->click();
     });
-    QTest::mouseClick(shown.button("Tipp2Edit"), Qt::LeftButton);
+    QTest::mouseClick(shown.button("tip2EditButton"), Qt::LeftButton);
     QCOMPARE(title, QString("2. Tipp"));
-    QCOMPARE(field(shown.view, 12)->text(), QString("43"));
+    QCOMPARE(field(shown.view, 2, 6)->text(), QString("43"));
 
-    // With CheckBox20 the run shows the pool's weights first; "&Rechnen" goes on.
-    shown.form.CheckBox20.Checked = true;
+    // With editPoolBeforeDrawing the run shows the pool's weights first; "&Rechnen" goes on.
+    shown.form.editPoolBeforeDrawing.checked = true;
     bool rechnenShown = false;
     QString weightOf2;
     QTimer::singleShot(0, [&] {
       QWidget* dialog = QApplication::activeModalWidget();
       QVERIFY(dialog != nullptr);
-      rechnenShown = dialog->findChild<QPushButton*>("BitBtn3")->isVisible();
-      weightOf2 = dialog->findChild<QCheckBox*>("CheckBox2")->toolTip();
-      dialog->findChild<QPushButton*>("BitBtn3")->click();
+      rechnenShown = dialog->findChild<QPushButton*>("computeButton")->isVisible();
+      weightOf2 = dialog->findChild<QCheckBox*>("number2")->toolTip();
+      dialog->findChild<QPushButton*>("computeButton")->click();
     });
-    QTest::mouseClick(shown.button("BitBtn4"), Qt::LeftButton);
+    QTest::mouseClick(shown.button("generateButton"), Qt::LeftButton);
     QVERIFY(rechnenShown);
     QVERIFY(weightOf2.toInt() > 0);
-    QCOMPARE(shown.text("StatusBar1Panel1"), QString("Tipps wurden neu berechnet"));
+    QCOMPARE(shown.text("progressStatus"), QString("Tipps wurden neu berechnet"));
   }
 
   void theRandomPickAnimatesAndTheBoxesTakeTheirClicks() {
     testing::FakeServices fakes;
     RandomGenerator random;
     std::string folder = "/tmp/";
-    TForm7 form(random, fakes.ui, fakes.clock, folder);
+    NumberDialog form(random, fakes.ui, fakes.clock, folder);
     QtUserInteraction interaction;
     NumberDialogView view(form, interaction);
-    form.BitBtn4.Visible = true;
+    form.randomPickButton.visible = true;
     view.syncFromModel();
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
 
-    auto* zufall = view.findChild<QPushButton*>("BitBtn4");
+    auto* zufall = view.findChild<QPushButton*>("randomPickButton");
     QTest::mouseClick(zufall, Qt::LeftButton);  // start: the 25 ms timer picks anew
     QTRY_COMPARE(zufall->text(), QString("1 Stopp"));
     const auto checkedBoxes = [&view] {
       QStringList checked;
       for (int n = 1; n <= 45; ++n) {
-        if (view.findChild<QCheckBox*>(QString("CheckBox%1").arg(n))->isChecked()) {
+        if (view.findChild<QCheckBox*>(QString("number%1").arg(n))->isChecked()) {
           checked << QString::number(n);
         }
       }
@@ -869,36 +871,36 @@ class ViewsTest : public QObject {
     QCOMPARE(stopped.size(), 6);
     QTest::qWait(80);
     QCOMPARE(checkedBoxes(), stopped);  // the timer is off
-    QCOMPARE(view.findChild<QCheckBox*>(QString("CheckBox") + stopped[0])
+    QCOMPARE(view.findChild<QCheckBox*>(QString("number") + stopped[0])
                  ->palette()
                  .color(QPalette::Window),
              QColor(255, 255, 0));
 
     // A left click toggles with the handling; a right click steps the weight down.
-    QCheckBox* seven = view.findChild<QCheckBox*>("CheckBox7");
+    QCheckBox* seven = view.findChild<QCheckBox*>("number7");
     form.setChecked(7, false);
     form.setWeight(7, "2");
     view.syncFromModel();
     QTest::mouseClick(seven, Qt::LeftButton);
-    QVERIFY(form.box(7).Checked);
+    QVERIFY(form.box(7).checked);
     QVERIFY(seven->isChecked());
     QCOMPARE(seven->toolTip(), QString("3"));
     QTest::mouseClick(seven, Qt::LeftButton);
     QVERIFY(!seven->isChecked());
-    QCOMPARE(form.box(7).Weight, std::string("3"));
+    QCOMPARE(form.box(7).weight, std::string("3"));
     QTest::mouseClick(seven, Qt::LeftButton);
     QTest::mouseClick(seven, Qt::RightButton);
-    QCOMPARE(form.box(7).Weight, std::string("3"));
+    QCOMPARE(form.box(7).weight, std::string("3"));
     QVERIFY(seven->isChecked());
-    QCOMPARE(view.findChild<QLabel*>("StatusBar1")->text(),
+    QCOMPARE(view.findChild<QLabel*>("statusText")->text(),
              QString("Die Zahl 7 geht mit der Gewichtung 3 in die Berechnung ein"));
   }
 
   void clickingARowLabelMarksTheTip() {
     Shown shown;
-    auto* label = shown.view.findChild<QLabel*>("Label30");  // "2. Tipp"
+    auto* label = shown.view.findChild<QLabel*>("tip2Label");  // "2. Tipp"
     QTest::mouseClick(label, Qt::LeftButton);
-    QVERIFY(shown.form.Tips.isMarked(2));
+    QVERIFY(shown.form.tips.isMarked(2));
     QCOMPARE(label->palette().color(QPalette::WindowText), QColor(255, 0, 0));
   }
 };

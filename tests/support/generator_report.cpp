@@ -35,53 +35,53 @@ std::string isoDate(double date) {
   return text;
 }
 
-std::vector<std::string> generatorTrace(const TForm1& form) {
-  std::vector<std::string> lines = {"trace last=" + joined(form.Generator.last),
-                                    "trace secondlast=" + joined(form.Generator.secondLast)};
-  for (const auto& accepted : form.Generator.acceptances) {
+std::vector<std::string> generatorTrace(const MainWindow& form) {
+  std::vector<std::string> lines = {"trace last=" + joined(form.lastRun.last),
+                                    "trace secondlast=" + joined(form.lastRun.secondLast)};
+  for (const auto& accepted : form.lastRun.acceptances) {
     lines.push_back("trace accept row=" + std::to_string(accepted.row) + " counter=" +
                     std::to_string(accepted.counter) + " tip=" + joined(accepted.tip));
   }
   return lines;
 }
 
-std::vector<std::string> generatorReport(const TForm1& form) {
+std::vector<std::string> generatorReport(const MainWindow& form) {
   std::vector<std::string> lines;
   for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
     std::string fields;
     for (int index = 1; index <= TipGrid::kNumbers; ++index) {
       if (index > 1) fields += " ";
-      fields += form.Tips.text(tip, index);
+      fields += form.tips.text(tip, index);
     }
     lines.push_back("row " + std::to_string(tip) + ": " + fields +
-                    " | qs=" + form.Tips.row(tip).sumLabel.Caption);
+                    " | qs=" + form.tips.row(tip).sumLabel.caption);
   }
-  lines.push_back("status=" + form.StatusBar1.Panels[1]);
-  lines.push_back("counter=" + std::to_string(form.Generator.counter));
-  lines.push_back("pool=" + joined(form.Generator.pool.entries()));
-  lines.push_back("options=CheckBox8=" + std::to_string(form.CheckBox8.Checked ? 1 : 0) +
-                  " UpDown4=" + std::to_string(form.UpDown4.Position()) +
-                  " UpDown5=" + std::to_string(form.UpDown5.Position()) +
-                  " UpDown6=" + std::to_string(form.UpDown6.Position()));
-  lines.push_back("zahl=" + joinedFrom(form.Zahl, 1, 8));
-  lines.push_back("datum1=" + isoDate(form.Datum1));
-  lines.push_back("position=" + std::to_string(form.Position));
+  lines.push_back("status=" + form.statusBar.panels[1]);
+  lines.push_back("counter=" + std::to_string(form.lastRun.counter));
+  lines.push_back("pool=" + joined(form.lastRun.pool.entries()));
+  lines.push_back("options=CheckBox8=" + std::to_string(form.forcePair.checked ? 1 : 0) +
+                  " UpDown4=" + std::to_string(form.lastDrawLimit.value()) +
+                  " UpDown5=" + std::to_string(form.secondLastDrawLimit.value()) +
+                  " UpDown6=" + std::to_string(form.pastDrawMatchSize.value()));
+  lines.push_back("zahl=" + joinedFrom(form.scoredDraw, 1, 8));
+  lines.push_back("datum1=" + isoDate(form.shownDate));
+  lines.push_back("position=" + std::to_string(form.shownPosition));
   std::string hits;
   for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
     if (tip > 1) hits += "|";
-    hits += form.Tips.row(tip).hitLabel.Caption;
+    hits += form.tips.row(tip).hitLabel.caption;
   }
   lines.push_back("hits=" + hits);
-  lines.push_back("gewinn=" + std::to_string(form.Gewinn) +
-                  " zusatz=" + std::to_string(form.Zusatz ? 1 : 0) +
-                  " treffer=" + joinedFrom(form.Treffer, 1, 8));
-  lines.push_back("label29=" + form.Label29.Caption);
-  lines.push_back("aktdatum=" + isoDate(form.aktDatum) +
-                  " date1=" + isoDate(form.DateTimePicker1.Date()) +
-                  " date2=" + isoDate(form.DateTimePicker2.Date()));
-  lines.push_back("pool_count=" + std::to_string(form.Generator.pool.count()) +
-                  " statistics_run=" + std::to_string(form.Generator.statisticsRun) +
-                  " abandoned=" + std::to_string(form.Generator.abandoned ? 1 : 0));
+  lines.push_back("gewinn=" + std::to_string(form.hits) +
+                  " zusatz=" + std::to_string(form.zusatzzahlHit ? 1 : 0) +
+                  " treffer=" + joinedFrom(form.hitKinds, 1, 8));
+  lines.push_back("label29=" + form.shownDrawText.caption);
+  lines.push_back("aktdatum=" + isoDate(form.workingDate) +
+                  " date1=" + isoDate(form.chosenDate.date()) +
+                  " date2=" + isoDate(form.statisticsStart.date()));
+  lines.push_back("pool_count=" + std::to_string(form.lastRun.pool.count()) +
+                  " statistics_run=" + std::to_string(form.lastRun.statisticsRun) +
+                  " abandoned=" + std::to_string(form.lastRun.abandoned ? 1 : 0));
   return lines;
 }
 

@@ -11,9 +11,9 @@
 namespace lotto::testing {
 
 // The lines of "# Result" but the trace lines.
-std::vector<std::string> generatorReport(const TForm1& form);
+std::vector<std::string> generatorReport(const MainWindow& form);
 // The trace lines: the last two draws and every accepted candidate.
-std::vector<std::string> generatorTrace(const TForm1& form);
+std::vector<std::string> generatorTrace(const MainWindow& form);
 
 // "2026-08-21"
 std::string isoDate(double date);

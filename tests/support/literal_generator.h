@@ -8,6 +8,6 @@
 
 namespace lotto::testing {
 
-void literalLabel28Click(TForm1& form, UserInteraction& ui);
+void literalGenerateTips(MainWindow& form, UserInteraction& ui);
 
 }  // namespace lotto::testing

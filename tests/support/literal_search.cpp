@@ -7,35 +7,35 @@
 
 namespace lotto::testing {
 
-void literalSpeedButton4Click(TForm1& form, UserInteraction& ui) {
+void literalSearchHistoryForTips(MainWindow& form, UserInteraction& ui) {
   const int threshold =
-      StrToInt(ui.inputText("Bei wie vielen Zahlen Übereinstimmung stoppen?", "Tipp-Test", "6"));
+      toInteger(ui.inputText("Bei wie vielen Zahlen Übereinstimmung stoppen?", "Tipp-Test", "6"));
   const DrawHistory history = readDrawHistory(form.drawFilePath());
-  form.aktDatum = form.DateTimePicker2.Date();
-  form.Chart1.beginStatistic();
+  form.workingDate = form.statisticsStart.date();
+  form.chart.beginStatistic();
   for (std::size_t i = 0; i < history.records.size(); ++i) {
     const DrawRecord& record = history.records[i];
-    if (record.date < form.aktDatum) continue;
-    form.Datum1 = record.date;
-    form.Zahl = drawNumbersOf(record);
-    form.Label29.Caption = drawText(record.date, form.Zahl, 2);
-    form.Label13.Caption = quersummeText(form.Zahl);
-    form.Label35.Caption = form.Label29.Caption;
+    if (record.date < form.workingDate) continue;
+    form.shownDate = record.date;
+    form.scoredDraw = drawNumbersOf(record);
+    form.shownDrawText.caption = drawText(record.date, form.scoredDraw, 2);
+    form.drawBarQuersumme.caption = quersummeText(form.scoredDraw);
+    form.drawBarText.caption = form.shownDrawText.caption;
     for (int tip = 1; tip <= 8; ++tip) {
-      form.Zettelcheck({form.Tips.text(tip, 1), form.Tips.text(tip, 2), form.Tips.text(tip, 3),
-                        form.Tips.text(tip, 4), form.Tips.text(tip, 5), form.Tips.text(tip, 6)});
-      TLabel& label = form.Tips.row(tip).hitLabel;
-      label.Caption = std::to_string(form.Gewinn);
-      label.FontColour = form.Gewinn >= 3 ? Colour::Red : Colour::Black;
-      if (form.Zusatz) label.Caption += " + Z";
-      if (form.Gewinn >= threshold) {
-        form.Komplettcheck();
+      form.scoreTip({form.tips.text(tip, 1), form.tips.text(tip, 2), form.tips.text(tip, 3),
+                     form.tips.text(tip, 4), form.tips.text(tip, 5), form.tips.text(tip, 6)});
+      Label& label = form.tips.row(tip).hitLabel;
+      label.caption = std::to_string(form.hits);
+      label.colour = form.hits >= 3 ? Colour::Red : Colour::Black;
+      if (form.zusatzzahlHit) label.caption += " + Z";
+      if (form.hits >= threshold) {
+        form.checkAllTips();
         if (!ui.askYesNo("Weiter?", "Ein Treffer am: " + formatShortDate(record.date))) return;
       }
     }
   }
   history.throwIfCut();
-  for (int x = 0; x <= 9; ++x) form.Chart1.addPoint(x, 0);
+  for (int x = 0; x <= 9; ++x) form.chart.addPoint(x, 0);
 }
 
 }  // namespace lotto::testing

@@ -7,6 +7,6 @@
 
 namespace lotto::testing {
 
-void literalSpeedButton4Click(TForm1& form, UserInteraction& ui);
+void literalSearchHistoryForTips(MainWindow& form, UserInteraction& ui);
 
 }  // namespace lotto::testing

@@ -18,7 +18,7 @@ class WindowTest : public ::testing::Test {
  protected:
   TempDir dir;
   FakeServices fakes;
-  TForm1 form{fakes.services(), dir.file("kalkuat")};
+  MainWindow form{fakes.services(), dir.file("kalkuat")};
 
   void writeDraws(const std::vector<DrawRecord>& records) {
     writeRecords(dir.file(kDrawFileName), records);
@@ -27,19 +27,19 @@ class WindowTest : public ::testing::Test {
   void showWith(const std::vector<DrawRecord>& records, double today) {
     writeDraws(records);
     fakes.clock.todayValue = today;
-    form.FormShow();
+    form.onFirstShow();
   }
   void typeTip(int tip, std::array<const char*, 6> numbers) {
-    for (int index = 1; index <= 6; ++index) form.TipFieldChange(tip, index, numbers[index - 1]);
+    for (int index = 1; index <= 6; ++index) form.setTipField(tip, index, numbers[index - 1]);
   }
   std::array<std::string, 6> tipTexts(int tip) const {
     std::array<std::string, 6> texts;
-    for (int index = 1; index <= 6; ++index) texts[index - 1] = form.Tips.text(tip, index);
+    for (int index = 1; index <= 6; ++index) texts[index - 1] = form.tips.text(tip, index);
     return texts;
   }
   std::vector<double> chartValues() const {
     std::vector<double> values;
-    for (const ChartPoint& point : form.Chart1.Series2.Points) values.push_back(point.y);
+    for (const ChartPoint& point : form.chart.bars.points) values.push_back(point.y);
     return values;
   }
 };

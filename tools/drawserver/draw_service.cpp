@@ -14,9 +14,9 @@ bool isDateDigits(const std::string& text) {
   for (const char c : text) {
     if (c < '0' || c > '9') return false;
   }
-  const int year = *tryStrToInt(text.substr(0, 4));
-  const int month = *tryStrToInt(text.substr(4, 2));
-  const int day = *tryStrToInt(text.substr(6, 2));
+  const int year = *tryToInteger(text.substr(0, 4));
+  const int month = *tryToInteger(text.substr(4, 2));
+  const int day = *tryToInteger(text.substr(6, 2));
   return month >= 1 && month <= 12 && day >= 1 &&
          civilDate(dayNumber(year, month, day)) == CivilDate{year, month, day};
 }

@@ -56,7 +56,7 @@ Options parseArguments(int argc, char** argv) {
     if (i + 1 >= argc) usage("zu " + name + " fehlt der Wert");
     const std::string value = argv[++i];
     if (name == "--port") {
-      const auto port = lotto::tryStrToInt(value);
+      const auto port = lotto::tryToInteger(value);
       if (!port || *port < 0 || *port > 65535) usage("ungültiger Port " + value);
       options.port = *port;
     } else if (name == "--history") {
@@ -66,7 +66,7 @@ Options parseArguments(int argc, char** argv) {
     } else if (name == "--bind") {
       options.bind = value;
     } else if (name == "--basket-status") {
-      const auto code = lotto::tryStrToInt(value);
+      const auto code = lotto::tryToInteger(value);
       if (!code || *code < 100 || *code > 599) usage("ungültiger Status " + value);
       options.basketStatus = *code;
     } else if (name == "--basket-body") {
