@@ -2,8 +2,10 @@
 
 #include <filesystem>
 #include <limits>
+#include <set>
 
 #include "app/main_window.h"
+#include "app/settings.h"
 #include "controls/tip_grid.h"
 #include "draws/draw_file.h"
 #include "platform/dates.h"
@@ -36,23 +38,24 @@ TEST(TipGrid, CleaningRule) {
   EXPECT_EQ(grid.text(1, 1), "");
 }
 
-TEST(TipGrid, FieldNamesFollowTheRows) {
-  EXPECT_EQ(TipGrid::fieldNumber(1, 1), 1);
-  EXPECT_EQ(TipGrid::fieldNumber(6, 6), 36);
-  EXPECT_EQ(TipGrid::fieldNumber(7, 1), 43);
-  EXPECT_EQ(TipGrid::fieldNumber(9, 1), 56);
-  EXPECT_EQ(TipGrid::fieldNumber(9, 6), 61);
-  EXPECT_EQ(TipGrid::fieldNumber(12, 6), 79);
-  // Every field of the grid maps back to its own cell; the spinner fields do not.
-  int count = 0;
-  for (int number = 1; number <= 80; ++number) {
-    if (const auto cell = TipGrid::cellOfField(number)) {
-      EXPECT_EQ(TipGrid::fieldNumber(cell->tip, cell->index), number);
-      ++count;
+TEST(StoredNames, TipFieldsAreStoredUnderTheirFieldNames) {
+  EXPECT_EQ(storedTipFieldName(1, 1), "Edit1");
+  EXPECT_EQ(storedTipFieldName(6, 6), "Edit36");
+  EXPECT_EQ(storedTipFieldName(7, 1), "Edit43");
+  EXPECT_EQ(storedTipFieldName(9, 1), "Edit56");
+  EXPECT_EQ(storedTipFieldName(9, 6), "Edit61");
+  EXPECT_EQ(storedTipFieldName(12, 6), "Edit79");
+  // Every field of the grid has a name of its own; the spinners' fields have none.
+  std::set<std::string> names;
+  for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
+    for (int index = 1; index <= TipGrid::kNumbers; ++index) {
+      names.insert(storedTipFieldName(tip, index));
     }
   }
-  EXPECT_EQ(count, 72);
-  for (int notInGrid : {37, 42, 55, 80}) EXPECT_FALSE(TipGrid::cellOfField(notInGrid)) << notInGrid;
+  EXPECT_EQ(names.size(), 72u);
+  for (const char* notInGrid : {"Edit37", "Edit42", "Edit55", "Edit80"}) {
+    EXPECT_EQ(names.count(notInGrid), 0u) << notInGrid;
+  }
 }
 
 TEST(TipGrid, MarkedTipsSurviveClearing) {

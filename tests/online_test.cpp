@@ -165,7 +165,7 @@ TEST_F(Basket, ABadProxyPortOrNoConnectionStopsBeforeAnythingIsOpened) {
 
   form.proxyPort.text = "3128";
   fakes.http.server = nullptr;
-  EXPECT_THROW(form.sendToBasketFromMenu(), HttpError);
+  EXPECT_THROW(form.sendToBasket(), HttpError);
   EXPECT_EQ(fakes.http.requests.size(), 1u);
   EXPECT_TRUE(fakes.shell.opened.empty());
 }

@@ -209,7 +209,7 @@ using TipSheetCommand = testing::WindowTest;
 TEST_F(TipSheetCommand, WritesTippTxtAndOpensIt) {
   showWith({makeDraw(2026, 8, 21, {1, 3, 24, 32, 36, 42}, 37)}, dayNumber(2026, 12, 10));
   typeTip(1, {"3", "17", "22", "30", "41", "45"});
-  form.printTipSheetFromButton();
+  form.printTipSheet();
   const std::string path = dir.file("Tipp.txt");
   const auto title = [&path] {
     const std::string sheet = readWholeFile(path);

@@ -161,9 +161,8 @@ void MainWindow::setLuckyNumber() {
 }
 
 void MainWindow::editTip(int tip) {
-  const int first = kTipRowNames[static_cast<std::size_t>(tip - 1)].firstEdit;
   numberDialog.caption = std::to_string(tip) + ". Tipp";
-  numberDialog.editTip(tips, first, first + TipGrid::kNumbers - 1);
+  numberDialog.editTip(tips, tip);
 }
 
 // ---- tip files and printing

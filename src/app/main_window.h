@@ -97,7 +97,6 @@ class MainWindow : public WindowFrame,
   // ---- tip generation
   // "Tipps berechnen" (the handler of generateButton).
   void generateTips();
-  void generateTipsFromButton() { generateTips(); }
   // The lucky number.
   void setLuckyNumber();
   // The "..." of row `tip`: the number dialog with the row's numbers.
@@ -108,15 +107,13 @@ class MainWindow : public WindowFrame,
   void loadTips();             // "Laden des Tipps"
   void saveTipsForNextDraw();  // the automatic save into "Tipps"
   void printTipSheet();        // "Tipp drucken": the text sheet
-  void printTipSheetFromButton() { printTipSheet(); }
-  void printOnSlip();  // "auf Tippschein drucken"
+  void printOnSlip();          // "auf Tippschein drucken"
   // "Tipps in DB suchen".
   void searchHistoryForTips();
 
   // ---- online play
   // "Warenkorb" and the menu item "Online abgeben": the tips into the broker's basket.
   void sendToBasket();
-  void sendToBasketFromMenu() { sendToBasket(); }
   // "Netzlaufmat" (the button clickScriptButton): the tips to the automation program.
   void startClickScript();
 
@@ -125,8 +122,6 @@ class MainWindow : public WindowFrame,
   // checks the tips against the newest draw. The download button of the draw bar and the
   // menu item "Ziehungen aktualisieren" run the same.
   void updateDraws();
-  void updateDrawsFromDrawBar() { updateDraws(); }
-  void updateDrawsFromMenu() { updateDraws(); }
   // The stop button: the update run ends before its next request.
   void stopUpdate() { stopButton.visible = false; }
   void typeInDraw();       // "Eingeben": type a draw in

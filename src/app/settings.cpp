@@ -42,6 +42,11 @@ double dateOfBytes(const std::vector<std::uint8_t>& bytes, const std::string& na
 
 }  // namespace
 
+std::string storedTipFieldName(int tip, int index) {
+  return "Edit" +
+         std::to_string(kStoredFirstTipFields[static_cast<std::size_t>(tip - 1)] + index - 1);
+}
+
 void readFirstSettingsGroup(MainWindow& form, SettingsStore& store) {
   form.slipTop = 84;
   form.slipLeft = 29;
@@ -65,8 +70,8 @@ void readFirstSettingsGroup(MainWindow& form, SettingsStore& store) {
     }
     for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
       for (int index = 1; index <= TipGrid::kNumbers; ++index) {
-        const std::string name = "Edit" + std::to_string(TipGrid::fieldNumber(tip, index));
-        if (const auto value = store.readString(name)) form.setTipField(tip, index, *value);
+        if (const auto value = store.readString(storedTipFieldName(tip, index)))
+          form.setTipField(tip, index, *value);
       }
     }
     if (const auto value = store.readInteger("DruckPapier")) {
@@ -102,8 +107,7 @@ void writeSettings(MainWindow& form, SettingsStore& store) {
       store.writeInteger(stored.name, (form.*stored.spinner).value());
     for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
       for (int index = 1; index <= TipGrid::kNumbers; ++index) {
-        store.writeString("Edit" + std::to_string(TipGrid::fieldNumber(tip, index)),
-                          form.tips.text(tip, index));
+        store.writeString(storedTipFieldName(tip, index), form.tips.text(tip, index));
       }
     }
     store.writeInteger("DruckPapier", form.paperFormat);

@@ -41,6 +41,11 @@ inline constexpr std::array<StoredCheckBox, 17> kStoredCheckBoxes = {{
     {"Chekcbox18", &GenerationOptions::rejectRunOfThree},
     {"Chekcbox20", &GenerationOptions::editPoolBeforeDrawing},
 }};
+// The tip fields are stored under "Edit" and a number: tips 1 to 6 as "Edit1" .. "Edit36",
+// tips 7 and 8 as "Edit43" .. "Edit54", tips 9 to 12 as "Edit56" .. "Edit79".
+inline constexpr std::array<int, 12> kStoredFirstTipFields = {1,  7,  13, 19, 25, 31,
+                                                              43, 49, 56, 62, 68, 74};
+std::string storedTipFieldName(int tip, int index);
 inline constexpr std::array<StoredSpinner, 8> kStoredSpinners = {{
     {"UpDown1", &GenerationOptions::quersummeFrom},
     {"UpDown2", &GenerationOptions::quersummeTo},

@@ -16,20 +16,6 @@ TipGrid::TipGrid() {
   }
 }
 
-int TipGrid::fieldNumber(int tip, int index) {
-  return kTipRowNames[static_cast<std::size_t>(tip - 1)].firstEdit + index - 1;
-}
-
-std::optional<TipGrid::Cell> TipGrid::cellOfField(int fieldNumber) {
-  for (int tip = 1; tip <= kTips; ++tip) {
-    const int first = kTipRowNames[static_cast<std::size_t>(tip - 1)].firstEdit;
-    if (fieldNumber >= first && fieldNumber < first + kNumbers) {
-      return Cell{tip, fieldNumber - first + 1};
-    }
-  }
-  return std::nullopt;
-}
-
 void TipGrid::setText(int tip, int index, std::string_view text) {
   field(tip, index).text = cleanTipText(text);
 }

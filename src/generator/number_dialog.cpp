@@ -142,14 +142,13 @@ void NumberDialog::onClose() {
   pickFrom = 1;
 }
 
-void NumberDialog::editTip(TipGrid& tips, int firstField, int lastField) {
+void NumberDialog::editTip(TipGrid& tips, int tip) {
   computeButton.visible = false;
   randomPickButton.visible = true;
   numbersToPick = 6;
   uncheckAllAndResetColours();
-  for (int j = firstField; j <= lastField; ++j) {
-    const auto cell = TipGrid::cellOfField(j);
-    const auto n = cell ? tryToInteger(tips.text(cell->tip, cell->index)) : std::nullopt;
+  for (int index = 1; index <= TipGrid::kNumbers; ++index) {
+    const auto n = tryToInteger(tips.text(tip, index));
     if (!n || *n < 1 || *n > kNumbers) break;  // a text that names no box
     setChecked(*n, true);
     boxOf(*n).background = Colour::Yellow;
@@ -164,13 +163,9 @@ void NumberDialog::editTip(TipGrid& tips, int firstField, int lastField) {
     }
   } restore{*this};
   if (ui_.showModal(*this) != ModalResult::Ok) return;
-  int j = firstField;
-  for (int n = 1; n <= kNumbers; ++n) {
-    if (!box(n).checked || j > lastField) continue;
-    if (const auto cell = TipGrid::cellOfField(j)) {
-      tips.setText(cell->tip, cell->index, std::to_string(n));
-    }
-    ++j;
+  int index = 1;
+  for (int n = 1; n <= kNumbers && index <= TipGrid::kNumbers; ++n) {
+    if (box(n).checked) tips.setText(tip, index++, std::to_string(n));
   }
 }
 

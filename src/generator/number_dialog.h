@@ -69,9 +69,9 @@ class NumberDialog : public ModalDialog {
   // However the dialog closes.
   void onClose();
 
-  // The tip edit of the row whose fields are "Edit" + firstField .. "Edit" + lastField: shows the
-  // row's numbers checked, and on OK writes the checked numbers back into the row.
-  void editTip(TipGrid& tips, int firstField, int lastField);
+  // The tip edit of row `tip`: shows the row's numbers checked (up to the first field that
+  // names no box), and on OK writes the checked numbers into the row's fields in order.
+  void editTip(TipGrid& tips, int tip);
 
  private:
   NumberBox& boxOf(int n) { return boxes_[static_cast<std::size_t>(n - 1)]; }

@@ -155,9 +155,9 @@ void MainWindowView::bindCommands() {
           [this] { runCommand([this] { form_.checkTipsAgainstChosenDraw(); }); });
   connect(ui_->quitAction, &QAction::triggered, this, &QWidget::close);
   connect(ui_->updateDrawsAction, &QAction::triggered, this,
-          [this] { runCommand([this] { form_.updateDrawsFromMenu(); }); });
+          [this] { runCommand([this] { form_.updateDraws(); }); });
   connect(ui_->sendToBasketAction, &QAction::triggered, this,
-          [this] { runCommand([this] { form_.sendToBasketFromMenu(); }); });
+          [this] { runCommand([this] { form_.sendToBasket(); }); });
   connect(ui_->chart, &ChartView::saveRequested, this,
           [this] { runCommand([this] { saveChartPicture(); }); });
   // The stop button acts while the update run waits for the server: it is the one
@@ -170,16 +170,16 @@ void MainWindowView::bindCommands() {
   // Each command with every control that starts it.
   const std::vector<std::pair<std::vector<QAbstractButton*>, void (MainWindow::*)()>> commands = {
       {{ui_->updateButton}, &MainWindow::updateDraws},
-      {{ui_->generateButton}, &MainWindow::generateTipsFromButton},
+      {{ui_->generateButton}, &MainWindow::generateTips},
       {{ui_->saveTipsButton}, &MainWindow::saveTips},
       {{ui_->loadTipsButton}, &MainWindow::loadTips},
-      {{ui_->tipSheetButton}, &MainWindow::printTipSheetFromButton},
+      {{ui_->tipSheetButton}, &MainWindow::printTipSheet},
       {{ui_->slipButton}, &MainWindow::printOnSlip},
       {{ui_->searchHistoryButton}, &MainWindow::searchHistoryForTips},
       {{ui_->basketButton}, &MainWindow::sendToBasket},
       {{ui_->clickScriptButton}, &MainWindow::startClickScript},
       {{ui_->luckyNumberButton}, &MainWindow::setLuckyNumber},
-      {{ui_->downloadButton}, &MainWindow::updateDrawsFromDrawBar},
+      {{ui_->downloadButton}, &MainWindow::updateDraws},
       {{ui_->earlierDrawButton}, &MainWindow::showEarlierDraw},
       {{ui_->laterDrawButton}, &MainWindow::showLaterDraw},
       {{ui_->chartFrequencyButton}, &MainWindow::showNumberFrequency},
