@@ -3,6 +3,9 @@
 
 #include <sys/stat.h>
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -95,6 +98,73 @@ class SettingsStoreTest : public QObject {
     QCOMPARE(second.form.proxyPort.text, std::string("3128"));
     QCOMPARE(second.form.statisticsStart.date(), dayNumber(2001, 2, 4));
     QCOMPARE(second.form.height, 530);
+  }
+
+  // A settings file as an earlier version wrote it, every value away from its default,
+  // loads into the window and is written back byte for byte.
+  void aFileOfAnEarlierVersionLoadsAndIsWrittenBackUnchanged() {
+    QFile fixture(QString(LOTTO_SOURCE_DIR) +
+                  "/tests/fixtures/settings/KalkuAT-earlier-version.conf");
+    QVERIFY(fixture.open(QIODevice::ReadOnly));
+    const QByteArray written = fixture.readAll();
+    const QString path = storedFile().fileName();
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(written);
+    }
+
+    Window window;
+    window.form.onFirstShow();
+    const GenerationOptions& options = window.form;
+    for (const CheckBox* checked :
+         {&options.preferFrequentPairs, &options.preferRarePairs, &options.preferRareTriples,
+          &options.preferRareQuadruples, &options.onlyPreferredNumbers,
+          &options.editPoolBeforeDrawing, &options.preferFrequentTriples,
+          &options.preferFrequentQuadruples}) {
+      QVERIFY(checked->checked);
+    }
+    for (const CheckBox* unchecked :
+         {&options.preferRareNumbers, &options.preferSeldomNumbers, &options.rejectRunOfThree,
+          &options.preferFrequentNumbers, &options.limitOverlap, &options.limitLastDraw,
+          &options.limitSecondLastDraw, &options.forcePair, &options.rejectPastDrawMatches}) {
+      QVERIFY(!unchecked->checked);
+    }
+    QCOMPARE(options.quersummeFrom.value(), 111);
+    QCOMPARE(options.quersummeTo.value(), 222);
+    QCOMPARE(options.overlapLimit.value(), 2);
+    QCOMPARE(options.lastDrawLimit.value(), 1);
+    QCOMPARE(options.secondLastDrawLimit.value(), 2);
+    QCOMPARE(options.pastDrawMatchSize.value(), 4);
+    QCOMPARE(options.runBudgetThousands.value(), 250);
+    QCOMPARE(options.tipCount.value(), 9);
+    const std::vector<std::pair<int, std::vector<std::string>>> tips = {
+        {1, {"3", "11", "19", "25", "33", "41"}},
+        {7, {"7", "8", "9", "10", "11", "12"}},
+        {9, {"1", "2", "3", "4", "5", "45"}},
+        {12, {"20", "21", "", "", "", ""}}};
+    for (const auto& [tip, numbers] : tips) {
+      for (int index = 1; index <= TipGrid::kNumbers; ++index) {
+        QCOMPARE(window.form.tips.text(tip, index), numbers[static_cast<std::size_t>(index - 1)]);
+      }
+    }
+    QCOMPARE(window.form.tips.text(2, 1), std::string());
+    QCOMPARE(window.form.slipTop, 90);
+    QCOMPARE(window.form.slipLeft, 31);
+    QCOMPARE(window.form.paperFormat, 2);
+    QCOMPARE(window.form.width, 700);
+    QCOMPARE(window.form.height, 560);
+    QCOMPARE(window.form.proxyHost.text, std::string("proxy.example"));
+    QCOMPARE(window.form.proxyPort.text, std::string("3128"));
+    QCOMPARE(window.form.server.text, std::string("http://lotto.example:8080"));
+    QCOMPARE(window.form.statisticsStart.date(), dayNumber(2001, 2, 4));
+
+    QFile::remove(path);
+    window.form.onClose();
+    QFile rewritten(path);
+    QVERIFY(rewritten.open(QIODevice::ReadOnly));
+    QCOMPARE(rewritten.readAll(), written);
   }
 
   void kindsAreTold() {
