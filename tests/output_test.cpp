@@ -287,7 +287,7 @@ TEST(SlipLayout, DayAndJokerMarks) {
       {false, true, false, false, false, {"Samstag", "Spiel77Nein"}},
       {true, false, true, false, false, {"Samstag", "Spiel77Ja"}},
       {true, true, false, true, false, {"Mittwoch", "Super6"}},
-      {false, false, true, true, true, {"QRLabel37", "Super6", "Spiel77Ja"}},
+      {false, false, true, true, true, {"Joker3", "Super6", "Spiel77Ja"}},
   };
   for (const Case& c : cases) {
     SlipSettingsDialog settings;
@@ -390,7 +390,7 @@ TEST_F(SlipPrint, TheDialogOpensPresetAndThePreviewShowsThePage) {
   EXPECT_EQ(small.widthMm(), 210);
   EXPECT_EQ(small.heightMm(), 148);
   EXPECT_TRUE(small.landscape);
-  EXPECT_TRUE(hasMark(small, "QRLabel37"));
+  EXPECT_TRUE(hasMark(small, "Joker3"));
   EXPECT_FALSE(small.picture);  // no schein.jpg beside the program
   std::ofstream(dir.file("schein.jpg")) << "picture";
   user = [](SlipSettingsDialog& dialog) { dialog.paperFormat = -1; };

@@ -77,7 +77,7 @@ ReportPage slipPage(const TipGrid& tips, int slipTop, int slipLeft,
   if (sunday != wednesday) page.texts.push_back(cross("Samstag", slipLeft + 103, slipTop + 272));
   if (sunday && wednesday) page.texts.push_back(cross("Mittwoch", slipLeft + 118, slipTop + 272));
   if (settings.joker3.checked)
-    page.texts.push_back(cross("QRLabel37", slipLeft + 305, slipTop + 300));
+    page.texts.push_back(cross("Joker3", slipLeft + 305, slipTop + 300));
   if (settings.joker2.checked) page.texts.push_back(cross("Super6", slipLeft + 320, slipTop + 300));
   if (settings.joker1.checked)
     page.texts.push_back(cross("Spiel77Ja", slipLeft + 335, slipTop + 300));
