@@ -29,11 +29,11 @@ void oneYearGap(benchmark::State& state) {
   fakes.httpInUse = &http;
   fakes.clock.todayValue = lotto::dayNumber(2026, 12, 9);
   lotto::MainWindow form(fakes.services(), dir.file("kalkuat"));
-  form.dataFolder = dir.path();
-  form.drawFileName = lotto::kDrawFileName;
-  form.soundName = "yippee.wav";
-  form.completeCheckEnabled = true;
-  form.server.text = server.address();
+  form.files.dataFolder = dir.path();
+  form.files.drawFileName = lotto::kDrawFileName;
+  form.files.soundName = "yippee.wav";
+  form.state.completeCheckEnabled = true;
+  form.internetOptions.server.text = server.address();
 
   std::size_t fetched = 0;
   for (auto _ : state) {

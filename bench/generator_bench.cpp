@@ -26,9 +26,9 @@ class BundledWindow {
     fakes.ui.picturesDue = false;
   }
   void worstCase(int thousands) {
-    form.rejectPastDrawMatches.checked = true;
-    form.pastDrawMatchSize.setValue(3);
-    form.runBudgetThousands.setValue(thousands);
+    form.options.rejectPastDrawMatches.checked = true;
+    form.options.pastDrawMatchSize.setValue(3);
+    form.options.runBudgetThousands.setValue(thousands);
     form.runBudgetStepped();
   }
 

@@ -39,7 +39,7 @@ void search(benchmark::State& state) {
   for (auto _ : state) {
     window.fakes.ui.inputs = {"6"};
     window.form.searchHistoryForTips();
-    benchmark::DoNotOptimize(window.form.chart.bars.points.data());
+    benchmark::DoNotOptimize(window.form.chartTab.chart.bars.points.data());
   }
 }
 

@@ -17,8 +17,8 @@ class HistoryWindow {
   HistoryWindow() {
     lotto::writeDrawFile(dir_.file(lotto::kDrawFileName), dir_.file("tmp"),
                          lotto::testing::realHistory());
-    form.dataFolder = dir_.path();
-    form.drawFileName = lotto::kDrawFileName;
+    form.files.dataFolder = dir_.path();
+    form.files.drawFileName = lotto::kDrawFileName;
     for (int tip = 1; tip <= 12; ++tip) {
       for (int index = 1; index <= 6; ++index)
         form.setTipField(tip, index, std::to_string(tip + 3 * index));
@@ -38,7 +38,7 @@ void runStatistic(benchmark::State& state) {
   HistoryWindow window;
   for (auto _ : state) {
     (window.form.*Command)();
-    benchmark::DoNotOptimize(window.form.chart.bars.points.data());
+    benchmark::DoNotOptimize(window.form.chartTab.chart.bars.points.data());
   }
 }
 

@@ -36,10 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   lotto::testing::FakeServices fakes;
   lotto::MainWindow form(fakes.services(), fuzzFolder() + "kalkuat");
-  form.dataFolder = fuzzFolder();
-  form.drawFileName = lotto::kDrawFileName;
-  form.soundName = "yippee.wav";
-  form.completeCheckEnabled = true;
+  form.files.dataFolder = fuzzFolder();
+  form.files.drawFileName = lotto::kDrawFileName;
+  form.files.soundName = "yippee.wav";
+  form.state.completeCheckEnabled = true;
   for (int index = 1; index <= 6; ++index) form.setTipField(1, index, std::to_string(index * 7));
 
   const auto run = [&form](void (lotto::MainWindow::*command)()) {
@@ -48,12 +48,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const lotto::AppError&) {
       // A message for the user; the window goes on.
     }
-    trapUnlessShowable(form.chosenDate.date());
-    trapUnlessShowable(form.statisticsStart.date());
-    if (form.shownDate != 0) trapUnlessShowable(form.shownDate);
+    trapUnlessShowable(form.drawOnShow.chosenDate.date());
+    trapUnlessShowable(form.chartTab.statisticsStart.date());
+    if (form.drawOnShow.shownDate != 0) trapUnlessShowable(form.drawOnShow.shownDate);
   };
   for (const double asked : {-1.0e9, 0.0, 31662.0, 46255.0, 1.0e9}) {
-    form.chosenDate.setDate(asked);
+    form.drawOnShow.chosenDate.setDate(asked);
     run(&lotto::MainWindow::checkTipsAgainstChosenDraw);
     run(&lotto::MainWindow::showEarlierDraw);
     run(&lotto::MainWindow::showLaterDraw);
@@ -65,6 +65,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         &lotto::MainWindow::typeInDraw, &lotto::MainWindow::removeShownDraw}) {
     run(command);
   }
-  if (form.hits > 36) __builtin_trap();
+  if (form.scoring.hits > 36) __builtin_trap();
   return 0;
 }

@@ -34,16 +34,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return lotto::testing::FakeHttpClient::ok(body);
   };
   lotto::MainWindow form(fakes.services(), fuzzFolder() + "kalkuat");
-  form.dataFolder = fuzzFolder();
-  form.drawFileName = lotto::kDrawFileName;
-  form.soundName = "yippee.wav";
-  form.completeCheckEnabled = true;
+  form.files.dataFolder = fuzzFolder();
+  form.files.drawFileName = lotto::kDrawFileName;
+  form.files.soundName = "yippee.wav";
+  form.state.completeCheckEnabled = true;
   try {
     form.updateDraws();
   } catch (const lotto::AppError&) {
     // A message for the user.
   }
-  if (!form.updateButton.enabled || form.stopButton.visible) __builtin_trap();
+  if (!form.buttons.updateButton.enabled || form.buttons.stopButton.visible) __builtin_trap();
   if (requests > 5) __builtin_trap();  // at most the draw days up to today
 
   const auto records = lotto::readDrawFile(path);

@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                   header);
   };
   lotto::MainWindow form(fakes.services(), fuzzFolder() + "kalkuat");
-  form.dataFolder = fuzzFolder();
+  form.files.dataFolder = fuzzFolder();
   form.setTipField(1, 1, "7");
 
   if (basket) {
@@ -74,7 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::int64_t local = 1'765'000'000;
   const timespec times[2] = {{local, 0}, {local, 0}};
   if (::utimensat(AT_FDCWD, script.c_str(), times, 0) != 0) __builtin_trap();
-  lotto::ScriptChooser chooser(fakes.ui, fakes.http, form.dataFolder, form.server);
+  lotto::ScriptChooser chooser(fakes.ui, fakes.http, form.files.dataFolder,
+                               form.internetOptions.server);
   chooser.script.text = script;
   chooser.refreshFromServer();
   const auto serverTime = lotto::parseHttpDate(header);

@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   lotto::MainWindow form(fakes.services(), "/nowhere/kalkuat");
   lotto::readFirstSettingsGroup(form, fakes.settings);
   lotto::readSecondSettingsGroup(form, fakes.settings);
-  for (const auto& [name, spinner] : form.spinners()) {
+  for (const auto& [name, spinner] : form.options.spinners()) {
     if (spinner->value() < spinner->minimum || spinner->value() > spinner->maximum)
       __builtin_trap();
   }
@@ -54,8 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (lotto::cleanTipText(text) != text) __builtin_trap();
     }
   }
-  if (form.paperFormat < -1 || form.paperFormat > 3) __builtin_trap();
-  if (!std::isfinite(form.statisticsStart.date()) || form.tabScale <= 0) __builtin_trap();
+  if (form.slipPrinting.paperFormat < -1 || form.slipPrinting.paperFormat > 3) __builtin_trap();
+  if (!std::isfinite(form.chartTab.statisticsStart.date()) || form.frame.tabScale <= 0)
+    __builtin_trap();
   lotto::writeSettings(form, fakes.settings);
   return 0;
 }

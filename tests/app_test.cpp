@@ -118,29 +118,29 @@ class StartedWindow : public ::testing::Test {
 TEST_F(StartedWindow, StartsOnTheBundledHistoryWithTheNewestDraw) {
   installRealHistory();
   fakes.clock.todayValue = dayNumber(2026, 12, 9);
-  EXPECT_EQ(form.caption, "Brunnholds Lotto - Kalkulant für Österreich V2");
+  EXPECT_EQ(form.frame.caption, "Brunnholds Lotto - Kalkulant für Österreich V2");
   form.onFirstShow();
 
-  EXPECT_EQ(form.dataFolder, dir.path());
-  EXPECT_EQ(form.drawFileName, "ZahlenAT.dat");
-  EXPECT_EQ(form.soundName, "yippee.wav");
-  EXPECT_TRUE(form.completeCheckEnabled);
-  EXPECT_EQ(form.drawBarText.caption, "Fr 21.08.26    1  3  24  32  36  42 Z:37");
-  EXPECT_EQ(form.shownDrawText.caption, form.drawBarText.caption);
-  EXPECT_EQ(form.drawBarQuersumme.caption, "Quersumme: 138");
-  EXPECT_EQ(form.shownPosition, 3671);
-  EXPECT_EQ(form.chosenDate.date(), dayNumber(2026, 8, 21));
+  EXPECT_EQ(form.files.dataFolder, dir.path());
+  EXPECT_EQ(form.files.drawFileName, "ZahlenAT.dat");
+  EXPECT_EQ(form.files.soundName, "yippee.wav");
+  EXPECT_TRUE(form.state.completeCheckEnabled);
+  EXPECT_EQ(form.drawOnShow.drawBarText.caption, "Fr 21.08.26    1  3  24  32  36  42 Z:37");
+  EXPECT_EQ(form.drawOnShow.shownDrawText.caption, form.drawOnShow.drawBarText.caption);
+  EXPECT_EQ(form.drawOnShow.drawBarQuersumme.caption, "Quersumme: 138");
+  EXPECT_EQ(form.drawOnShow.shownPosition, 3671);
+  EXPECT_EQ(form.drawOnShow.chosenDate.date(), dayNumber(2026, 8, 21));
   // The frequency chart of all Sunday and Wednesday draws.
-  EXPECT_EQ(form.chart.caption, "Zahlenverteilung     Ziehungen: 3586    Quersumme: 138");
+  EXPECT_EQ(form.chartTab.chart.caption, "Zahlenverteilung     Ziehungen: 3586    Quersumme: 138");
   // Last, the update run asks for the first draw day after the newest draw; the server
   // has nothing newer, and the check for the day asked shows the newest draw again.
   ASSERT_EQ(fakes.http.requests.size(), 1u);
   EXPECT_EQ(fakes.http.requests[0].url,
             "http://127.0.0.1:8045/zahlen/lotto_neu.asp?Datum=20260823&Programm=KalkuAT");
-  EXPECT_EQ(form.workingDate, dayNumber(2026, 8, 23));
-  EXPECT_TRUE(form.updateButton.enabled);
-  EXPECT_FALSE(form.stopButton.visible);
-  EXPECT_EQ(form.chart.count(), 45u);
+  EXPECT_EQ(form.state.workingDate, dayNumber(2026, 8, 23));
+  EXPECT_TRUE(form.buttons.updateButton.enabled);
+  EXPECT_FALSE(form.buttons.stopButton.visible);
+  EXPECT_EQ(form.chartTab.chart.count(), 45u);
   for (int tip = 1; tip <= 12; ++tip) {
     EXPECT_EQ(form.tips.text(tip, 1), "");
     EXPECT_EQ(form.tips.row(tip).hitLabel.caption, "");
@@ -162,29 +162,30 @@ TEST_F(StartedWindow, ResizeScalesTheTabAreaOnlyWhenTheHeightChanges) {
   installRealHistory();
   form.onResize(600, 500);
   form.onFirstShow();
-  EXPECT_EQ(form.scaledHeight, 500);
+  EXPECT_EQ(form.frame.scaledHeight, 500);
   form.onResize(800, 500);
-  EXPECT_DOUBLE_EQ(form.tabScale, 1.0);
+  EXPECT_DOUBLE_EQ(form.frame.tabScale, 1.0);
   form.onResize(800, 750);
-  EXPECT_DOUBLE_EQ(form.tabScale, 1.5);
-  EXPECT_EQ(form.scaledHeight, 750);
+  EXPECT_DOUBLE_EQ(form.frame.tabScale, 1.5);
+  EXPECT_EQ(form.frame.scaledHeight, 750);
   form.onResize(800, 600);
-  EXPECT_DOUBLE_EQ(form.tabScale, 1.2);
-  EXPECT_EQ(form.height, 600);
-  EXPECT_EQ(form.width, 800);
+  EXPECT_DOUBLE_EQ(form.frame.tabScale, 1.2);
+  EXPECT_EQ(form.frame.height, 600);
+  EXPECT_EQ(form.frame.width, 800);
 }
 
 TEST_F(StartedWindow, LinksOpenTheirAddresses) {
   installRealHistory();
   form.onFirstShow();
-  EXPECT_EQ(form.operatorLink.caption, "https://www.lotterien.at");
-  EXPECT_EQ(form.updateLink.caption, dir.path() + "Hilfe.html");
-  form.openLink(form.operatorLink);
-  form.openLink(form.updateLink);
+  EXPECT_EQ(form.internetOptions.operatorLink.caption, "https://www.lotterien.at");
+  EXPECT_EQ(form.internetOptions.updateLink.caption, dir.path() + "Hilfe.html");
+  form.openLink(form.internetOptions.operatorLink);
+  form.openLink(form.internetOptions.updateLink);
   form.openProductPage();
-  EXPECT_EQ(fakes.shell.opened,
-            (std::vector<std::string>{"https://www.lotterien.at", form.updateLink.caption,
-                                      form.updateLink.caption}));
+  EXPECT_EQ(
+      fakes.shell.opened,
+      (std::vector<std::string>{"https://www.lotterien.at", form.internetOptions.updateLink.caption,
+                                form.internetOptions.updateLink.caption}));
 }
 
 TEST(MainWindowHome, ProgramAtTheRootGetsNoSecondSeparator) {
@@ -192,8 +193,8 @@ TEST(MainWindowHome, ProgramAtTheRootGetsNoSecondSeparator) {
   MainWindow form(fakes.services(), "/kalkuat");
   // No draw file there: the message, then the frequency chart fails.
   EXPECT_THROW(form.onFirstShow(), InOutError);
-  EXPECT_EQ(form.dataFolder, "/");
-  EXPECT_EQ(form.drawFilePath(), "/ZahlenAT.dat");
+  EXPECT_EQ(form.files.dataFolder, "/");
+  EXPECT_EQ(form.files.drawFilePath(), "/ZahlenAT.dat");
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ class CutDrawFile : public testing::WindowTest {
   }
 
   void checkDate(double date) {
-    form.chosenDate.setDate(date);
+    form.drawOnShow.chosenDate.setDate(date);
     form.checkTipsAgainstChosenDraw();
   }
 
@@ -63,10 +63,10 @@ TEST_F(CutDrawFile, CheckingADateBeforeTheCutShowsItsDrawAndScoresTheTips) {
   }
 
   EXPECT_NO_THROW(checkDate(draw.date));
-  EXPECT_EQ(form.shownPosition, 19);
-  EXPECT_EQ(form.shownDate, draw.date);
-  EXPECT_EQ(form.shownDrawText.caption, drawText(draw.date, drawNumbersOf(draw), 2));
-  EXPECT_EQ(form.drawBarText.caption, form.shownDrawText.caption);
+  EXPECT_EQ(form.drawOnShow.shownPosition, 19);
+  EXPECT_EQ(form.drawOnShow.shownDate, draw.date);
+  EXPECT_EQ(form.drawOnShow.shownDrawText.caption, drawText(draw.date, drawNumbersOf(draw), 2));
+  EXPECT_EQ(form.drawOnShow.drawBarText.caption, form.drawOnShow.shownDrawText.caption);
   EXPECT_EQ(form.tips.row(1).hitLabel.caption, "6");
   EXPECT_EQ(form.tips.colour(1, 1), Colour::Lime);
   EXPECT_EQ(form.tips.row(2).hitLabel.caption, "");  // three numbers only: not scored
@@ -74,64 +74,64 @@ TEST_F(CutDrawFile, CheckingADateBeforeTheCutShowsItsDrawAndScoresTheTips) {
 
   // A date between two draws before the cut shows the later one, the last whole record too.
   EXPECT_NO_THROW(checkDate(whole[5].date - 1));
-  EXPECT_EQ(form.shownPosition, 5);
+  EXPECT_EQ(form.drawOnShow.shownPosition, 5);
   EXPECT_NO_THROW(checkDate(whole[39].date));
-  EXPECT_EQ(form.shownPosition, 39);
+  EXPECT_EQ(form.drawOnShow.shownPosition, 39);
 }
 
 TEST_F(CutDrawFile, ADateAfterEveryWholeRecordFailsAtTheCutKeepingWhatWasShown) {
   checkDate(whole[10].date);
   typeTip(1, {"1", "2", "3", "4", "5", "6"});
   form.checkAllTips();
-  const std::string shown = form.shownDrawText.caption;
+  const std::string shown = form.drawOnShow.shownDrawText.caption;
   const std::string hits = form.tips.row(1).hitLabel.caption;
   fakes.sound.played.clear();
 
-  form.chosenDate.setDate(dayNumber(2026, 1, 1));
+  form.drawOnShow.chosenDate.setDate(dayNumber(2026, 1, 1));
   expectReadPastTheCut([&] { form.checkTipsAgainstChosenDraw(); });
-  EXPECT_EQ(form.workingDate, dayNumber(2026, 1, 1));
-  EXPECT_EQ(form.shownPosition, 40);  // the search had counted every whole record
-  EXPECT_EQ(form.shownDrawText.caption, shown);
+  EXPECT_EQ(form.state.workingDate, dayNumber(2026, 1, 1));
+  EXPECT_EQ(form.drawOnShow.shownPosition, 40);  // the search had counted every whole record
+  EXPECT_EQ(form.drawOnShow.shownDrawText.caption, shown);
   EXPECT_EQ(form.tips.row(1).hitLabel.caption, hits);
 
   // The next command works, and the earlier-draw command steps back into the file.
   EXPECT_NO_THROW(form.showEarlierDraw());
-  EXPECT_EQ(form.shownDate, whole[39].date);
+  EXPECT_EQ(form.drawOnShow.shownDate, whole[39].date);
   EXPECT_EQ(readWholeFile(dir.file(kDrawFileName)), fileBefore);
 }
 
 TEST_F(CutDrawFile, NavigationStepsUpToTheLastWholeRecord) {
   checkDate(whole[39].date);
   form.showEarlierDraw();
-  EXPECT_EQ(form.shownDate, whole[38].date);
+  EXPECT_EQ(form.drawOnShow.shownDate, whole[38].date);
   form.showLaterDraw();
-  EXPECT_EQ(form.shownDate, whole[39].date);
-  const std::string shown = form.shownDrawText.caption;
+  EXPECT_EQ(form.drawOnShow.shownDate, whole[39].date);
+  const std::string shown = form.drawOnShow.shownDrawText.caption;
 
   expectReadPastTheCut([&] { form.showLaterDraw(); });
-  EXPECT_EQ(form.shownDrawText.caption, shown);
-  EXPECT_EQ(form.shownPosition, 40);
+  EXPECT_EQ(form.drawOnShow.shownDrawText.caption, shown);
+  EXPECT_EQ(form.drawOnShow.shownPosition, 40);
   form.showEarlierDraw();
-  EXPECT_EQ(form.shownDate, whole[39].date);
-  EXPECT_EQ(form.shownPosition, 39);
+  EXPECT_EQ(form.drawOnShow.shownDate, whole[39].date);
+  EXPECT_EQ(form.drawOnShow.shownPosition, 39);
 }
 
 TEST_F(CutDrawFile, StatisticsCountUpToTheCutAndFailThere) {
-  form.statisticsStart.setDate(whole[3].date);
+  form.chartTab.statisticsStart.setDate(whole[3].date);
   for (void (MainWindow::*command)() :
        {&MainWindow::showNumberFrequency, &MainWindow::showQuersummeDistribution,
         &MainWindow::showPairs, &MainWindow::showTriples, &MainWindow::showQuadruples,
         &MainWindow::showOverdueNumbers}) {
-    form.workingDate = 0;
-    form.chart.addPoint(1, 99);
+    form.state.workingDate = 0;
+    form.chartTab.chart.addPoint(1, 99);
     expectReadPastTheCut([&] { (form.*command)(); });
     // The statistic had begun: the start date taken, the chart emptied.
-    EXPECT_EQ(form.workingDate, whole[3].date);
-    EXPECT_TRUE(form.chart.bars.points.empty());
+    EXPECT_EQ(form.state.workingDate, whole[3].date);
+    EXPECT_TRUE(form.chartTab.chart.bars.points.empty());
     EXPECT_EQ(fakes.ui.busyDepth, 0);
   }
   // The group searches had scored every counted draw: the last one before the cut.
-  EXPECT_EQ(form.scoredDraw, drawNumbersOf(whole[39]));
+  EXPECT_EQ(form.scoring.scoredDraw, drawNumbersOf(whole[39]));
   // The tip distribution does not read the file.
   EXPECT_NO_THROW(form.showTipDistribution());
 }
@@ -196,10 +196,10 @@ class BadDateInTheFile : public testing::WindowTest {
           << error.what();
     }
     // Nothing that is no date reached a date field, and the next command works.
-    EXPECT_TRUE(isShowableDate(form.chosenDate.date()));
-    form.chosenDate.setDate(first.date);
+    EXPECT_TRUE(isShowableDate(form.drawOnShow.chosenDate.date()));
+    form.drawOnShow.chosenDate.setDate(first.date);
     EXPECT_NO_THROW(form.checkTipsAgainstChosenDraw());
-    EXPECT_EQ(form.shownDrawText.caption, "So 05.01.25     3  11  19  24  37  42 Z:8");
+    EXPECT_EQ(form.drawOnShow.shownDrawText.caption, "So 05.01.25     3  11  19  24  37  42 Z:8");
   }
 };
 
@@ -211,7 +211,7 @@ TEST_F(BadDateInTheFile, EveryCommandThatWouldShowItNamesTheRecord) {
     // open with it.
     writeDraws({first, second, damaged(bad.date)});
     expectMessageNaming(3, [&] {
-      form.chosenDate.setDate(dayNumber(2026, 1, 1));
+      form.drawOnShow.chosenDate.setDate(dayNumber(2026, 1, 1));
       form.checkTipsAgainstChosenDraw();
     });
     fakes.ui.modals = 0;
@@ -221,9 +221,9 @@ TEST_F(BadDateInTheFile, EveryCommandThatWouldShowItNamesTheRecord) {
     // Between two draws, damaged while the draw after it was on show: stepping onto it
     // from either side.
     writeDraws({first, damaged(first.date + 1), second});
-    form.chosenDate.setDate(second.date);
+    form.drawOnShow.chosenDate.setDate(second.date);
     form.checkTipsAgainstChosenDraw();
-    ASSERT_EQ(form.shownPosition, 2);
+    ASSERT_EQ(form.drawOnShow.shownPosition, 2);
     writeDraws({first, damaged(bad.date), second});
     expectMessageNaming(2, [&] { form.showEarlierDraw(); });
     expectMessageNaming(2, [&] { form.showLaterDraw(); });
@@ -232,7 +232,7 @@ TEST_F(BadDateInTheFile, EveryCommandThatWouldShowItNamesTheRecord) {
     form.showNumberFrequency();
     form.showPairs();
     form.showOverdueNumbers();
-    EXPECT_EQ(form.chart.count(), 45u);
+    EXPECT_EQ(form.chartTab.chart.count(), 45u);
   }
 }
 

@@ -55,9 +55,9 @@ class Download : public testing::WindowTest {
     return result;
   }
   void expectUsableAgain() {
-    EXPECT_TRUE(form.updateButton.enabled);
-    EXPECT_TRUE(form.downloadButton.enabled);
-    EXPECT_FALSE(form.stopButton.visible);
+    EXPECT_TRUE(form.buttons.updateButton.enabled);
+    EXPECT_TRUE(form.buttons.downloadButton.enabled);
+    EXPECT_FALSE(form.buttons.stopButton.visible);
     EXPECT_FALSE(form.download.running);
     EXPECT_FALSE(form.statusBar.progress.visible);
     EXPECT_EQ(fakes.ui.busyDepth, 0);
@@ -78,15 +78,15 @@ TEST_F(Download, AsksForEveryDrawDayAfterTheNewestAndAppendsEachDrawAsItComes) {
     EXPECT_EQ(form.statusBar.progress.maximum, 4);
     progress.push_back(form.statusBar.progress.position);
     EXPECT_EQ(form.statusBar.panels[0], "Loading");
-    EXPECT_FALSE(form.updateButton.enabled);
-    EXPECT_FALSE(form.downloadButton.enabled);
-    EXPECT_TRUE(form.stopButton.visible);
-    seen.push_back(form.shownDrawText.caption);
+    EXPECT_FALSE(form.buttons.updateButton.enabled);
+    EXPECT_FALSE(form.buttons.downloadButton.enabled);
+    EXPECT_TRUE(form.buttons.stopButton.visible);
+    seen.push_back(form.drawOnShow.shownDrawText.caption);
     // Each draw is in the file before the next request is sent.
     EXPECT_EQ(stored().size(), kHistory.size() + seen.size() - 1);
     return server(url);
   };
-  const std::string before = form.shownDrawText.caption;
+  const std::string before = form.drawOnShow.shownDrawText.caption;
 
   form.updateDraws();
 
@@ -103,9 +103,9 @@ TEST_F(Download, AsksForEveryDrawDayAfterTheNewestAndAppendsEachDrawAsItComes) {
   EXPECT_EQ(seen[0], before);
   EXPECT_EQ(seen[2], before + "  40  3  17  8  45  1 Z:2  9  10  11  12  13  14 Z:15");
   // Afterwards the newest draw is on show and the run is over.
-  EXPECT_EQ(form.shownDrawText.caption, "So 19.01.25    31  32  33  34  35  36 Z:37");
-  EXPECT_EQ(form.drawBarText.caption, form.shownDrawText.caption);
-  EXPECT_EQ(form.shownPosition, 5);
+  EXPECT_EQ(form.drawOnShow.shownDrawText.caption, "So 19.01.25    31  32  33  34  35  36 Z:37");
+  EXPECT_EQ(form.drawOnShow.drawBarText.caption, form.drawOnShow.shownDrawText.caption);
+  EXPECT_EQ(form.drawOnShow.shownPosition, 5);
   EXPECT_EQ(form.statusBar.panels[0], "Fertig");
   EXPECT_GT(fakes.ui.redraws, 4);
   expectUsableAgain();
@@ -162,15 +162,15 @@ TEST_F(Download, ReadsOnlyRepliesThatHoldAWholeDraw) {
 
 TEST_F(Download, AReplyForAStoredDateIsShownButNotStoredAgain) {
   writeDraws(kHistory);
-  form.chosenDate.setDate(dayNumber(2025, 1, 5));
-  form.workingDate = dayNumber(2025, 1, 5);
-  form.shownDrawText.caption = "So 05.01.25";
+  form.drawOnShow.chosenDate.setDate(dayNumber(2025, 1, 5));
+  form.state.workingDate = dayNumber(2025, 1, 5);
+  form.drawOnShow.shownDrawText.caption = "So 05.01.25";
   DrawRecord record = kHistory.back();
   EXPECT_TRUE(readDrawReply(form.downloadParts(), "x,7,8,9,10,11,12,13,", record));
-  EXPECT_EQ(form.shownDrawText.caption, "So 05.01.25  7  8  9  10  11  12 Z:13");
-  EXPECT_EQ(form.drawBarQuersumme.caption, "Quersumme: 57");
+  EXPECT_EQ(form.drawOnShow.shownDrawText.caption, "So 05.01.25  7  8  9  10  11  12 Z:13");
+  EXPECT_EQ(form.drawOnShow.drawBarQuersumme.caption, "Quersumme: 57");
   EXPECT_EQ(stored(), kHistory);
-  EXPECT_EQ(form.workingDate, dayNumber(2025, 1, 5));
+  EXPECT_EQ(form.state.workingDate, dayNumber(2025, 1, 5));
 }
 
 TEST_F(Download, ADayWithoutADrawIsPassedOver) {
@@ -231,16 +231,16 @@ TEST_F(Download, AFailedRequestIsShownAndLeavesTheWindowUsable) {
     expectUsableAgain();
     // The run still ends with the newest draw on show and the tips checked against it;
     // hits holds the best tip's hits, not tip 12's.
-    EXPECT_EQ(form.shownDate, stored().back().date);
-    EXPECT_EQ(form.hits, 3);
+    EXPECT_EQ(form.drawOnShow.shownDate, stored().back().date);
+    EXPECT_EQ(form.scoring.hits, 3);
   }
   EXPECT_EQ(stored().size(), 3u);  // the draw read before the failure stays
 }
 
 TEST_F(Download, TheProxyIsSetBeforeEveryRequest) {
   serve({{"20250108", "x,1,2,3,4,5,6,7,"}});
-  form.proxyHost.text = "proxy.example";
-  form.proxyPort.text = "3128";
+  form.internetOptions.proxyHost.text = "proxy.example";
+  form.internetOptions.proxyPort.text = "3128";
   form.updateDraws();
   ASSERT_EQ(fakes.http.requests.size(), 2u);
   for (const auto& request : fakes.http.requests) {
@@ -254,8 +254,8 @@ TEST_F(Download, TheProxyIsSetBeforeEveryRequest) {
     writeDraws(kHistory);
     fakes.http.requests.clear();
     fakes.ui.errors.clear();
-    form.proxyHost.text = host;
-    form.proxyPort.text = "abc";
+    form.internetOptions.proxyHost.text = host;
+    form.internetOptions.proxyPort.text = "abc";
     form.updateDraws();
     EXPECT_TRUE(fakes.http.requests.empty());
     EXPECT_EQ(fakes.ui.errors, std::vector<std::string>{"'abc' ist kein gültiger Integerwert"});
@@ -291,7 +291,7 @@ TEST_F(Download, AnEmptyOrMissingFileIsFilledFromTheDateOnTheDatabaseTab) {
     fakes.http.requests.clear();
     fakes.clock.todayValue = dayNumber(1955, 10, 20);
     serve({{"19551012", "x,1,2,3,4,5,6,7,"}});
-    form.chosenDate.setDate(dayNumber(1955, 10, 9));
+    form.drawOnShow.chosenDate.setDate(dayNumber(1955, 10, 9));
     form.updateDraws();
     ASSERT_FALSE(fakes.http.requests.empty());
     EXPECT_EQ(fakes.http.requests[0].url, urlFor(1955, 10, 12));

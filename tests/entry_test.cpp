@@ -54,10 +54,10 @@ TEST_F(DrawEntry, ANewerDrawIsAppendedWithItsNumbersSorted) {
   EXPECT_FALSE(spareVisible);
 
   EXPECT_EQ(stored().back(), makeDraw(2025, 1, 19, {1, 3, 8, 17, 40, 45}, 2, 7));
-  EXPECT_EQ(form.workingDate, dayNumber(2025, 1, 19));
-  EXPECT_EQ(form.chosenDate.date(), dayNumber(2025, 1, 19));
-  EXPECT_EQ(form.shownDrawText.caption, "So 19.01.25    1  3  8  17  40  45 Z:2");
-  EXPECT_EQ(form.shownPosition, 3);
+  EXPECT_EQ(form.state.workingDate, dayNumber(2025, 1, 19));
+  EXPECT_EQ(form.drawOnShow.chosenDate.date(), dayNumber(2025, 1, 19));
+  EXPECT_EQ(form.drawOnShow.shownDrawText.caption, "So 19.01.25    1  3  8  17  40  45 Z:2");
+  EXPECT_EQ(form.drawOnShow.shownPosition, 3);
 }
 
 TEST_F(DrawEntry, ADrawOfAStoredDateReplacesIt) {
@@ -69,8 +69,8 @@ TEST_F(DrawEntry, ADrawOfAStoredDateReplacesIt) {
   EXPECT_EQ(records[0], kHistory[0]);
   EXPECT_EQ(records[2], kHistory[2]);
   EXPECT_FALSE(fileExists(dir.file("ZahlenAT.dat~")));
-  EXPECT_EQ(form.workingDate, kHistory.back().date);  // the newest stored date
-  EXPECT_EQ(form.chosenDate.date(), kHistory.back().date);
+  EXPECT_EQ(form.state.workingDate, kHistory.back().date);  // the newest stored date
+  EXPECT_EQ(form.drawOnShow.chosenDate.date(), kHistory.back().date);
 }
 
 TEST_F(DrawEntry, ADrawOfTheNewestDateReplacesItRatherThanFollowingIt) {
@@ -82,7 +82,7 @@ TEST_F(DrawEntry, ADrawOfTheNewestDateReplacesItRatherThanFollowingIt) {
   EXPECT_EQ(records[0], kHistory[0]);
   EXPECT_EQ(records[1], kHistory[1]);
   EXPECT_EQ(records[2], makeDraw(2025, 1, 15, {2, 5, 13, 26, 31, 44}, 18, 7));
-  EXPECT_EQ(form.shownDrawText.caption, "Mi 15.01.25    2  5  13  26  31  44 Z:18");
+  EXPECT_EQ(form.drawOnShow.shownDrawText.caption, "Mi 15.01.25    2  5  13  26  31  44 Z:18");
 }
 
 TEST_F(DrawEntry, ADrawBetweenTwoIsInsertedThere) {
@@ -109,13 +109,14 @@ TEST_F(DrawEntry, TheSpareByteComesFromTheNewestDrawWithinOneToTen) {
 
 TEST_F(DrawEntry, CancellingStoresNothing) {
   const std::string before = readWholeFile(dir.file(kDrawFileName));
-  form.chosenDate.setDate(dayNumber(2025, 1, 6));
+  form.drawOnShow.chosenDate.setDate(dayNumber(2025, 1, 6));
   form.checkTipsAgainstChosenDraw();
   fakes.ui.onModal = [](ModalDialog&) { return ModalResult::Abort; };
   form.typeInDraw();
   EXPECT_EQ(readWholeFile(dir.file(kDrawFileName)), before);
-  EXPECT_EQ(form.chosenDate.date(), kHistory.back().date);  // the check shows the newest draw
-  EXPECT_EQ(form.shownPosition, 2);
+  EXPECT_EQ(form.drawOnShow.chosenDate.date(),
+            kHistory.back().date);  // the check shows the newest draw
+  EXPECT_EQ(form.drawOnShow.shownPosition, 2);
 }
 
 TEST_F(DrawEntry, IntoAnEmptyFileTheDrawBecomesTheOnlyRecord) {
@@ -125,7 +126,7 @@ TEST_F(DrawEntry, IntoAnEmptyFileTheDrawBecomesTheOnlyRecord) {
   ASSERT_EQ(presets.size(), 1u);
   EXPECT_EQ(presets[0], makeDraw(2026, 3, 4, {45, 45, 45, 45, 45, 45}, 45, 10));
   EXPECT_EQ(stored(), (std::vector<DrawRecord>{makeDraw(2026, 3, 1, {1, 2, 3, 4, 5, 45}, 44, 10)}));
-  EXPECT_EQ(form.shownDrawText.caption, "So 01.03.26    1  2  3  4  5  45 Z:44");
+  EXPECT_EQ(form.drawOnShow.shownDrawText.caption, "So 01.03.26    1  2  3  4  5  45 Z:44");
 }
 
 TEST_F(DrawEntry, MissingFileFailsBeforeTheDialog) {
@@ -152,17 +153,17 @@ TEST_F(DrawEntry, AFailedRewriteLeavesTheOldHistoryWhole) {
 using DrawRemoval = DrawEntry;
 
 TEST_F(DrawRemoval, RemovesTheDrawOnShowAndShowsTheNextLaterOne) {
-  form.chosenDate.setDate(kHistory[1].date);
+  form.drawOnShow.chosenDate.setDate(kHistory[1].date);
   form.checkTipsAgainstChosenDraw();
   form.removeShownDraw();
   EXPECT_EQ(stored(), (std::vector<DrawRecord>{kHistory[0], kHistory[2]}));
   EXPECT_FALSE(fileExists(dir.file("Zahlen.da~")));
-  EXPECT_EQ(form.shownDate, kHistory[2].date);
-  EXPECT_EQ(form.shownPosition, 1);
+  EXPECT_EQ(form.drawOnShow.shownDate, kHistory[2].date);
+  EXPECT_EQ(form.drawOnShow.shownPosition, 1);
 
   form.removeShownDraw();  // the newest draw: the one before it becomes the newest shown
   EXPECT_EQ(stored(), (std::vector<DrawRecord>{kHistory[0]}));
-  EXPECT_EQ(form.shownDate, kHistory[0].date);
+  EXPECT_EQ(form.drawOnShow.shownDate, kHistory[0].date);
 }
 
 TEST(DrawEntryHelpers, InsertionKeepsTheOrderAndReplacesTheSameDate) {

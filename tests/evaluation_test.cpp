@@ -109,25 +109,27 @@ TEST_F(DrawChoiceCommand, ShowsTheChosenDrawEverywhere) {
                                            makeDraw(2025, 1, 8, {40, 1, 17, 9, 22, 30}, 5, 6),
                                            makeDraw(2025, 1, 12, {2, 4, 6, 8, 10, 12}, 14, 6)};
   showWith(records, dayNumber(2026, 1, 1));
-  EXPECT_EQ(form.shownPosition, 2);
+  EXPECT_EQ(form.drawOnShow.shownPosition, 2);
 
-  form.chosenDate.setDate(dayNumber(2025, 1, 6));
-  form.statisticsStart.setDate(dayNumber(2025, 1, 10));  // after the draw that will be shown
+  form.drawOnShow.chosenDate.setDate(dayNumber(2025, 1, 6));
+  form.chartTab.statisticsStart.setDate(
+      dayNumber(2025, 1, 10));  // after the draw that will be shown
   form.checkTipsAgainstChosenDraw();
-  EXPECT_EQ(form.shownPosition, 1);
-  EXPECT_EQ(form.shownDate, dayNumber(2025, 1, 8));
-  EXPECT_EQ(form.scoredDraw, (DrawNumbers{0, 40, 1, 17, 9, 22, 30, 5, 6}));  // stored order kept
-  EXPECT_EQ(form.shownDrawText.caption, "Mi 08.01.25    40  1  17  9  22  30 Z:5");
-  EXPECT_EQ(form.drawBarText.caption, form.shownDrawText.caption);
-  EXPECT_EQ(form.drawBarQuersumme.caption, "Quersumme: 119");
-  EXPECT_EQ(form.chosenDate.date(), dayNumber(2025, 1, 8));
-  EXPECT_EQ(form.statisticsStart.date(), form.statisticsStart.minDate);
-  EXPECT_EQ(form.workingDate, dayNumber(2025, 1, 6));
+  EXPECT_EQ(form.drawOnShow.shownPosition, 1);
+  EXPECT_EQ(form.drawOnShow.shownDate, dayNumber(2025, 1, 8));
+  EXPECT_EQ(form.scoring.scoredDraw,
+            (DrawNumbers{0, 40, 1, 17, 9, 22, 30, 5, 6}));  // stored order kept
+  EXPECT_EQ(form.drawOnShow.shownDrawText.caption, "Mi 08.01.25    40  1  17  9  22  30 Z:5");
+  EXPECT_EQ(form.drawOnShow.drawBarText.caption, form.drawOnShow.shownDrawText.caption);
+  EXPECT_EQ(form.drawOnShow.drawBarQuersumme.caption, "Quersumme: 119");
+  EXPECT_EQ(form.drawOnShow.chosenDate.date(), dayNumber(2025, 1, 8));
+  EXPECT_EQ(form.chartTab.statisticsStart.date(), form.chartTab.statisticsStart.minDate);
+  EXPECT_EQ(form.state.workingDate, dayNumber(2025, 1, 6));
 
-  form.chosenDate.setDate(dayNumber(1990, 1, 1));
+  form.drawOnShow.chosenDate.setDate(dayNumber(1990, 1, 1));
   form.checkTipsAgainstChosenDraw();
-  EXPECT_EQ(form.shownPosition, 0);
-  EXPECT_EQ(form.shownDrawText.caption, "So 05.01.25     3  11  19  24  37  42 Z:8");
+  EXPECT_EQ(form.drawOnShow.shownPosition, 0);
+  EXPECT_EQ(form.drawOnShow.shownDrawText.caption, "So 05.01.25     3  11  19  24  37  42 Z:8");
 }
 
 TEST_F(DrawChoiceCommand, MissingFileShowsAMessageAndChangesNothing) {
@@ -136,18 +138,18 @@ TEST_F(DrawChoiceCommand, MissingFileShowsAMessageAndChangesNothing) {
   EXPECT_THROW(form.onFirstShow(), InOutError);
   EXPECT_EQ(fakes.ui.messages,
             std::vector<std::string>{"Lesen Sie zuerst du Daten der Ziehungen ein"});
-  EXPECT_EQ(form.shownDrawText.caption, "");
-  EXPECT_EQ(form.drawBarQuersumme.caption, "Quersumme");
-  EXPECT_EQ(form.shownPosition, 0);
+  EXPECT_EQ(form.drawOnShow.shownDrawText.caption, "");
+  EXPECT_EQ(form.drawOnShow.drawBarQuersumme.caption, "Quersumme");
+  EXPECT_EQ(form.drawOnShow.shownPosition, 0);
 }
 
 TEST_F(DrawChoiceCommand, EmptyFileShowsNothingAndStillChecksTheTips) {
   showWith({}, dayNumber(2026, 1, 1));
   EXPECT_TRUE(fakes.ui.messages.empty());
-  EXPECT_EQ(form.shownDrawText.caption, "");
-  EXPECT_EQ(form.shownPosition, 0);
+  EXPECT_EQ(form.drawOnShow.shownDrawText.caption, "");
+  EXPECT_EQ(form.drawOnShow.shownPosition, 0);
   // The picker follows shownDate, which nothing has set: it stops at its earliest date.
-  EXPECT_EQ(form.chosenDate.date(), form.chosenDate.minDate);
+  EXPECT_EQ(form.drawOnShow.chosenDate.date(), form.drawOnShow.chosenDate.minDate);
   typeTip(1, {"1", "2", "3", "4", "5", "6"});
   form.checkTipsAgainstChosenDraw();
   EXPECT_EQ(form.tips.row(1).hitLabel.caption, "0");
@@ -167,8 +169,8 @@ TEST_F(DrawChoiceCommand, DamagedRecordIsShownAndScoredAsItIs) {
               std::string::npos)
         << e.what();
   }
-  EXPECT_EQ(form.shownDrawText.caption, "So 05.01.25    0  46  255  3  4  5 Z:200");
-  EXPECT_EQ(form.drawBarQuersumme.caption, "Quersumme: 313");
+  EXPECT_EQ(form.drawOnShow.shownDrawText.caption, "So 05.01.25    0  46  255  3  4  5 Z:200");
+  EXPECT_EQ(form.drawOnShow.drawBarQuersumme.caption, "Quersumme: 313");
   typeTip(1, {"3", "4", "5", "45", "44", "43"});
   form.leaveTipField();
   EXPECT_EQ(form.tips.row(1).hitLabel.caption, "3");
@@ -200,8 +202,8 @@ TEST_F(CompleteCheck, IncompleteTipsArePlainAndTipTwelveDecidesTheHits) {
   typeTip(3, {"3", "11", "19", "", "33", "41"});
   EXPECT_EQ(form.checkAllTips(), 6);
   EXPECT_EQ(form.tips.row(2).hitLabel.caption, "6");
-  EXPECT_EQ(form.hits, 0);  // tip 12 is empty
-  EXPECT_FALSE(form.zusatzzahlHit);
+  EXPECT_EQ(form.scoring.hits, 0);  // tip 12 is empty
+  EXPECT_FALSE(form.scoring.zusatzzahlHit);
 
   // A tip that loses a number after it was coloured is shown plain with empty labels.
   form.setTipField(2, 4, "");
@@ -213,18 +215,18 @@ TEST_F(CompleteCheck, IncompleteTipsArePlainAndTipTwelveDecidesTheHits) {
 
   typeTip(12, {"7", "3", "1", "2", "4", "5"});
   EXPECT_EQ(form.checkAllTips(), 1);
-  EXPECT_EQ(form.hits, 1);
-  EXPECT_TRUE(form.zusatzzahlHit);
+  EXPECT_EQ(form.scoring.hits, 1);
+  EXPECT_TRUE(form.scoring.zusatzzahlHit);
   EXPECT_EQ(form.tips.row(12).hitLabel.colour, Colour::Black);
 }
 
 TEST_F(CompleteCheck, EmptyGridAndTwoWinningTips) {
   showWith({makeDraw(2025, 1, 5, {3, 11, 19, 25, 33, 41}, 7)}, dayNumber(2026, 1, 1));
-  form.hits = 4;
-  form.zusatzzahlHit = true;
+  form.scoring.hits = 4;
+  form.scoring.zusatzzahlHit = true;
   EXPECT_EQ(form.checkAllTips(), 0);
-  EXPECT_EQ(form.hits, 0);
-  EXPECT_FALSE(form.zusatzzahlHit);
+  EXPECT_EQ(form.scoring.hits, 0);
+  EXPECT_FALSE(form.scoring.zusatzzahlHit);
 
   typeTip(4, {"3", "11", "19", "1", "2", "4"});
   typeTip(9, {"25", "33", "41", "1", "2", "4"});
@@ -235,7 +237,7 @@ TEST_F(CompleteCheck, EmptyGridAndTwoWinningTips) {
 TEST_F(CompleteCheck, DoesNothingWhileSortierenIsFalse) {
   showWith({makeDraw(2025, 1, 5, {3, 11, 19, 25, 33, 41}, 7)}, dayNumber(2026, 1, 1));
   typeTip(1, {"40", "7", "3", "11", "19", "2"});
-  form.completeCheckEnabled = false;
+  form.state.completeCheckEnabled = false;
   form.leaveTipField();
   EXPECT_EQ(tipTexts(1), (std::array<std::string, 6>{"40", "7", "3", "11", "19", "2"}));
   EXPECT_EQ(form.tips.row(1).hitLabel.caption, "");

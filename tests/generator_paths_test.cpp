@@ -31,7 +31,7 @@ class Side {
       form.onFirstShow();
     } catch (const AppError&) {
     }
-    form.chosenDate.setDate(dayNumber(2026, 12, 9));
+    form.drawOnShow.chosenDate.setDate(dayNumber(2026, 12, 9));
     setUp(form);
     form.random.setSeed(seed);
     fakes_.ui.picturesDue = false;  // the fast path then makes no progress text
@@ -52,7 +52,7 @@ class Side {
     std::vector<std::string> lines = testing::generatorTrace(form);
     for (const std::string& line : testing::generatorReport(form)) lines.push_back(line);
     lines.push_back("failure=" + failure);
-    lines.push_back("sortieren=" + std::to_string(form.completeCheckEnabled) +
+    lines.push_back("sortieren=" + std::to_string(form.state.completeCheckEnabled) +
                     " seed=" + std::to_string(form.random.seed()));
     return lines;
   }
@@ -75,7 +75,7 @@ void markRows(MainWindow& form, int last) {
 }
 
 void budget(MainWindow& form, int thousands) {
-  form.runBudgetThousands.setValue(thousands);
+  form.options.runBudgetThousands.setValue(thousands);
   form.runBudgetStepped();
 }
 
@@ -145,56 +145,57 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"default options", realBytes, [](MainWindow&) {}},
         Case{"history test with 3 numbers", realBytes,
              [](MainWindow& f) {
-               f.pastDrawMatchSize.setValue(3);
+               f.options.pastDrawMatchSize.setValue(3);
                budget(f, 1);
              },
              budgetSpent},
         Case{"all passes", realBytes,
              [](MainWindow& f) {
                for (CheckBox* box :
-                    {&f.preferFrequentPairs, &f.preferFrequentTriples, &f.preferFrequentQuadruples,
-                     &f.preferRarePairs, &f.preferRareTriples, &f.preferRareQuadruples}) {
+                    {&f.options.preferFrequentPairs, &f.options.preferFrequentTriples,
+                     &f.options.preferFrequentQuadruples, &f.options.preferRarePairs,
+                     &f.options.preferRareTriples, &f.options.preferRareQuadruples}) {
                  box->checked = true;
                }
              }},
         Case{"only preferred numbers", realBytes,
-             [](MainWindow& f) { f.onlyPreferredNumbers.checked = true; }},
+             [](MainWindow& f) { f.options.onlyPreferredNumbers.checked = true; }},
         Case{"a marked row", realBytes, [](MainWindow& f) { markRows(f, 1); }},
         // Rows 1 and 2 kept and row 3 strict: the budget of 25000 lasts from row 3 on through
         // every fixed relaxation step (at 5000, 15000 and 20000).
         Case{"the budget lasts through the relaxation from row 3", realBytes,
              [](MainWindow& f) {
                markRows(f, 2);
-               f.pastDrawMatchSize.setValue(3);
-               f.overlapLimit.setValue(1);
-               f.quersummeFrom.setValue(100);
-               f.quersummeTo.setValue(100);
+               f.options.pastDrawMatchSize.setValue(3);
+               f.options.overlapLimit.setValue(1);
+               f.options.quersummeFrom.setValue(100);
+               f.options.quersummeTo.setValue(100);
                budget(f, 25);
              },
-             [](const MainWindow& f) { return f.lastRun.counter >= f.runBudget - 5000; }},
+             [](const MainWindow& f) { return f.lastRun.counter >= f.state.runBudget - 5000; }},
         // Rows 1 to 7 kept; row 8, which relaxes its own way, spends the whole budget.
         Case{"the budget runs out at row 8", realBytes,
              [](MainWindow& f) {
                markRows(f, 7);
-               f.quersummeFrom.setValue(21);
-               f.quersummeTo.setValue(21);
+               f.options.quersummeFrom.setValue(21);
+               f.options.quersummeTo.setValue(21);
                budget(f, 30);
              },
              budgetSpent},
         Case{"a cut file", [] { return realBytes() + "cut"; },
              [](MainWindow& f) {
-               f.preferFrequentNumbers.checked = false;
-               f.preferRareNumbers.checked = false;
+               f.options.preferFrequentNumbers.checked = false;
+               f.options.preferRareNumbers.checked = false;
                budget(f, 1);
              },
              [](const MainWindow& f) {
-               return !f.completeCheckEnabled || f.lastRun.counter < f.runBudget;
+               return !f.state.completeCheckEnabled || f.lastRun.counter < f.state.runBudget;
              }},
         Case{"records with bytes 0 and 0xFF", damagedBytes,
              [](MainWindow& f) {
-               f.pastDrawMatchSize.setValue(3);
-               f.secondLastDrawLimit.setValue(1);
-               f.statisticsStart.setDate(dayNumber(2010, 5, 30));
+               f.options.pastDrawMatchSize.setValue(3);
+               f.options.secondLastDrawLimit.setValue(1);
+               f.chartTab.statisticsStart.setDate(dayNumber(2010, 5, 30));
                budget(f, 3);
              },
              [](const MainWindow& f) { return f.lastRun.counter > 0; }}),

@@ -58,18 +58,18 @@ class BundledWindow : public testing::WindowTest {
       if (name == "seed") {
         form.random.setSeed(toInteger(value));
       } else if (name == "date1") {
-        form.chosenDate.setDate(dayNumber(std::stoi(value.substr(0, 4)),
-                                          std::stoi(value.substr(5, 2)),
-                                          std::stoi(value.substr(8, 2))));
+        form.drawOnShow.chosenDate.setDate(dayNumber(std::stoi(value.substr(0, 4)),
+                                                     std::stoi(value.substr(5, 2)),
+                                                     std::stoi(value.substr(8, 2))));
       } else if (name.rfind("CheckBox", 0) == 0) {
         // The runs name the boxes as the settings store them, less their spelling.
         const std::string stored = "Chekcbox" + name.substr(8);
         for (const StoredCheckBox& box : kStoredCheckBoxes) {
-          if (box.name == stored) (form.*box.box).checked = value == "1";
+          if (box.name == stored) (form.options.*box.box).checked = value == "1";
         }
       } else if (name.rfind("UpDown", 0) == 0) {
         for (const StoredSpinner& spinner : kStoredSpinners) {
-          if (spinner.name == name) (form.*spinner.spinner).setValue(std::stoi(value));
+          if (spinner.name == name) (form.options.*spinner.spinner).setValue(std::stoi(value));
         }
         if (name == "UpDown7") form.runBudgetStepped();
       } else {
@@ -156,20 +156,21 @@ class Generator : public testing::WindowTest {
   }
   void start(const std::vector<DrawRecord>& records) {
     showWith(records, dayNumber(2026, 12, 9));
-    form.chosenDate.setDate(dayNumber(2026, 12, 9));
+    form.drawOnShow.chosenDate.setDate(dayNumber(2026, 12, 9));
   }
   // Only the tests and passes a case names.
   void noTestsNoPasses() {
-    for (CheckBox* box : {&form.preferFrequentNumbers, &form.preferRareNumbers, &form.limitOverlap,
-                          &form.limitLastDraw, &form.limitSecondLastDraw, &form.forcePair,
-                          &form.rejectRunOfThree, &form.rejectPastDrawMatches}) {
+    for (CheckBox* box : {&form.options.preferFrequentNumbers, &form.options.preferRareNumbers,
+                          &form.options.limitOverlap, &form.options.limitLastDraw,
+                          &form.options.limitSecondLastDraw, &form.options.forcePair,
+                          &form.options.rejectRunOfThree, &form.options.rejectPastDrawMatches}) {
       box->checked = false;
     }
-    form.quersummeFrom.setValue(21);
-    form.quersummeTo.setValue(279);
+    form.options.quersummeFrom.setValue(21);
+    form.options.quersummeTo.setValue(279);
   }
   void budget(int thousands) {
-    form.runBudgetThousands.setValue(thousands);
+    form.options.runBudgetThousands.setValue(thousands);
     form.runBudgetStepped();
   }
   std::vector<std::string> rowTexts(int tip) const {
@@ -181,8 +182,8 @@ class Generator : public testing::WindowTest {
 
 TEST_F(Generator, EqualCountsGiveEveryNumberThreeEntriesFromEachFrequencyPass) {
   start(evenHistory());
-  form.limitLastDraw.checked = false;
-  form.limitSecondLastDraw.checked = false;
+  form.options.limitLastDraw.checked = false;
+  form.options.limitSecondLastDraw.checked = false;
   std::vector<std::string> texts;
   fakes.ui.onRedraw = [this, &texts] {
     if (texts.empty() || texts.back() != form.statusBar.panels[1])
@@ -209,8 +210,8 @@ TEST_F(Generator, RarePairsNeverAddAPairThatWasNeverDrawnAndShareTheStatistic) {
          makeDraw(2025, 1, 12, {1, 2, 5, 10, 11, 42}, 44),
          makeDraw(2025, 1, 19, {1, 2, 7, 14, 25, 36}, 44)});
   noTestsNoPasses();
-  form.onlyPreferredNumbers.checked = true;  // nothing but the passes
-  form.preferRarePairs.checked = true;
+  form.options.onlyPreferredNumbers.checked = true;  // nothing but the passes
+  form.options.preferRarePairs.checked = true;
   budget(1);
   form.generateTips();
   std::vector<std::int32_t> expected;
@@ -224,7 +225,7 @@ TEST_F(Generator, RarePairsNeverAddAPairThatWasNeverDrawnAndShareTheStatistic) {
   // With preferFrequentPairs as well, the overdue and pair statistics run once each; the rare pass
   // reads the pairs' chart.
   writeDraws({makeDraw(2025, 1, 5, {1, 2, 20, 30, 31, 40}, 44)});
-  form.preferFrequentPairs.checked = true;
+  form.options.preferFrequentPairs.checked = true;
   form.generateTips();
   EXPECT_EQ(form.lastRun.statisticsRun, 2);
 }
@@ -235,7 +236,7 @@ TEST_F(Generator, TheRebuiltPoolHoldsTheSameEntriesGroupedByNumber) {
   std::vector<std::int32_t> grouped = form.lastRun.pool.entries();
   std::stable_sort(grouped.begin(), grouped.end());
 
-  form.editPoolBeforeDrawing.checked = true;
+  form.options.editPoolBeforeDrawing.checked = true;
   ModalResult answer = ModalResult::Retry;
   std::vector<std::string> weights;
   fakes.ui.onModal = [&](ModalDialog& dialog) {
@@ -258,7 +259,7 @@ TEST_F(Generator, TheRebuiltPoolHoldsTheSameEntriesGroupedByNumber) {
   answer = ModalResult::Abort;
   form.generateTips();
   EXPECT_TRUE(form.lastRun.abandoned);
-  EXPECT_TRUE(form.completeCheckEnabled);
+  EXPECT_TRUE(form.state.completeCheckEnabled);
   EXPECT_EQ(form.tips.text(1, 1), "");
   EXPECT_EQ(fakes.ui.busyDepth, 0);
 }
@@ -267,7 +268,7 @@ TEST_F(Generator, AMarkedRowIsKeptAndTheTipCountLimitsTheRows) {
   start(testing::realHistory());
   typeTip(3, {"2", "4", "11", "20", "33", "41"});
   form.toggleTipMark(3);
-  form.tipCount.setValue(5);
+  form.options.tipCount.setValue(5);
   form.random.setSeed(7);
   form.generateTips();
   EXPECT_EQ(rowTexts(3), (std::vector<std::string>{"2", "4", "11", "20", "33", "41"}));
@@ -278,17 +279,17 @@ TEST_F(Generator, AMarkedRowIsKeptAndTheTipCountLimitsTheRows) {
 
 TEST_F(Generator, QuersummeBoundsAt21SpendTheWholeBudgetOnRowOne) {
   start(testing::realHistory());
-  form.quersummeFrom.setValue(21);
-  form.quersummeTo.setValue(21);
+  form.options.quersummeFrom.setValue(21);
+  form.options.quersummeTo.setValue(21);
   budget(2);
   bool halfBudgetDroppedThePairTest = false;
   std::vector<std::int64_t> progress;  // the bar's position at each picture of the run
   fakes.ui.onRedraw = [&] {
     if (form.statusBar.progress.visible) {
-      EXPECT_EQ(form.statusBar.progress.maximum, form.runBudget);
+      EXPECT_EQ(form.statusBar.progress.maximum, form.state.runBudget);
       progress.push_back(form.statusBar.progress.position);
     }
-    if (form.lastRun.counter == form.runBudget && !form.forcePair.checked) {
+    if (form.lastRun.counter == form.state.runBudget && !form.options.forcePair.checked) {
       halfBudgetDroppedThePairTest = true;
     }
   };
@@ -299,7 +300,7 @@ TEST_F(Generator, QuersummeBoundsAt21SpendTheWholeBudgetOnRowOne) {
   for (int tip = 2; tip <= 12; ++tip) EXPECT_EQ(form.tips.text(tip, 1), "") << tip;
   EXPECT_EQ(form.statusBar.panels[1], "Ändern Sie die Parameter um 12 Tipps zuberechnen");
   EXPECT_TRUE(halfBudgetDroppedThePairTest);
-  EXPECT_TRUE(form.forcePair.checked);  // put back at the end
+  EXPECT_TRUE(form.options.forcePair.checked);  // put back at the end
   // The progress bar follows the spent budget up to its whole and is gone afterwards.
   ASSERT_GT(progress.size(), 2u);
   EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
@@ -311,8 +312,8 @@ TEST_F(Generator, QuersummeBoundsAt21SpendTheWholeBudgetOnRowOne) {
 TEST_F(Generator, AnIdenticalCandidateIsRejectedEvenWithoutTheOverlapTest) {
   start(testing::realHistory());
   noTestsNoPasses();
-  form.onlyPreferredNumbers.checked = true;
-  form.editPoolBeforeDrawing.checked = true;
+  form.options.onlyPreferredNumbers.checked = true;
+  form.options.editPoolBeforeDrawing.checked = true;
   fakes.ui.onModal = [](ModalDialog& dialog) {
     auto& numbers = dynamic_cast<NumberDialog&>(dialog);
     for (int n = 1; n <= 45; ++n) {
@@ -331,12 +332,12 @@ TEST_F(Generator, AnIdenticalCandidateIsRejectedEvenWithoutTheOverlapTest) {
 TEST_F(Generator, AnEmptyPoolDrawsNothingAndEndsAsASpentBudget) {
   start(testing::realHistory());
   noTestsNoPasses();
-  form.onlyPreferredNumbers.checked = true;
+  form.options.onlyPreferredNumbers.checked = true;
   form.random.setSeed(99);
   form.generateTips();
   EXPECT_EQ(form.lastRun.pool.count(), 0);
   EXPECT_EQ(form.random.seed(), 99u);  // no random number drawn
-  EXPECT_EQ(form.lastRun.counter, form.runBudget);
+  EXPECT_EQ(form.lastRun.counter, form.state.runBudget);
   EXPECT_EQ(rowTexts(1), std::vector<std::string>(6, ""));
   EXPECT_EQ(form.statusBar.panels[1], "Ändern Sie die Parameter um 12 Tipps zuberechnen");
 }
@@ -344,9 +345,9 @@ TEST_F(Generator, AnEmptyPoolDrawsNothingAndEndsAsASpentBudget) {
 TEST_F(Generator, AnErrorInsideTheRunLeavesTheWindowAsAfterItsEnd) {
   start(testing::realHistory());
   // No statistic reads the file; the history test meets its cut.
-  form.preferFrequentNumbers.checked = false;
-  form.preferRareNumbers.checked = false;
-  form.lastDrawLimit.setValue(1);
+  form.options.preferFrequentNumbers.checked = false;
+  form.options.preferRareNumbers.checked = false;
+  form.options.lastDrawLimit.setValue(1);
   const std::string bytes = encodeDrawFile(testing::realHistory()) + "xyz";
   replaceFileAtomically(dir.file(kDrawFileName), dir.file("tmp"), bytes);
   budget(1);
@@ -356,18 +357,18 @@ TEST_F(Generator, AnErrorInsideTheRunLeavesTheWindowAsAfterItsEnd) {
   } catch (const InOutError& error) {
     EXPECT_EQ(error.code(), kIoReadPastEnd);
   }
-  EXPECT_TRUE(form.completeCheckEnabled);
-  EXPECT_FALSE(form.generatorRunning);
+  EXPECT_TRUE(form.state.completeCheckEnabled);
+  EXPECT_FALSE(form.state.generatorRunning);
   EXPECT_FALSE(form.statusBar.progress.visible);
-  EXPECT_TRUE(form.forcePair.checked);
-  EXPECT_EQ(form.lastDrawLimit.value(), 1);
-  EXPECT_EQ(form.pastDrawMatchSize.value(), 5);
+  EXPECT_TRUE(form.options.forcePair.checked);
+  EXPECT_EQ(form.options.lastDrawLimit.value(), 1);
+  EXPECT_EQ(form.options.pastDrawMatchSize.value(), 5);
   EXPECT_EQ(fakes.ui.busyDepth, 0);
   // The history test had scored the last whole draw.
-  EXPECT_EQ(form.scoredDraw, drawNumbersOf(testing::realHistory().back()));
+  EXPECT_EQ(form.scoring.scoredDraw, drawNumbersOf(testing::realHistory().back()));
   // The complete check works again.
   typeTip(1, {"1", "3", "24", "32", "36", "42"});
-  form.scoredDraw = drawNumbersOf(testing::realHistory().back());
+  form.scoring.scoredDraw = drawNumbersOf(testing::realHistory().back());
   form.leaveTipField();
   EXPECT_EQ(form.tips.row(1).hitLabel.caption, "6");
 }
@@ -439,7 +440,7 @@ TEST_F(Generator, TheSameLuckyNumberTwiceGivesTheSameTips) {
   fakes.ui.answers = {true};
   EXPECT_NO_THROW(form.setLuckyNumber());
   EXPECT_EQ(form.random.seed(), 4242u);
-  EXPECT_TRUE(form.completeCheckEnabled);
+  EXPECT_TRUE(form.state.completeCheckEnabled);
 }
 
 }  // namespace

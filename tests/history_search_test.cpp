@@ -33,18 +33,20 @@ std::vector<std::string> searchState(const MainWindow& form,
     lines.push_back(line);
   }
   std::string draw;
-  for (std::size_t i = 1; i <= 8; ++i) draw += std::to_string(form.scoredDraw[i]) + " ";
+  for (std::size_t i = 1; i <= 8; ++i) draw += std::to_string(form.scoring.scoredDraw[i]) + " ";
   std::string hitKinds;
-  for (std::size_t i = 1; i <= 8; ++i) hitKinds += std::to_string(form.hitKinds[i]) + " ";
-  lines.push_back("zahl " + draw + "treffer " + hitKinds + "gewinn " + std::to_string(form.hits) +
-                  " zusatz " + std::to_string(form.zusatzzahlHit));
-  lines.push_back("datum1 " + std::to_string(form.shownDate) + " position " +
-                  std::to_string(form.shownPosition) + " date1 " +
-                  std::to_string(form.chosenDate.date()));
-  lines.push_back(form.shownDrawText.caption + " | " + form.drawBarText.caption + " | " +
-                  form.drawBarQuersumme.caption);
-  lines.push_back("points " + std::to_string(form.chart.count()) + " aktDatum " +
-                  std::to_string(form.workingDate));
+  for (std::size_t i = 1; i <= 8; ++i) hitKinds += std::to_string(form.scoring.hitKinds[i]) + " ";
+  lines.push_back("zahl " + draw + "treffer " + hitKinds + "gewinn " +
+                  std::to_string(form.scoring.hits) + " zusatz " +
+                  std::to_string(form.scoring.zusatzzahlHit));
+  lines.push_back("datum1 " + std::to_string(form.drawOnShow.shownDate) + " position " +
+                  std::to_string(form.drawOnShow.shownPosition) + " date1 " +
+                  std::to_string(form.drawOnShow.chosenDate.date()));
+  lines.push_back(form.drawOnShow.shownDrawText.caption + " | " +
+                  form.drawOnShow.drawBarText.caption + " | " +
+                  form.drawOnShow.drawBarQuersumme.caption);
+  lines.push_back("points " + std::to_string(form.chartTab.chart.count()) + " aktDatum " +
+                  std::to_string(form.state.workingDate));
   for (const std::string& question : ui.questions) lines.push_back("asked " + question);
   return lines;
 }
@@ -53,7 +55,7 @@ class HistorySearch : public testing::WindowTest {
  protected:
   void SetUp() override {
     showWith(testing::realHistory(), dayNumber(2026, 12, 9));
-    form.statisticsStart.setDate(dayNumber(2020, 1, 1));
+    form.chartTab.statisticsStart.setDate(dayNumber(2020, 1, 1));
     fakes.ui.questions.clear();
   }
   void search(const char* threshold, std::vector<bool> answers = {}) {
@@ -66,23 +68,23 @@ class HistorySearch : public testing::WindowTest {
 TEST_F(HistorySearch, WithoutAHitItEndsOnTheLastDrawWithTenZeroPoints) {
   typeTip(1, {"1", "2", "3", "4", "5", "6"});
   typeTip(9, {"1", "3", "24", "32", "36", "42"});  // the newest draw: tips 9..12 never stop
-  const std::int32_t position = form.shownPosition;
-  form.chosenDate.setDate(dayNumber(2024, 1, 1));
+  const std::int32_t position = form.drawOnShow.shownPosition;
+  form.drawOnShow.chosenDate.setDate(dayNumber(2024, 1, 1));
   search("6");
   EXPECT_TRUE(fakes.ui.questions.empty());
   EXPECT_EQ(fakes.ui.inputBoxes.back(),
             "Bei wie vielen Zahlen Übereinstimmung stoppen?: Tipp-Test [6]");
-  EXPECT_EQ(form.shownDrawText.caption, "Fr 21.08.26    1  3  24  32  36  42 Z:37");
-  EXPECT_EQ(form.drawBarText.caption, form.shownDrawText.caption);
-  EXPECT_EQ(form.drawBarQuersumme.caption, "Quersumme: 138");
+  EXPECT_EQ(form.drawOnShow.shownDrawText.caption, "Fr 21.08.26    1  3  24  32  36  42 Z:37");
+  EXPECT_EQ(form.drawOnShow.drawBarText.caption, form.drawOnShow.shownDrawText.caption);
+  EXPECT_EQ(form.drawOnShow.drawBarQuersumme.caption, "Quersumme: 138");
   EXPECT_EQ(form.tips.row(1).hitLabel.caption, "2");  // 1 and 3 against the newest draw
   EXPECT_EQ(form.tips.row(1).hitLabel.colour, Colour::Black);
-  EXPECT_EQ(form.chart.bars.points,
+  EXPECT_EQ(form.chartTab.chart.bars.points,
             (std::vector<ChartPoint>{
                 {0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}, {7, 0}, {8, 0}, {9, 0}}));
-  EXPECT_EQ(form.workingDate, dayNumber(2020, 1, 1));
-  EXPECT_EQ(form.shownPosition, position);  // the navigation goes on from where it was
-  EXPECT_EQ(form.chosenDate.date(), dayNumber(2024, 1, 1));
+  EXPECT_EQ(form.state.workingDate, dayNumber(2020, 1, 1));
+  EXPECT_EQ(form.drawOnShow.shownPosition, position);  // the navigation goes on from where it was
+  EXPECT_EQ(form.drawOnShow.chosenDate.date(), dayNumber(2024, 1, 1));
   // A threshold above 6 never stops either.
   search("7");
   EXPECT_TRUE(fakes.ui.questions.empty());
@@ -99,8 +101,8 @@ TEST_F(HistorySearch, AThresholdOfZeroStopsAtTheFirstDrawAndTip) {
     return DrawRecord{};
   }();
   EXPECT_EQ(fakes.ui.questions[0], "Weiter?: Ein Treffer am: " + formatShortDate(first.date));
-  EXPECT_EQ(form.shownDate, first.date);
-  EXPECT_EQ(form.chart.count(), 0u);  // ended early: no points
+  EXPECT_EQ(form.drawOnShow.shownDate, first.date);
+  EXPECT_EQ(form.chartTab.chart.count(), 0u);  // ended early: no points
 }
 
 TEST_F(HistorySearch, ATipEqualToAPastDrawStopsThere) {
@@ -109,12 +111,12 @@ TEST_F(HistorySearch, ATipEqualToAPastDrawStopsThere) {
   for (int i = 1; i <= 6; ++i)
     numbers[static_cast<std::size_t>(i - 1)] = std::to_string(past.number(i));
   for (int i = 1; i <= 6; ++i) form.setTipField(3, i, numbers[static_cast<std::size_t>(i - 1)]);
-  form.statisticsStart.setDate(dayNumber(1986, 9, 7));
+  form.chartTab.statisticsStart.setDate(dayNumber(1986, 9, 7));
   search("6", {false});
   ASSERT_EQ(fakes.ui.questions.size(), 1u);
   EXPECT_EQ(fakes.ui.questions[0], "Weiter?: Ein Treffer am: " + formatShortDate(past.date));
-  EXPECT_EQ(form.shownDate, past.date);
-  EXPECT_EQ(form.shownDrawText.caption, drawText(past.date, drawNumbersOf(past), 2));
+  EXPECT_EQ(form.drawOnShow.shownDate, past.date);
+  EXPECT_EQ(form.drawOnShow.shownDrawText.caption, drawText(past.date, drawNumbersOf(past), 2));
   EXPECT_EQ(form.tips.row(3).hitLabel.caption, "6");
   EXPECT_EQ(form.tips.colour(3, 1), Colour::Lime);  // the complete check ran against it
 }
@@ -135,7 +137,7 @@ TEST_F(HistorySearch, ACutFileIsSearchedUpToTheCut) {
   } catch (const InOutError& error) {
     EXPECT_EQ(error.code(), kIoReadPastEnd);
   }
-  EXPECT_EQ(form.shownDate, records.back().date);
+  EXPECT_EQ(form.drawOnShow.shownDate, records.back().date);
   EXPECT_EQ(form.tips.row(1).hitLabel.caption, "2");
 }
 
@@ -150,7 +152,7 @@ class SearchPaths : public ::testing::Test {
       testing::writeRecords(dir.file(kDrawFileName), records);
       fakes.clock.todayValue = dayNumber(2026, 12, 9);
       form.onFirstShow();
-      form.statisticsStart.setDate(dayNumber(2024, 6, 1));
+      form.chartTab.statisticsStart.setDate(dayNumber(2024, 6, 1));
       fakes.ui.questions.clear();
     }
   };

@@ -23,27 +23,27 @@ class Navigation : public testing::WindowTest {
  protected:
   void SetUp() override { showWith(kDraws, dayNumber(2026, 1, 1)); }
   void showIndex(std::size_t index) {
-    form.chosenDate.setDate(kDraws[index].date);
+    form.drawOnShow.chosenDate.setDate(kDraws[index].date);
     form.checkTipsAgainstChosenDraw();
-    ASSERT_EQ(form.shownPosition, static_cast<std::int32_t>(index));
+    ASSERT_EQ(form.drawOnShow.shownPosition, static_cast<std::int32_t>(index));
   }
   std::size_t shownIndex() const {
     for (std::size_t i = 0; i < kDraws.size(); ++i) {
-      if (kDraws[i].date == form.shownDate) return i;
+      if (kDraws[i].date == form.drawOnShow.shownDate) return i;
     }
     return kDraws.size();
   }
 };
 
 TEST_F(Navigation, StepsThroughTheDrawsAndShowsThemEverywhere) {
-  EXPECT_EQ(form.shownPosition, 4);
+  EXPECT_EQ(form.drawOnShow.shownPosition, 4);
   form.showEarlierDraw();
-  EXPECT_EQ(form.shownPosition, 3);
-  EXPECT_EQ(form.shownDrawText.caption, "So 19.01.25    19  20  21  22  23  24 Z:25");
-  EXPECT_EQ(form.drawBarText.caption, form.shownDrawText.caption);
-  EXPECT_EQ(form.drawBarQuersumme.caption, "Quersumme: 129");
-  EXPECT_EQ(form.chosenDate.date(), kDraws[3].date);
-  EXPECT_EQ(form.scoredDraw, drawNumbersOf(kDraws[3]));
+  EXPECT_EQ(form.drawOnShow.shownPosition, 3);
+  EXPECT_EQ(form.drawOnShow.shownDrawText.caption, "So 19.01.25    19  20  21  22  23  24 Z:25");
+  EXPECT_EQ(form.drawOnShow.drawBarText.caption, form.drawOnShow.shownDrawText.caption);
+  EXPECT_EQ(form.drawOnShow.drawBarQuersumme.caption, "Quersumme: 129");
+  EXPECT_EQ(form.drawOnShow.chosenDate.date(), kDraws[3].date);
+  EXPECT_EQ(form.scoring.scoredDraw, drawNumbersOf(kDraws[3]));
   form.showEarlierDraw();
   EXPECT_EQ(shownIndex(), 2u);  // the Tuesday draw is shown like any other
   form.showLaterDraw();
@@ -73,32 +73,32 @@ TEST_F(Navigation, TurnsAtBothEndsAndPassesOverExcludedDays) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    form.sundayDraws.checked = true;
-    form.wednesdayDraws.checked = true;
+    form.dayFilter.sundayDraws.checked = true;
+    form.dayFilter.wednesdayDraws.checked = true;
     showIndex(c.from);
-    form.sundayDraws.checked = c.sunday;
-    form.wednesdayDraws.checked = c.wednesday;
+    form.dayFilter.sundayDraws.checked = c.sunday;
+    form.dayFilter.wednesdayDraws.checked = c.wednesday;
     c.later ? form.showLaterDraw() : form.showEarlierDraw();
     EXPECT_EQ(shownIndex(), c.shown);
-    EXPECT_EQ(form.shownPosition, c.position);
+    EXPECT_EQ(form.drawOnShow.shownPosition, c.position);
   }
 }
 
 TEST_F(Navigation, TheGeneratorsStepsEndOnTheNewestDrawAgain) {
-  form.chosenDate.setDate(dayNumber(2026, 1, 1));
+  form.drawOnShow.chosenDate.setDate(dayNumber(2026, 1, 1));
   form.checkTipsAgainstChosenDraw();
   form.showEarlierDraw();
   EXPECT_EQ(shownIndex(), 3u);
   form.showLaterDraw();
   EXPECT_EQ(shownIndex(), 4u);
-  EXPECT_EQ(form.shownPosition, 4);
+  EXPECT_EQ(form.drawOnShow.shownPosition, 4);
 }
 
 TEST_F(Navigation, CompleteCheckRunsOncePerDrawLookedAt) {
   // A winning tip against the Sunday draw 3: every complete check plays the sound.
   typeTip(1, {"19", "20", "21", "40", "41", "42"});
   showIndex(4);
-  form.wednesdayDraws.checked = false;
+  form.dayFilter.wednesdayDraws.checked = false;
   fakes.sound.played.clear();
   form.showLaterDraw();  // looks at 4 (passed over), then 3
   EXPECT_EQ(shownIndex(), 3u);
@@ -110,32 +110,32 @@ TEST_F(Navigation, WithoutAnyPassingDrawItStopsAfterLookingAtEveryRecord) {
   // Only Sunday and Wednesday draws, none of which passes with both boxes unchecked.
   const std::vector<DrawRecord> draws = {kDraws[0], kDraws[1], kDraws[3], kDraws[4]};
   writeDraws(draws);
-  form.chosenDate.setDate(draws[2].date);
+  form.drawOnShow.chosenDate.setDate(draws[2].date);
   form.checkTipsAgainstChosenDraw();
   typeTip(1, {"1", "2", "3", "7", "8", "9"});  // three hits against draw 0 and draw 1
-  form.sundayDraws.checked = false;
-  form.wednesdayDraws.checked = false;
+  form.dayFilter.sundayDraws.checked = false;
+  form.dayFilter.wednesdayDraws.checked = false;
   fakes.sound.played.clear();
 
   form.showEarlierDraw();  // looks at 1, 0, 1, 0 and stops there
-  EXPECT_EQ(form.shownDate, draws[0].date);
-  EXPECT_EQ(form.shownPosition, 0);
+  EXPECT_EQ(form.drawOnShow.shownDate, draws[0].date);
+  EXPECT_EQ(form.drawOnShow.shownPosition, 0);
   EXPECT_EQ(fakes.sound.played.size(), 4u);
 
   fakes.sound.played.clear();
   form.showLaterDraw();  // looks at 1, 2, 3 (turning round), 2 and stops there
-  EXPECT_EQ(form.shownDate, draws[2].date);
-  EXPECT_EQ(form.shownPosition, 2);
+  EXPECT_EQ(form.drawOnShow.shownDate, draws[2].date);
+  EXPECT_EQ(form.drawOnShow.shownPosition, 2);
   EXPECT_TRUE(fakes.sound.played.empty());  // draw 2 gives the tip no hit
 }
 
 TEST_F(Navigation, EmptyFileLeavesTheDisplayUnchanged) {
-  const std::string shown = form.shownDrawText.caption;
+  const std::string shown = form.drawOnShow.shownDrawText.caption;
   writeDraws({});
   form.showEarlierDraw();
   form.showLaterDraw();
-  EXPECT_EQ(form.shownDrawText.caption, shown);
-  EXPECT_EQ(form.shownPosition, 4);
+  EXPECT_EQ(form.drawOnShow.shownDrawText.caption, shown);
+  EXPECT_EQ(form.drawOnShow.shownPosition, 4);
 }
 
 TEST(NavigationSteps, UnreachablePassingDrawsStopAfterAsManyLooksAsRecords) {

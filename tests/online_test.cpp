@@ -48,8 +48,8 @@ class Basket : public testing::WindowTest {
  protected:
   void SetUp() override {
     showWith({testing::makeDraw(2026, 12, 9, {1, 3, 24, 32, 36, 42}, 37)}, dayNumber(2026, 12, 10));
-    form.proxyHost.text = "proxy.lan";
-    form.proxyPort.text = "3128";
+    form.internetOptions.proxyHost.text = "proxy.lan";
+    form.internetOptions.proxyPort.text = "3128";
   }
   // The server answers every template request with `reply`.
   void answer(HttpReply reply) {
@@ -78,7 +78,7 @@ TEST_F(Basket, TheServersTemplateGetsTheTipsAndTheCountOfTheLastFilledTip) {
 TEST_F(Basket, EmptyTipsBeforeTheLastFilledOneCountAndTheirTextsStayAsTheyStand) {
   typeTip(1, {"1", "2", "3", "4", "5", "6"});
   typeTip(5, {"3", "", "19", "25", "33", "41"});
-  form.tipCount.setValue(3);
+  form.options.tipCount.setValue(3);
   answer(FakeHttpClient::ok(
       "http://b/?[KASTEN1]|[KASTEN2]|[KASTEN3]|[KASTEN4]|[KASTEN5]|[KASTEN6]|[Anzahl]"));
   form.sendToBasket();
@@ -159,11 +159,11 @@ TEST_F(Basket, AddressesThatAreNoWebAddressesAreRefusedAndNothingIsOpened) {
 
 TEST_F(Basket, ABadProxyPortOrNoConnectionStopsBeforeAnythingIsOpened) {
   typeTip(1, {"1", "2", "3", "4", "5", "6"});
-  form.proxyPort.text = "";
+  form.internetOptions.proxyPort.text = "";
   EXPECT_THROW(form.sendToBasket(), ConversionError);
   EXPECT_TRUE(fakes.http.requests.empty());
 
-  form.proxyPort.text = "3128";
+  form.internetOptions.proxyPort.text = "3128";
   fakes.http.server = nullptr;
   EXPECT_THROW(form.sendToBasket(), HttpError);
   EXPECT_EQ(fakes.http.requests.size(), 1u);
@@ -236,8 +236,8 @@ class ClickScriptRun : public testing::WindowTest {
     writeFile(program, "#!/bin/sh\n");
     ::chmod(program.c_str(), 0755);
     fakes.settings.values["Path"] = dir.file("Netz");
-    form.proxyHost.text = "proxy.lan";
-    form.proxyPort.text = "3128";
+    form.internetOptions.proxyHost.text = "proxy.lan";
+    form.internetOptions.proxyPort.text = "3128";
     typeTip(2, {"4", "8", "15", "16", "23", "42"});
     fakes.http.server = nullptr;  // no script server
     // The user takes what the dialog shows and presses OK.

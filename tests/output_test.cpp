@@ -120,7 +120,7 @@ class TipFiles : public testing::WindowTest {
 };
 
 TEST_F(TipFiles, SaveWritesTheTypeChosenAndNothingWhenCancelled) {
-  form.chosenDate.setDate(dayNumber(2024, 5, 19));
+  form.drawOnShow.chosenDate.setDate(dayNumber(2024, 5, 19));
   fakes.ui.files = {ChosenFile{dir.file("a.blt"), 1}, ChosenFile{dir.file("b.pcs"), 2}};
   form.saveTips();
   form.saveTips();
@@ -171,7 +171,7 @@ TEST_F(TipFiles, LoadReplacesTheTipsAndChecksThem) {
 }
 
 TEST_F(TipFiles, TheAutomaticSaveGoesIntoTheTipsFolder) {
-  form.chosenDate.setDate(dayNumber(2024, 5, 15));  // a Wednesday
+  form.drawOnShow.chosenDate.setDate(dayNumber(2024, 5, 15));  // a Wednesday
   form.saveTipsForNextDraw();
   const std::string path = dir.file("Tipps/20240518.blt");
   EXPECT_EQ(readWholeFile(path), "3,17,22,30,41,45\r\n1,2,3,4,5,6\r\n");
@@ -383,9 +383,9 @@ TEST_F(SlipPrint, TheDialogOpensPresetAndThePreviewShowsThePage) {
     dialog.setChecked(dialog.showPicture, true);
   };
   print();
-  EXPECT_EQ(form.slipTop, 90);
-  EXPECT_EQ(form.slipLeft, 31);
-  EXPECT_EQ(form.paperFormat, 2);
+  EXPECT_EQ(form.slipPrinting.slipTop, 90);
+  EXPECT_EQ(form.slipPrinting.slipLeft, 31);
+  EXPECT_EQ(form.slipPrinting.paperFormat, 2);
   const ReportPage& small = fakes.report.pages.back();
   EXPECT_EQ(small.widthMm(), 210);
   EXPECT_EQ(small.heightMm(), 148);
@@ -406,8 +406,8 @@ TEST_F(SlipPrint, TheDialogOpensPresetAndThePreviewShowsThePage) {
   const std::size_t shown = fakes.report.pages.size();
   print();
   EXPECT_EQ(fakes.report.pages.size(), shown);
-  EXPECT_EQ(form.slipTop, 90);
-  EXPECT_EQ(form.paperFormat, -1);
+  EXPECT_EQ(form.slipPrinting.slipTop, 90);
+  EXPECT_EQ(form.slipPrinting.paperFormat, -1);
 }
 
 }  // namespace

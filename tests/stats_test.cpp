@@ -18,8 +18,8 @@ class Statistics : public testing::WindowTest {
   // Statistics run on the window as after start, without the show sequence.
   void useDraws(const std::vector<DrawRecord>& records) {
     writeDraws(records);
-    form.dataFolder = dir.path();
-    form.drawFileName = kDrawFileName;
+    form.files.dataFolder = dir.path();
+    form.files.drawFileName = kDrawFileName;
   }
   static std::vector<double> zerosWithOnes(std::size_t size, std::initializer_list<int> onesAt) {
     std::vector<double> values(size, 0.0);
@@ -30,23 +30,23 @@ class Statistics : public testing::WindowTest {
 
 TEST_F(Statistics, FrequencyCountsTheZusatzzahlAndSwitchesTheMarksOff) {
   useDraws({makeDraw(2025, 1, 5, {1, 2, 3, 4, 5, 6}, 7)});
-  EXPECT_TRUE(form.chart.bars.marks);
+  EXPECT_TRUE(form.chartTab.chart.bars.marks);
   form.showNumberFrequency();
   EXPECT_EQ(chartValues(), zerosWithOnes(45, {1, 2, 3, 4, 5, 6, 7}));
-  EXPECT_EQ(form.chart.bars.points.front(), (ChartPoint{1, 1}));
-  EXPECT_EQ(form.chart.bars.points.back(), (ChartPoint{45, 0}));
-  EXPECT_FALSE(form.chart.valueAxis.automatic);
-  EXPECT_EQ(form.chart.rangeMinimum(), 0);
-  EXPECT_EQ(form.chart.rangeMaximum(), 1);
-  EXPECT_EQ(form.chart.caption, "Zahlenverteilung     Ziehungen: 1    Quersumme: 21");
-  EXPECT_TRUE(form.chart.bars.active);
-  EXPECT_FALSE(form.chart.spareSeries.active);
-  EXPECT_EQ(form.activePage, MainWindow::Page::Tips);  // the frequency does not switch tabs
+  EXPECT_EQ(form.chartTab.chart.bars.points.front(), (ChartPoint{1, 1}));
+  EXPECT_EQ(form.chartTab.chart.bars.points.back(), (ChartPoint{45, 0}));
+  EXPECT_FALSE(form.chartTab.chart.valueAxis.automatic);
+  EXPECT_EQ(form.chartTab.chart.rangeMinimum(), 0);
+  EXPECT_EQ(form.chartTab.chart.rangeMaximum(), 1);
+  EXPECT_EQ(form.chartTab.chart.caption, "Zahlenverteilung     Ziehungen: 1    Quersumme: 21");
+  EXPECT_TRUE(form.chartTab.chart.bars.active);
+  EXPECT_FALSE(form.chartTab.chart.spareSeries.active);
+  EXPECT_EQ(form.frame.activePage, MainPage::Tips);  // the frequency does not switch tabs
 
   // The marks stay off for every later statistic.
   form.showQuersummeDistribution();
-  EXPECT_FALSE(form.chart.bars.marks);
-  EXPECT_FALSE(form.chart.spareSeries.marks);
+  EXPECT_FALSE(form.chartTab.chart.bars.marks);
+  EXPECT_FALSE(form.chartTab.chart.spareSeries.marks);
 }
 
 TEST_F(Statistics, QuersummeDistributionAndTheHalfToEvenAverage) {
@@ -68,11 +68,11 @@ TEST_F(Statistics, QuersummeDistributionAndTheHalfToEvenAverage) {
     SCOPED_TRACE(c.average);
     useDraws({makeDraw(2025, 1, 5, c.first, 1), makeDraw(2025, 1, 8, c.second, 1)});
     form.showQuersummeDistribution();
-    EXPECT_EQ(form.chart.bars.points, c.points);
-    EXPECT_TRUE(form.chart.valueAxis.automatic);
-    EXPECT_EQ(form.chart.rangeMinimum(), 0);
-    EXPECT_EQ(form.chart.rangeMaximum(), 1);
-    EXPECT_EQ(form.chart.caption,
+    EXPECT_EQ(form.chartTab.chart.bars.points, c.points);
+    EXPECT_TRUE(form.chartTab.chart.valueAxis.automatic);
+    EXPECT_EQ(form.chartTab.chart.rangeMinimum(), 0);
+    EXPECT_EQ(form.chartTab.chart.rangeMaximum(), 1);
+    EXPECT_EQ(form.chartTab.chart.caption,
               std::string("Quersummenverteilung     Ziehungen: 2    Quersumme: ") + c.average);
   }
 }
@@ -86,27 +86,28 @@ TEST_F(Statistics, FilterByStartDateAndDrawDays) {
       makeDraw(2025, 1, 12, {20, 21, 22, 23, 24, 25}, 26),  // Sunday
       makeDraw(2025, 1, 14, {1, 2, 3, 4, 5, 6}, 7),         // Tuesday
   });
-  form.statisticsStart.setDate(dayNumber(2025, 1, 8));
+  form.chartTab.statisticsStart.setDate(dayNumber(2025, 1, 8));
   form.showNumberFrequency();
-  EXPECT_EQ(form.workingDate, dayNumber(2025, 1, 8));
-  EXPECT_EQ(form.chart.caption, "Zahlenverteilung     Ziehungen: 2    Quersumme: 105");
-  EXPECT_EQ(form.chart.y(0), 0);   // number 1 only came on excluded days
-  EXPECT_EQ(form.chart.y(9), 1);   // 10 on Wednesday
-  EXPECT_EQ(form.chart.y(19), 1);  // 20 on Sunday
+  EXPECT_EQ(form.state.workingDate, dayNumber(2025, 1, 8));
+  EXPECT_EQ(form.chartTab.chart.caption, "Zahlenverteilung     Ziehungen: 2    Quersumme: 105");
+  EXPECT_EQ(form.chartTab.chart.y(0), 0);   // number 1 only came on excluded days
+  EXPECT_EQ(form.chartTab.chart.y(9), 1);   // 10 on Wednesday
+  EXPECT_EQ(form.chartTab.chart.y(19), 1);  // 20 on Sunday
 
-  form.sundayDraws.checked = false;  // only Wednesday draws
+  form.dayFilter.sundayDraws.checked = false;  // only Wednesday draws
   form.showNumberFrequency();
-  EXPECT_EQ(form.chart.caption, "Zahlenverteilung     Ziehungen: 1    Quersumme: 75");
-  EXPECT_EQ(form.chart.y(19), 0);
+  EXPECT_EQ(form.chartTab.chart.caption, "Zahlenverteilung     Ziehungen: 1    Quersumme: 75");
+  EXPECT_EQ(form.chartTab.chart.y(19), 0);
 
-  form.wednesdayDraws.checked = false;  // nothing passes: zero counts, average 0, no error
+  form.dayFilter.wednesdayDraws.checked =
+      false;  // nothing passes: zero counts, average 0, no error
   form.showQuersummeDistribution();
-  EXPECT_TRUE(form.chart.bars.points.empty());
-  EXPECT_EQ(form.chart.rangeMaximum(), 0);
-  EXPECT_EQ(form.chart.caption, "Quersummenverteilung     Ziehungen: 0    Quersumme: 0");
+  EXPECT_TRUE(form.chartTab.chart.bars.points.empty());
+  EXPECT_EQ(form.chartTab.chart.rangeMaximum(), 0);
+  EXPECT_EQ(form.chartTab.chart.caption, "Quersummenverteilung     Ziehungen: 0    Quersumme: 0");
   form.showNumberFrequency();
   EXPECT_EQ(chartValues(), std::vector<double>(45, 0.0));
-  EXPECT_EQ(form.chart.caption, "Zahlenverteilung     Ziehungen: 0    Quersumme: 0");
+  EXPECT_EQ(form.chartTab.chart.caption, "Zahlenverteilung     Ziehungen: 0    Quersumme: 0");
 }
 
 TEST_F(Statistics, NeighbourGroupsOfOneDraw) {
@@ -115,24 +116,24 @@ TEST_F(Statistics, NeighbourGroupsOfOneDraw) {
 
   form.showPairs();
   EXPECT_EQ(chartValues(), zerosWithOnes(44, {4, 5}));  // no pair at 20: 21 is the Zusatzzahl
-  EXPECT_EQ(form.chart.caption, "Bei 1 Ziehungen wurden 2 Paare gefunden!");
-  EXPECT_EQ(form.chart.rangeMinimum(), 0);
-  EXPECT_EQ(form.chart.rangeMaximum(), 1);
-  EXPECT_EQ(form.activePage, MainWindow::Page::Chart);
+  EXPECT_EQ(form.chartTab.chart.caption, "Bei 1 Ziehungen wurden 2 Paare gefunden!");
+  EXPECT_EQ(form.chartTab.chart.rangeMinimum(), 0);
+  EXPECT_EQ(form.chartTab.chart.rangeMaximum(), 1);
+  EXPECT_EQ(form.frame.activePage, MainPage::Chart);
   // The last counted draw stays in scoredDraw with the score of its last group, 44 45.
-  EXPECT_EQ(form.scoredDraw, drawNumbersOf(draw));
-  EXPECT_EQ(form.hits, 1);
-  EXPECT_EQ(form.hitKinds[2], 1);
-  EXPECT_FALSE(form.zusatzzahlHit);
+  EXPECT_EQ(form.scoring.scoredDraw, drawNumbersOf(draw));
+  EXPECT_EQ(form.scoring.hits, 1);
+  EXPECT_EQ(form.scoring.hitKinds[2], 1);
+  EXPECT_FALSE(form.scoring.zusatzzahlHit);
 
   form.showTriples();
   EXPECT_EQ(chartValues(), zerosWithOnes(43, {4}));
-  EXPECT_EQ(form.chart.caption, "Bei 1 Ziehungen wurden 1 Dreier gefunden!");
+  EXPECT_EQ(form.chartTab.chart.caption, "Bei 1 Ziehungen wurden 1 Dreier gefunden!");
 
   form.showQuadruples();
   EXPECT_EQ(chartValues(), std::vector<double>(45, 0.0));
-  EXPECT_TRUE(form.chart.valueAxis.automatic);
-  EXPECT_EQ(form.chart.caption, "Bei 1 Ziehungen wurden 0 Vierer gefunden!");
+  EXPECT_TRUE(form.chartTab.chart.valueAxis.automatic);
+  EXPECT_EQ(form.chartTab.chart.caption, "Bei 1 Ziehungen wurden 0 Vierer gefunden!");
 }
 
 TEST_F(Statistics, QuadruplesEndWithThreeZeros) {
@@ -145,7 +146,7 @@ TEST_F(Statistics, QuadruplesEndWithThreeZeros) {
   EXPECT_EQ(values[39], 1);  // 40 41 42 43
   EXPECT_EQ(values[41], 1);  // 42 43 44 45
   EXPECT_EQ((std::vector<double>(values.end() - 3, values.end())), (std::vector<double>{0, 0, 0}));
-  EXPECT_EQ(form.chart.rangeMaximum(), 1);
+  EXPECT_EQ(form.chartTab.chart.rangeMaximum(), 1);
 }
 
 TEST_F(Statistics, GroupSearchesEqualScoringEveryGroupWithTheTipCheck) {
@@ -180,17 +181,17 @@ TEST_F(Statistics, GroupSearchesEqualScoringEveryGroupWithTheTipCheck) {
 
     (g == 2 ? form.showPairs() : g == 3 ? form.showTriples() : form.showQuadruples());
     for (int k = 1; k <= lastGroupStart(g); ++k) {
-      EXPECT_EQ(form.chart.y(static_cast<std::size_t>(k - 1)),
+      EXPECT_EQ(form.chartTab.chart.y(static_cast<std::size_t>(k - 1)),
                 expected[static_cast<std::size_t>(k)])
           << k;
     }
     const std::string word = g == 2 ? "Paare" : g == 3 ? "Dreier" : "Vierer";
-    EXPECT_EQ(form.chart.caption, "Bei " + std::to_string(draws) + " Ziehungen wurden " +
-                                      std::to_string(groups) + " " + word + " gefunden!");
-    EXPECT_EQ(form.scoredDraw, reference.scoredDraw);
-    EXPECT_EQ(form.hitKinds, reference.hitKinds);
-    EXPECT_EQ(form.hits, reference.hits);
-    EXPECT_EQ(form.zusatzzahlHit, reference.zusatzzahlHit);
+    EXPECT_EQ(form.chartTab.chart.caption, "Bei " + std::to_string(draws) + " Ziehungen wurden " +
+                                               std::to_string(groups) + " " + word + " gefunden!");
+    EXPECT_EQ(form.scoring.scoredDraw, reference.scoredDraw);
+    EXPECT_EQ(form.scoring.hitKinds, reference.hitKinds);
+    EXPECT_EQ(form.scoring.hits, reference.hits);
+    EXPECT_EQ(form.scoring.zusatzzahlHit, reference.zusatzzahlHit);
   }
 }
 
@@ -200,23 +201,23 @@ TEST_F(Statistics, OverdueNumbers) {
       makeDraw(2025, 1, 8, {2, 10, 11, 12, 13, 14}, 15),   // B
       makeDraw(2025, 1, 12, {3, 20, 21, 22, 23, 24}, 40),  // C
   });
-  form.scoredDraw = DrawNumbers{0, 9, 9, 9, 9, 9, 9, 9, 9};
+  form.scoring.scoredDraw = DrawNumbers{0, 9, 9, 9, 9, 9, 9, 9, 9};
   form.showOverdueNumbers();
-  ASSERT_EQ(form.chart.count(), 45u);
-  EXPECT_EQ(form.chart.y(0), 3);   // 1 came only in A
-  EXPECT_EQ(form.chart.y(1), 2);   // 2 last came in B
-  EXPECT_EQ(form.chart.y(2), 1);   // 3 came in C
-  EXPECT_EQ(form.chart.y(39), 1);  // 40 was only the Zusatzzahl of C
-  EXPECT_EQ(form.chart.y(44), 4);  // 45 never came
-  EXPECT_EQ(form.chart.rangeMinimum(), 1);
-  EXPECT_EQ(form.chart.rangeMaximum(), 4);
-  EXPECT_EQ(form.chart.caption,
+  ASSERT_EQ(form.chartTab.chart.count(), 45u);
+  EXPECT_EQ(form.chartTab.chart.y(0), 3);   // 1 came only in A
+  EXPECT_EQ(form.chartTab.chart.y(1), 2);   // 2 last came in B
+  EXPECT_EQ(form.chartTab.chart.y(2), 1);   // 3 came in C
+  EXPECT_EQ(form.chartTab.chart.y(39), 1);  // 40 was only the Zusatzzahl of C
+  EXPECT_EQ(form.chartTab.chart.y(44), 4);  // 45 never came
+  EXPECT_EQ(form.chartTab.chart.rangeMinimum(), 1);
+  EXPECT_EQ(form.chartTab.chart.rangeMaximum(), 4);
+  EXPECT_EQ(form.chartTab.chart.caption,
             "Welche Zahl ist überfällig, wurde also seit wie vielen Ziehungen nicht gezogen?");
-  EXPECT_EQ(form.activePage, MainWindow::Page::Chart);
-  EXPECT_EQ(form.scoredDraw[1], 9);  // the overdue statistic leaves the draw fields alone
+  EXPECT_EQ(form.frame.activePage, MainPage::Chart);
+  EXPECT_EQ(form.scoring.scoredDraw[1], 9);  // the overdue statistic leaves the draw fields alone
 
-  form.sundayDraws.checked = false;
-  form.wednesdayDraws.checked = false;
+  form.dayFilter.sundayDraws.checked = false;
+  form.dayFilter.wednesdayDraws.checked = false;
   form.showOverdueNumbers();
   EXPECT_EQ(chartValues(), std::vector<double>(45, 1.0));
 }
@@ -224,8 +225,8 @@ TEST_F(Statistics, OverdueNumbers) {
 TEST_F(Statistics, FailuresLeaveTheChartAsItWas) {
   useDraws({makeDraw(2025, 1, 5, {1, 2, 3, 4, 5, 6}, 7)});
   form.showNumberFrequency();
-  const auto before = form.chart.bars.points;
-  const std::string caption = form.chart.caption;
+  const auto before = form.chartTab.chart.bars.points;
+  const std::string caption = form.chartTab.chart.caption;
 
   useDraws(
       {makeDraw(2025, 1, 5, {1, 2, 3, 4, 5, 6}, 7), makeDraw(2025, 1, 8, {1, 2, 3, 4, 5, 46}, 7)});
@@ -242,14 +243,14 @@ TEST_F(Statistics, FailuresLeaveTheChartAsItWas) {
                 std::string::npos)
           << e.what();
     }
-    EXPECT_EQ(form.chart.bars.points, before);
-    EXPECT_EQ(form.chart.caption, caption);
+    EXPECT_EQ(form.chartTab.chart.bars.points, before);
+    EXPECT_EQ(form.chartTab.chart.caption, caption);
     EXPECT_EQ(fakes.ui.busyDepth, 0);
   }
 
   std::remove(dir.file(kDrawFileName).c_str());
   EXPECT_THROW(form.showPairs(), InOutError);
-  EXPECT_EQ(form.chart.bars.points, before);
+  EXPECT_EQ(form.chartTab.chart.bars.points, before);
 }
 
 TEST_F(Statistics, TipDistribution) {
@@ -280,10 +281,10 @@ TEST_F(Statistics, TipDistribution) {
     if (c.gapInTipTwo) form.setTipField(2, 3, "");
     form.showTipDistribution();
     EXPECT_EQ(chartValues(), c.expected);
-    EXPECT_EQ(form.chart.rangeMinimum(), 0);
-    EXPECT_EQ(form.chart.rangeMaximum(), c.maximum);
-    EXPECT_EQ(form.chart.caption, "Zahlenverteilung des Tippes");
-    EXPECT_EQ(form.activePage, MainWindow::Page::Chart);
+    EXPECT_EQ(form.chartTab.chart.rangeMinimum(), 0);
+    EXPECT_EQ(form.chartTab.chart.rangeMaximum(), c.maximum);
+    EXPECT_EQ(form.chartTab.chart.caption, "Zahlenverteilung des Tippes");
+    EXPECT_EQ(form.frame.activePage, MainPage::Chart);
   }
 }
 
@@ -314,19 +315,19 @@ TEST_F(Statistics, EveryStatisticDescribesItsBars) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     c.run();
-    EXPECT_EQ(barDescription(form.chart, c.bar), c.description);
+    EXPECT_EQ(barDescription(form.chartTab.chart, c.bar), c.description);
   }
 
   form.showQuersummeDistribution();
-  const ChartPoint first = form.chart.bars.points.front();
-  EXPECT_EQ(barDescription(form.chart, 0),
+  const ChartPoint first = form.chartTab.chart.bars.points.front();
+  EXPECT_EQ(barDescription(form.chartTab.chart, 0),
             "Quersumme " + std::to_string(static_cast<int>(first.x)) + ": 1 Ziehung");
 
   form.clearUnmarkedTips();
   typeTip(1, {"1", "2", "3", "4", "5", "6"});
   typeTip(2, {"1", "7", "8", "9", "10", "11"});
   form.showTipDistribution();
-  EXPECT_EQ(barDescription(form.chart, 0), "Zahl 1: 2-mal in den Tipps");
+  EXPECT_EQ(barDescription(form.chartTab.chart, 0), "Zahl 1: 2-mal in den Tipps");
 
   // A chart no statistic has named yet speaks in bare numbers.
   StatisticSeries plain;

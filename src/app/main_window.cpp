@@ -15,22 +15,22 @@
 namespace lotto {
 
 MainWindow::MainWindow(Services services, std::string programFile)
-    : numberDialog(random, services.ui, services.clock, dataFolder),
-      scriptChooser(services.ui, services.http, dataFolder, server),
+    : numberDialog(random, services.ui, services.clock, files.dataFolder),
+      scriptChooser(services.ui, services.http, files.dataFolder, internetOptions.server),
       services_(services),
       programFile_(std::move(programFile)) {
-  stopButton.visible = false;  // the stop button shows only while a download runs
-  operatorLink.caption = kOperatorAddress;
+  buttons.stopButton.visible = false;  // the stop button shows only while a download runs
+  internetOptions.operatorLink.caption = kOperatorAddress;
 }
 
 // ---- life cycle
 
 void MainWindow::onFirstShow() {
-  soundName = "yippee.wav";
-  runBudget = 100000;
-  completeCheckEnabled = false;
-  scaledHeight = height;
-  generatorRunning = false;
+  files.soundName = "yippee.wav";
+  state.runBudget = 100000;
+  state.completeCheckEnabled = false;
+  frame.scaledHeight = frame.height;
+  state.generatorRunning = false;
 
   // The settings: the stored tips go through the cleaning rule while no check runs.
   SettingsStore& settings = services_.settings;
@@ -40,30 +40,30 @@ void MainWindow::onFirstShow() {
     // Without a readable key every value keeps its default.
   }
   readFirstSettingsGroup(*this, settings);
-  completeCheckEnabled = true;
+  state.completeCheckEnabled = true;
   readSecondSettingsGroup(*this, settings);
-  runBudget = runBudgetThousands.value() * 1000;
-  if (proxyHost.text.empty()) proxyPort.text = "80";
+  state.runBudget = options.runBudgetThousands.value() * 1000;
+  if (internetOptions.proxyHost.text.empty()) internetOptions.proxyPort.text = "80";
   try {
     settings.closeKey();
   } catch (const AppError&) {
   }
 
-  drawFileName = kDrawFileName;
+  files.drawFileName = kDrawFileName;
   const ProgramFolders folders = programFoldersFor(programFile_, kHelpPageName);
-  dataFolder = folders.data;
-  programFolder = folders.program;
+  files.dataFolder = folders.data;
+  files.programFolder = folders.program;
   try {
-    prepareDataFolder(folders, drawFileName);
+    prepareDataFolder(folders, files.drawFileName);
   } catch (const AppError& failure) {
-    services_.ui.showError("Der Datenordner " + dataFolder +
+    services_.ui.showError("Der Datenordner " + files.dataFolder +
                            " konnte nicht eingerichtet werden: " + failure.what());
   }
   random.seedFromCounter(services_.clock.highResolutionCounter());
   // A link label shows its address and opens it; a local page is a path.
-  updateLink.caption = helpPagePath();
-  workingDate = statisticsStart.date();
-  chosenDate.setDate(services_.clock.today());
+  internetOptions.updateLink.caption = helpPagePath();
+  state.workingDate = chartTab.statisticsStart.date();
+  drawOnShow.chosenDate.setDate(services_.clock.today());
   checkTipsAgainstChosenDraw();
   showNumberFrequency();
   // The number selection dialog numberDialog exists with the window, so that it is there also
@@ -72,14 +72,14 @@ void MainWindow::onFirstShow() {
 }
 
 void MainWindow::onResize(int newWidth, int newHeight) {
-  width = newWidth;
-  if (newHeight == scaledHeight || scaledHeight <= 0 || newHeight <= 0) {
-    height = newHeight;
+  frame.width = newWidth;
+  if (newHeight == frame.scaledHeight || frame.scaledHeight <= 0 || newHeight <= 0) {
+    frame.height = newHeight;
     return;
   }
-  tabScale = tabScale * newHeight / scaledHeight;
-  height = newHeight;
-  scaledHeight = newHeight;
+  frame.tabScale = frame.tabScale * newHeight / frame.scaledHeight;
+  frame.height = newHeight;
+  frame.scaledHeight = newHeight;
 }
 
 void MainWindow::onClose() {
@@ -89,7 +89,7 @@ void MainWindow::onClose() {
 // ---- tip grid and links
 
 void MainWindow::leaveTipField() {
-  if (completeCheckEnabled) checkAllTips();
+  if (state.completeCheckEnabled) checkAllTips();
 }
 
 void MainWindow::openLink(const Label& link) {
@@ -97,42 +97,42 @@ void MainWindow::openLink(const Label& link) {
 }
 
 void MainWindow::openProductPage() {
-  services_.shell.openDocument(updateLink.caption);
+  services_.shell.openDocument(internetOptions.updateLink.caption);
 }
 
 // ---- evaluation
 
 void MainWindow::checkTipsAgainstChosenDraw() {
-  checkTipsForChosenDate({.drawFile = drawFilePath(),
-                          .show = *this,
-                          .workingDate = workingDate,
-                          .scoredDraw = scoredDraw,
-                          .statisticsStart = statisticsStart,
+  checkTipsForChosenDate({.drawFile = files.drawFilePath(),
+                          .show = drawOnShow,
+                          .workingDate = state.workingDate,
+                          .scoredDraw = scoring.scoredDraw,
+                          .statisticsStart = chartTab.statisticsStart,
                           .ui = services_.ui,
                           .completeCheck = [this] { checkAllTips(); }});
 }
 
 int MainWindow::checkAllTips() {
-  if (!completeCheckEnabled) return 0;
-  return runCompleteCheck(tips, *this, services_.sound, programFolder + soundName);
+  if (!state.completeCheckEnabled) return 0;
+  return runCompleteCheck(tips, scoring, services_.sound, files.programFolder + files.soundName);
 }
 
 // ---- tip generation
 
 GeneratorParts MainWindow::generatorParts() {
-  return {.drawFile = drawFilePath(),
-          .options = *this,
+  return {.drawFile = files.drawFilePath(),
+          .options = options,
           .tips = tips,
-          .scoring = *this,
-          .show = *this,
-          .chartTab = *this,
-          .workingDate = workingDate,
-          .completeCheckEnabled = completeCheckEnabled,
-          .generatorRunning = generatorRunning,
-          .runBudget = runBudget,
+          .scoring = scoring,
+          .show = drawOnShow,
+          .chartTab = chartTab,
+          .workingDate = state.workingDate,
+          .completeCheckEnabled = state.completeCheckEnabled,
+          .generatorRunning = state.generatorRunning,
+          .runBudget = state.runBudget,
           .status = statusBar.panels[1],
           .progress = statusBar.progress,
-          .activePage = activePage,
+          .activePage = frame.activePage,
           .random = random,
           .dialog = numberDialog,
           .ui = services_.ui,
@@ -169,8 +169,8 @@ void MainWindow::editTip(int tip) {
 
 TipFileParts MainWindow::tipFileParts() {
   return {.tips = tips,
-          .chosenDate = chosenDate,
-          .home = dataFolder,
+          .chosenDate = drawOnShow.chosenDate,
+          .home = files.dataFolder,
           .ui = services_.ui,
           .clock = services_.clock};
 }
@@ -189,29 +189,26 @@ void MainWindow::saveTipsForNextDraw() {
 }
 
 void MainWindow::printTipSheet() {
-  showTipSheet(tips, shownDate, dataFolder, services_.shell);
+  showTipSheet(tips, drawOnShow.shownDate, files.dataFolder, services_.shell);
 }
 
 void MainWindow::printOnSlip() {
   printSlip({.tips = tips,
-             .slipTop = slipTop,
-             .slipLeft = slipLeft,
-             .paperFormat = paperFormat,
              .settings = slipSettings,
-             .size = slipSize,
-             .picturePath = programFolder + kSlipPictureName,
+             .printing = slipPrinting,
+             .picturePath = files.programFolder + kSlipPictureName,
              .ui = services_.ui,
              .clock = services_.clock,
              .report = services_.report});
 }
 
 void MainWindow::searchHistoryForTips() {
-  searchTipsInHistory({.drawFile = drawFilePath(),
+  searchTipsInHistory({.drawFile = files.drawFilePath(),
                        .tips = tips,
-                       .show = *this,
-                       .scoring = *this,
-                       .chartTab = *this,
-                       .workingDate = workingDate,
+                       .show = drawOnShow,
+                       .scoring = scoring,
+                       .chartTab = chartTab,
+                       .workingDate = state.workingDate,
                        .ui = services_.ui,
                        .completeCheck = [this] { checkAllTips(); }});
 }
@@ -220,11 +217,11 @@ void MainWindow::searchHistoryForTips() {
 
 void MainWindow::sendToBasket() {
   handOverToBasket({.tips = tips,
-                    .tipCount = tipCount.value(),
-                    .server = server,
-                    .proxyHost = proxyHost,
-                    .proxyPort = proxyPort,
-                    .home = dataFolder,
+                    .tipCount = options.tipCount.value(),
+                    .server = internetOptions.server,
+                    .proxyHost = internetOptions.proxyHost,
+                    .proxyPort = internetOptions.proxyPort,
+                    .home = files.dataFolder,
                     .status = statusBar.panels[1],
                     .http = services_.http,
                     .shell = services_.shell});
@@ -235,8 +232,8 @@ void MainWindow::startClickScript() {
                   .tips = tips,
                   .slip = slipSettings,
                   .chooser = scriptChooser,
-                  .home = dataFolder,
-                  .programFolder = programFolder,
+                  .home = files.dataFolder,
+                  .programFolder = files.programFolder,
                   .settings = services_.settings,
                   .ui = services_.ui,
                   .shell = services_.shell,
@@ -246,15 +243,15 @@ void MainWindow::startClickScript() {
 // ---- draw history
 
 DownloadParts MainWindow::downloadParts() {
-  return {.drawFile = drawFilePath(),
-          .server = server,
-          .proxyHost = proxyHost,
-          .proxyPort = proxyPort,
-          .show = *this,
-          .workingDate = workingDate,
-          .updateButton = updateButton,
-          .downloadButton = downloadButton,
-          .stopButton = stopButton,
+  return {.drawFile = files.drawFilePath(),
+          .server = internetOptions.server,
+          .proxyHost = internetOptions.proxyHost,
+          .proxyPort = internetOptions.proxyPort,
+          .show = drawOnShow,
+          .workingDate = state.workingDate,
+          .updateButton = buttons.updateButton,
+          .downloadButton = buttons.downloadButton,
+          .stopButton = buttons.stopButton,
           .status = statusBar.panels[0],
           .progress = statusBar.progress,
           .run = download,
@@ -268,36 +265,40 @@ void MainWindow::updateDraws() {
   downloadDraws(downloadParts());
   // The date asked for lies after the newest stored draw: the check shows the newest.
   checkTipsAgainstChosenDraw();
-  hits = static_cast<std::uint8_t>(checkAllTips());
+  scoring.hits = static_cast<std::uint8_t>(checkAllTips());
 }
 
 void MainWindow::typeInDraw() {
-  enterDraw(drawFilePath(), workingDate, chosenDate, services_.ui, services_.clock);
+  enterDraw(files.drawFilePath(), state.workingDate, drawOnShow.chosenDate, services_.ui,
+            services_.clock);
   checkTipsAgainstChosenDraw();
 }
 
 void MainWindow::removeShownDraw() {
-  removeDrawsOf(drawFilePath(), dataFolder + "Zahlen.da~", shownDate, services_.ui);
+  removeDrawsOf(files.drawFilePath(), files.dataFolder + "Zahlen.da~", drawOnShow.shownDate,
+                services_.ui);
   checkTipsAgainstChosenDraw();
 }
 
 // ---- navigation
 
 void MainWindow::showEarlierDraw() {
-  showDrawBefore(drawFilePath(), *this, *this, scoredDraw, [this] { checkAllTips(); });
+  showDrawBefore(files.drawFilePath(), dayFilter, drawOnShow, scoring.scoredDraw,
+                 [this] { checkAllTips(); });
 }
 
 void MainWindow::showLaterDraw() {
-  showDrawAfter(drawFilePath(), *this, *this, scoredDraw, [this] { checkAllTips(); });
+  showDrawAfter(files.drawFilePath(), dayFilter, drawOnShow, scoring.scoredDraw,
+                [this] { checkAllTips(); });
 }
 
 // ---- statistics
 
 StatisticParts MainWindow::statisticParts() {
-  return {.drawFile = drawFilePath(),
-          .days = *this,
-          .chartTab = *this,
-          .workingDate = workingDate,
+  return {.drawFile = files.drawFilePath(),
+          .days = dayFilter,
+          .chartTab = chartTab,
+          .workingDate = state.workingDate,
           .ui = services_.ui};
 }
 
@@ -310,8 +311,8 @@ void MainWindow::showQuersummeDistribution() {
 }
 
 void MainWindow::groupSearch(int groupSize) {
-  neighbourGroupSearch(statisticParts(), groupSize, *this);
-  activePage = Page::Chart;
+  neighbourGroupSearch(statisticParts(), groupSize, scoring);
+  frame.activePage = MainPage::Chart;
 }
 
 void MainWindow::showPairs() {
@@ -326,12 +327,12 @@ void MainWindow::showQuadruples() {
 
 void MainWindow::showOverdueNumbers() {
   overdueNumbers(statisticParts());
-  activePage = Page::Chart;
+  frame.activePage = MainPage::Chart;
 }
 
 void MainWindow::showTipDistribution() {
-  tipDistribution(tips, chart, services_.ui);
-  activePage = Page::Chart;
+  tipDistribution(tips, chartTab.chart, services_.ui);
+  frame.activePage = MainPage::Chart;
 }
 
 }  // namespace lotto

@@ -1,9 +1,9 @@
 #pragma once
-// The main window: a composition of its parts, each a type of its own that the subsystem
-// owning it defines, and the window's commands as thin handlers that call the subsystems
-// with the parts they work on. The parts are bases, so the window's fields and controls
-// keep their names (form.scoredDraw, form.shownDrawText, form.sundayDraws). The Qt view only copies
-// this state into widgets and forwards the user's input.
+// The main window: its parts as named members, each a type of its own that the subsystem
+// owning it defines, and the window's commands as thin handlers that pass the subsystems
+// the parts they work on by name (form.scoring.scoredDraw, form.drawOnShow.shownDrawText,
+// form.dayFilter.sundayDraws). The Qt views only copy this state into widgets and forward
+// the user's input.
 
 #include <string>
 
@@ -27,16 +27,7 @@
 
 namespace lotto {
 
-class MainWindow : public WindowFrame,
-                   public MainWindowFields,
-                   public DrawOnShow,     // shownDate, shownPosition, shownDrawText, drawBarText,
-                                          // drawBarQuersumme, ...
-                   public ScoringFields,  // scoredDraw, hitKinds, hits, zusatzzahlHit
-                   public DayFilter,      // sundayDraws, wednesdayDraws
-                   public ChartTab,       // statisticsStart, chart
-                   public GenerationOptions,
-                   public InternetOptions,
-                   public CommandButtons {
+class MainWindow {
  public:
   static constexpr const char* kApplicationTitle = "Brunnholds Lotto-Kalkulant Oesterreich";
   static constexpr const char* kOperatorAddress = "https://www.lotterien.at";
@@ -45,6 +36,17 @@ class MainWindow : public WindowFrame,
   // `programFile` is the path of the running program; its folder becomes dataFolder.
   MainWindow(Services services, std::string programFile);
 
+  // ---- the window's parts
+  WindowFrame frame;
+  ProgramFiles files;
+  CommandState state;
+  DrawOnShow drawOnShow;
+  ScoringFields scoring;  // the draw the tips are scored against and the last score
+  DayFilter dayFilter;
+  ChartTab chartTab;
+  GenerationOptions options;
+  InternetOptions internetOptions;
+  CommandButtons buttons;
   TipGrid tips;
   StatusBar statusBar;
   DrawDownload download;
@@ -54,7 +56,7 @@ class MainWindow : public WindowFrame,
   GeneratorState lastRun;  // what the last generator run left
   // The slip print settings, which live for the run, and the page size of the last print.
   SlipSettingsDialog slipSettings;
-  SlipPrinting slipSize;
+  SlipPrinting slipPrinting;
   // The click-script chooser, which lives for the run and keeps its fields.
   ScriptChooser scriptChooser;
 
@@ -69,8 +71,8 @@ class MainWindow : public WindowFrame,
   // ---- spinners whose steps recompute the run budget runBudget
   // A step of "Max. Berechnungsläufe" or of the number of tips: runBudget := runBudgetThousands x
   // 1000. A value typed into the field counts from the next step or the next start.
-  void runBudgetStepped() { runBudget = runBudgetThousands.value() * 1000; }
-  void tipCountStepped() { runBudget = runBudgetThousands.value() * 1000; }
+  void runBudgetStepped() { state.runBudget = options.runBudgetThousands.value() * 1000; }
+  void tipCountStepped() { state.runBudget = options.runBudgetThousands.value() * 1000; }
 
   // ---- tip grid
   // A change of field `index` of tip `tip`, by typing or by program code.
@@ -123,7 +125,7 @@ class MainWindow : public WindowFrame,
   // menu item "Ziehungen aktualisieren" run the same.
   void updateDraws();
   // The stop button: the update run ends before its next request.
-  void stopUpdate() { stopButton.visible = false; }
+  void stopUpdate() { buttons.stopButton.visible = false; }
   void typeInDraw();       // "Eingeben": type a draw in
   void removeShownDraw();  // "Löschen": remove the draw on show
 
@@ -141,7 +143,7 @@ class MainWindow : public WindowFrame,
   void showOverdueNumbers();         // overdue numbers
   void showTipDistribution();        // distribution of the numbers in the tips
 
-  std::string helpPagePath() const { return programFolder + kHelpPageName; }
+  std::string helpPagePath() const { return files.programFolder + kHelpPageName; }
   // The parts the update run works on.
   DownloadParts downloadParts();
 

@@ -48,25 +48,27 @@ std::string storedTipFieldName(int tip, int index) {
 }
 
 void readFirstSettingsGroup(MainWindow& form, SettingsStore& store) {
-  form.slipTop = 84;
-  form.slipLeft = 29;
+  form.slipPrinting.slipTop = 84;
+  form.slipPrinting.slipLeft = 29;
   readGroup([&] {
     for (const StoredCheckBox& stored : kStoredCheckBoxes) {
       if (const auto value = store.readInteger(stored.name))
-        (form.*stored.box).checked = *value != 0;
+        (form.options.*stored.box).checked = *value != 0;
     }
-    form.country = store.readInteger("Land").value_or(1);
-    if (const auto value = store.readInteger("TippTop")) form.slipTop = *value;
-    if (const auto value = store.readInteger("TippLeft")) form.slipLeft = *value;
+    form.state.country = store.readInteger("Land").value_or(1);
+    if (const auto value = store.readInteger("TippTop")) form.slipPrinting.slipTop = *value;
+    if (const auto value = store.readInteger("TippLeft")) form.slipPrinting.slipLeft = *value;
     if (const auto value = store.readInteger("height")) {
-      if (*value >= kSmallestWindow && *value <= kLargestWindow) form.onResize(form.width, *value);
+      if (*value >= kSmallestWindow && *value <= kLargestWindow)
+        form.onResize(form.frame.width, *value);
     }
     if (const auto value = store.readInteger("width")) {
-      if (*value >= kSmallestWindow && *value <= kLargestWindow) form.onResize(*value, form.height);
+      if (*value >= kSmallestWindow && *value <= kLargestWindow)
+        form.onResize(*value, form.frame.height);
     }
     for (const StoredSpinner& stored : kStoredSpinners) {
       if (const auto value = store.readInteger(stored.name))
-        (form.*stored.spinner).setValue(*value);
+        (form.options.*stored.spinner).setValue(*value);
     }
     for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
       for (int index = 1; index <= TipGrid::kNumbers; ++index) {
@@ -75,19 +77,22 @@ void readFirstSettingsGroup(MainWindow& form, SettingsStore& store) {
       }
     }
     if (const auto value = store.readInteger("DruckPapier")) {
-      form.paperFormat = (*value >= -1 && *value <= kLastPaperFormat) ? *value : -1;
+      form.slipPrinting.paperFormat = (*value >= -1 && *value <= kLastPaperFormat) ? *value : -1;
     }
   });
 }
 
 void readSecondSettingsGroup(MainWindow& form, SettingsStore& store) {
   readGroup([&] {
-    if (const auto value = store.readString("ProxyHostEdit")) form.proxyHost.text = *value;
-    if (const auto value = store.readString("ProxyPortEdit")) form.proxyPort.text = *value;
+    if (const auto value = store.readString("ProxyHostEdit"))
+      form.internetOptions.proxyHost.text = *value;
+    if (const auto value = store.readString("ProxyPortEdit"))
+      form.internetOptions.proxyPort.text = *value;
     if (const auto value = store.readBinary("DateTimePicker2")) {
-      form.statisticsStart.setDate(dateOfBytes(*value, "DateTimePicker2"));
+      form.chartTab.statisticsStart.setDate(dateOfBytes(*value, "DateTimePicker2"));
     }
-    if (const auto value = store.readString("ServerEdit")) form.server.text = *value;
+    if (const auto value = store.readString("ServerEdit"))
+      form.internetOptions.server.text = *value;
   });
 }
 
@@ -95,26 +100,26 @@ void writeSettings(MainWindow& form, SettingsStore& store) {
   try {
     store.openKey(kSettingsKey);
     for (const StoredCheckBox& stored : kStoredCheckBoxes)
-      store.writeInteger(stored.name, (form.*stored.box).checked ? 1 : 0);
-    store.writeInteger("Land", form.country);
-    store.writeInteger("TippTop", form.slipTop);
-    store.writeInteger("TippLeft", form.slipLeft);
-    if (form.windowState == MainWindow::State::Normal) {
-      store.writeInteger("height", form.height);
-      store.writeInteger("width", form.width);
+      store.writeInteger(stored.name, (form.options.*stored.box).checked ? 1 : 0);
+    store.writeInteger("Land", form.state.country);
+    store.writeInteger("TippTop", form.slipPrinting.slipTop);
+    store.writeInteger("TippLeft", form.slipPrinting.slipLeft);
+    if (form.frame.windowState == WindowFrame::State::Normal) {
+      store.writeInteger("height", form.frame.height);
+      store.writeInteger("width", form.frame.width);
     }
     for (const StoredSpinner& stored : kStoredSpinners)
-      store.writeInteger(stored.name, (form.*stored.spinner).value());
+      store.writeInteger(stored.name, (form.options.*stored.spinner).value());
     for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
       for (int index = 1; index <= TipGrid::kNumbers; ++index) {
         store.writeString(storedTipFieldName(tip, index), form.tips.text(tip, index));
       }
     }
-    store.writeInteger("DruckPapier", form.paperFormat);
-    store.writeString("ProxyHostEdit", form.proxyHost.text);
-    store.writeString("ProxyPortEdit", form.proxyPort.text);
-    store.writeBinary("DateTimePicker2", dateBytes(form.statisticsStart.date()));
-    store.writeString("ServerEdit", form.server.text);
+    store.writeInteger("DruckPapier", form.slipPrinting.paperFormat);
+    store.writeString("ProxyHostEdit", form.internetOptions.proxyHost.text);
+    store.writeString("ProxyPortEdit", form.internetOptions.proxyPort.text);
+    store.writeBinary("DateTimePicker2", dateBytes(form.chartTab.statisticsStart.date()));
+    store.writeString("ServerEdit", form.internetOptions.server.text);
   } catch (const AppError&) {
     // What was written stays; the window closes anyway.
   }

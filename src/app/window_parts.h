@@ -1,7 +1,7 @@
 #pragma once
 // The parts of the main window that belong to the window itself rather than to one
-// subsystem: its frame, the fields the commands share, the tab "Internet-Optionen" and
-// the command buttons.
+// subsystem: its frame, its files, the state the commands share, the tab
+// "Internet-Optionen" and the command buttons.
 
 #include <cstdint>
 #include <string>
@@ -26,28 +26,29 @@ struct WindowFrame {
   Page activePage = Page::Tips;
   // Factor by which the tab area (positions, sizes, fonts) is scaled against its design.
   double tabScale = 1.0;
+  std::int32_t scaledHeight = 0;  // window height at the last rescale
 };
 
-// Fields of the main window that several commands share.
-struct MainWindowFields {
+// Where the window finds its files.
+struct ProgramFiles {
   // The folder of the draw file and of everything the program writes, ending in a
   // separator: the program's folder, or the user's data folder for an installed copy.
   std::string dataFolder;
   // The program's own files (help page, jingle, slip picture, notes), ending in a separator.
   std::string programFolder;
-  std::string drawFileName;           // "ZahlenAT.dat"
-  double workingDate = 0;             // working date
-  bool completeCheckEnabled = false;  // the complete check runs only while this is true
-  bool generatorRunning = false;
-  std::int32_t runBudget = 100000;
-  std::string soundName;
-  std::int32_t scaledHeight = 0;  // window height at the last rescale
-  std::int32_t slipTop = 84;
-  std::int32_t slipLeft = 29;
-  std::int32_t paperFormat = 0;
-  std::int32_t country = 1;
+  std::string drawFileName;  // "ZahlenAT.dat"
+  std::string soundName;     // the jingle for three or more hits
 
   std::string drawFilePath() const { return dataFolder + drawFileName; }
+};
+
+// The fields several commands share.
+struct CommandState {
+  double workingDate = 0;             // the date the last command worked from
+  bool completeCheckEnabled = false;  // the complete check runs only while this is true
+  bool generatorRunning = false;
+  std::int32_t runBudget = 100000;  // the generator's runs: the budget spinner x 1000
+  std::int32_t country = 1;         // stored and restored; no rule reads it
 };
 
 // The tab "Internet-Optionen": the proxy, the server and the link labels.

@@ -76,8 +76,7 @@ ReportPage slipPage(const TipGrid& tips, int slipTop, int slipLeft,
   const bool wednesday = settings.wednesday.checked;
   if (sunday != wednesday) page.texts.push_back(cross("Samstag", slipLeft + 103, slipTop + 272));
   if (sunday && wednesday) page.texts.push_back(cross("Mittwoch", slipLeft + 118, slipTop + 272));
-  if (settings.joker3.checked)
-    page.texts.push_back(cross("Joker3", slipLeft + 305, slipTop + 300));
+  if (settings.joker3.checked) page.texts.push_back(cross("Joker3", slipLeft + 305, slipTop + 300));
   if (settings.joker2.checked) page.texts.push_back(cross("Super6", slipLeft + 320, slipTop + 300));
   if (settings.joker1.checked)
     page.texts.push_back(cross("Spiel77Ja", slipLeft + 335, slipTop + 300));
@@ -92,8 +91,8 @@ ReportPage slipPage(const TipGrid& tips, int slipTop, int slipLeft,
 
 void printSlip(const SlipParts& parts) {
   SlipSettingsDialog& dialog = parts.settings;
-  dialog.topOffset.setValue(parts.slipTop);
-  dialog.leftOffset.setValue(parts.slipLeft);
+  dialog.topOffset.setValue(parts.printing.slipTop);
+  dialog.leftOffset.setValue(parts.printing.slipLeft);
   // The next draw: from Thursday to Saturday the Sunday, from Sunday to Wednesday the
   // Wednesday.
   const int weekday = dayOfWeek(parts.clock.today());
@@ -105,22 +104,23 @@ void printSlip(const SlipParts& parts) {
     if (!parts.tips.text(tip, 1).empty()) ++dialog.tipCount;
   }
   dialog.updateCost();
-  dialog.paperFormat = parts.paperFormat;
+  dialog.paperFormat = parts.printing.paperFormat;
   if (parts.ui.showModal(dialog) != ModalResult::Ok) return;
 
-  parts.paperFormat = dialog.paperFormat;
-  if (parts.paperFormat >= 0 && parts.paperFormat < static_cast<int>(kPaperFormats.size())) {
-    const PaperFormat& paper = kPaperFormats[static_cast<std::size_t>(parts.paperFormat)];
-    parts.size.landscape = paper.landscape;
-    parts.size.sheetWidthMm = paper.landscape ? paper.heightMm : paper.widthMm;
-    parts.size.sheetHeightMm = paper.landscape ? paper.widthMm : paper.heightMm;
+  parts.printing.paperFormat = dialog.paperFormat;
+  if (parts.printing.paperFormat >= 0 &&
+      parts.printing.paperFormat < static_cast<int>(kPaperFormats.size())) {
+    const PaperFormat& paper = kPaperFormats[static_cast<std::size_t>(parts.printing.paperFormat)];
+    parts.printing.landscape = paper.landscape;
+    parts.printing.sheetWidthMm = paper.landscape ? paper.heightMm : paper.widthMm;
+    parts.printing.sheetHeightMm = paper.landscape ? paper.widthMm : paper.heightMm;
   }
-  parts.slipTop = dialog.topOffset.value();
-  parts.slipLeft = dialog.leftOffset.value();
+  parts.printing.slipTop = dialog.topOffset.value();
+  parts.printing.slipLeft = dialog.leftOffset.value();
   const std::string picture =
       dialog.showPicture.checked && fileExists(parts.picturePath) ? parts.picturePath : "";
-  parts.report.preview(
-      slipPage(parts.tips, parts.slipTop, parts.slipLeft, dialog, parts.size, picture));
+  parts.report.preview(slipPage(parts.tips, parts.printing.slipTop, parts.printing.slipLeft, dialog,
+                                parts.printing, picture));
 }
 
 }  // namespace lotto

@@ -61,6 +61,9 @@ class SlipSettingsDialog : public ModalDialog {
 // What printing remembers: the page size of the last print (when no paper is chosen the
 // page keeps it; before the first print A4 portrait).
 struct SlipPrinting {
+  std::int32_t slipTop = 84;   // the crosses' offset from the top, in report units
+  std::int32_t slipLeft = 29;  // and from the left
+  std::int32_t paperFormat = 0;
   double sheetWidthMm = 210;
   double sheetHeightMm = 297;
   bool landscape = false;
@@ -74,11 +77,8 @@ ReportPage slipPage(const TipGrid& tips, int slipTop, int slipLeft,
 
 struct SlipParts {
   const TipGrid& tips;
-  std::int32_t& slipTop;
-  std::int32_t& slipLeft;
-  std::int32_t& paperFormat;
   SlipSettingsDialog& settings;
-  SlipPrinting& size;
+  SlipPrinting& printing;
   std::string picturePath;  // the slip picture beside the program
   UserInteraction& ui;
   Clock& clock;

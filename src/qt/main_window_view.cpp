@@ -70,7 +70,7 @@ MainWindowView::MainWindowView(MainWindow& form, QtUserInteraction& interaction,
       guard_(new CommandGuard(this)) {
   ui_->setupUi(this);
   guard_->allow(ui_->stopButton);
-  resize(MainWindow::kDesignedWidth, MainWindow::kDesignedHeight);
+  resize(WindowFrame::kDesignedWidth, WindowFrame::kDesignedHeight);
 
   // The status bar's two panels: the draw request state and the generator's progress.
   auto* panel0 = new QLabel(this);
@@ -198,25 +198,27 @@ void MainWindowView::bindCommands() {
   }
 
   connect(ui_->sundayDraws, &QCheckBox::toggled, this, [this](bool checked) {
-    if (!syncing_) form_.sundayDraws.checked = checked;
+    if (!syncing_) form_.dayFilter.sundayDraws.checked = checked;
   });
   connect(ui_->wednesdayDraws, &QCheckBox::toggled, this, [this](bool checked) {
-    if (!syncing_) form_.wednesdayDraws.checked = checked;
+    if (!syncing_) form_.dayFilter.wednesdayDraws.checked = checked;
   });
   connect(ui_->chosenDate, &QDateEdit::dateChanged, this, [this](QDate date) {
-    if (!syncing_) form_.chosenDate.setDate(dayNumberOf(date));
+    if (!syncing_) form_.drawOnShow.chosenDate.setDate(dayNumberOf(date));
   });
   connect(ui_->statisticsStart, &QDateEdit::dateChanged, this, [this](QDate date) {
-    if (!syncing_) form_.statisticsStart.setDate(dayNumberOf(date));
+    if (!syncing_) form_.chartTab.statisticsStart.setDate(dayNumberOf(date));
   });
-  connect(ui_->proxyHost, &QLineEdit::textEdited, this,
-          [this](const QString& text) { form_.proxyHost.text = text.toStdString(); });
-  connect(ui_->proxyPort, &QLineEdit::textEdited, this,
-          [this](const QString& text) { form_.proxyPort.text = text.toStdString(); });
+  connect(ui_->proxyHost, &QLineEdit::textEdited, this, [this](const QString& text) {
+    form_.internetOptions.proxyHost.text = text.toStdString();
+  });
+  connect(ui_->proxyPort, &QLineEdit::textEdited, this, [this](const QString& text) {
+    form_.internetOptions.proxyPort.text = text.toStdString();
+  });
   connect(ui_->server, &QLineEdit::textEdited, this,
-          [this](const QString& text) { form_.server.text = text.toStdString(); });
+          [this](const QString& text) { form_.internetOptions.server.text = text.toStdString(); });
   connect(ui_->tabs, &QTabWidget::currentChanged, this, [this](int index) {
-    if (!syncing_) form_.activePage = static_cast<MainWindow::Page>(index);
+    if (!syncing_) form_.frame.activePage = static_cast<MainPage>(index);
   });
 
   for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
@@ -241,7 +243,7 @@ void MainWindowView::bindCommands() {
 }
 
 void MainWindowView::bindOptions() {
-  for (auto& [name, box] : form_.checkBoxes()) {
+  for (auto& [name, box] : form_.options.checkBoxes()) {
     auto* widget = findChild<QCheckBox*>(qs(name));
     checkBoxes_.push_back({widget, box});
     connect(widget, &QCheckBox::toggled, this, [this, box = box](bool checked) {
@@ -253,16 +255,16 @@ void MainWindowView::bindOptions() {
       rest->installEventFilter(this);
     }
   }
-  for (auto& [name, spinner] : form_.spinners()) {
+  for (auto& [name, spinner] : form_.options.spinners()) {
     auto* widget = findChild<StepSpinBox*>(qs(name));
     spinners_.push_back({widget, spinner});
     connect(widget, &QSpinBox::valueChanged, this, [this, spinner = spinner](int value) {
       if (!syncing_) spinner->setValue(value);
     });
-    if (spinner == &form_.runBudgetThousands) {
+    if (spinner == &form_.options.runBudgetThousands) {
       connect(widget, &StepSpinBox::stepped, this, [this] { form_.runBudgetStepped(); });
     }
-    if (spinner == &form_.tipCount) {
+    if (spinner == &form_.options.tipCount) {
       connect(widget, &StepSpinBox::stepped, this, [this] { form_.tipCountStepped(); });
     }
   }
@@ -278,8 +280,8 @@ void MainWindowView::rememberDesignedSizes() {
 }
 
 void MainWindowView::applyScale() {
-  if (appliedScale_ == form_.tabScale) return;
-  appliedScale_ = form_.tabScale;
+  if (appliedScale_ == form_.frame.tabScale) return;
+  appliedScale_ = form_.frame.tabScale;
   const auto scaleSize = [this](QSize size) {
     const auto scale = [this](int value) {
       return value >= QWIDGETSIZE_MAX ? value
@@ -310,8 +312,9 @@ void MainWindowView::showProgress(const ProgressBar& bar) {
 }
 
 void MainWindowView::saveChartPicture() {
-  const auto chosen = interaction_.saveFile(
-      {"PNG-Bild|*.png", "png", chartFileName(form_.chart.caption), form_.dataFolder});
+  const auto chosen =
+      interaction_.saveFile({"PNG-Bild|*.png", "png", chartFileName(form_.chartTab.chart.caption),
+                             form_.files.dataFolder});
   if (!chosen) return;
   if (!ui_->chart->savePng(QString::fromStdString(chosen->path))) {
     throw AppError("Das Diagramm konnte nicht gespeichert werden: " + chosen->path);
@@ -359,26 +362,26 @@ void MainWindowView::syncTipGrid() {
 
 void MainWindowView::syncFromModel() {
   syncing_ = true;
-  if (windowTitle() != qs(form_.caption)) setWindowTitle(qs(form_.caption));
+  if (windowTitle() != qs(form_.frame.caption)) setWindowTitle(qs(form_.frame.caption));
   applyScale();
   syncTipGrid();
 
-  setTextIfChanged(ui_->drawBarText, form_.drawBarText.caption);
-  setTextIfChanged(ui_->drawBarQuersumme, form_.drawBarQuersumme.caption);
-  setTextIfChanged(ui_->shownDrawText, form_.shownDrawText.caption);
-  ui_->sundayDraws->setChecked(form_.sundayDraws.checked);
-  ui_->wednesdayDraws->setChecked(form_.wednesdayDraws.checked);
-  setDate(ui_->chosenDate, form_.chosenDate);
-  setDate(ui_->statisticsStart, form_.statisticsStart);
-  setTextIfChanged(ui_->updateLink, form_.updateLink.caption);
-  setTextIfChanged(ui_->operatorLink, form_.operatorLink.caption);
-  for (const auto& [edit, text] : {std::pair{ui_->proxyHost, &form_.proxyHost.text},
-                                   std::pair{ui_->proxyPort, &form_.proxyPort.text},
-                                   std::pair{ui_->server, &form_.server.text}}) {
+  setTextIfChanged(ui_->drawBarText, form_.drawOnShow.drawBarText.caption);
+  setTextIfChanged(ui_->drawBarQuersumme, form_.drawOnShow.drawBarQuersumme.caption);
+  setTextIfChanged(ui_->shownDrawText, form_.drawOnShow.shownDrawText.caption);
+  ui_->sundayDraws->setChecked(form_.dayFilter.sundayDraws.checked);
+  ui_->wednesdayDraws->setChecked(form_.dayFilter.wednesdayDraws.checked);
+  setDate(ui_->chosenDate, form_.drawOnShow.chosenDate);
+  setDate(ui_->statisticsStart, form_.chartTab.statisticsStart);
+  setTextIfChanged(ui_->updateLink, form_.internetOptions.updateLink.caption);
+  setTextIfChanged(ui_->operatorLink, form_.internetOptions.operatorLink.caption);
+  for (const auto& [edit, text] : {std::pair{ui_->proxyHost, &form_.internetOptions.proxyHost.text},
+                                   std::pair{ui_->proxyPort, &form_.internetOptions.proxyPort.text},
+                                   std::pair{ui_->server, &form_.internetOptions.server.text}}) {
     if (edit->text() != qs(*text)) edit->setText(qs(*text));
   }
 
-  for (auto& [name, control] : form_.commandControls()) {
+  for (auto& [name, control] : form_.buttons.commandControls()) {
     const QString objectName = qs(name);
     if (auto* widget = findChild<QWidget*>(objectName)) {
       widget->setEnabled(control->enabled);
@@ -397,12 +400,12 @@ void MainWindowView::syncFromModel() {
     widget->setRange(spinner->minimum, spinner->maximum);
     if (widget->value() != spinner->value()) widget->setValue(spinner->value());
   }
-  if (form_.windowState == MainWindow::State::Normal && windowState() == Qt::WindowNoState &&
-      size() != QSize(form_.width, form_.height)) {
-    resize(form_.width, form_.height);
+  if (form_.frame.windowState == WindowFrame::State::Normal && windowState() == Qt::WindowNoState &&
+      size() != QSize(form_.frame.width, form_.frame.height)) {
+    resize(form_.frame.width, form_.frame.height);
   }
-  ui_->chart->showSeries(form_.chart);
-  ui_->tabs->setCurrentIndex(static_cast<int>(form_.activePage));
+  ui_->chart->showSeries(form_.chartTab.chart);
+  ui_->tabs->setCurrentIndex(static_cast<int>(form_.frame.activePage));
   syncing_ = false;
 }
 
@@ -431,11 +434,11 @@ void MainWindowView::changeEvent(QEvent* event) {
 
 void MainWindowView::noteWindowState() {
   if (isMinimized()) {
-    form_.windowState = MainWindow::State::Minimized;
+    form_.frame.windowState = WindowFrame::State::Minimized;
   } else if (isMaximized() || isFullScreen()) {
-    form_.windowState = MainWindow::State::Maximized;
+    form_.frame.windowState = WindowFrame::State::Maximized;
   } else {
-    form_.windowState = MainWindow::State::Normal;
+    form_.frame.windowState = WindowFrame::State::Normal;
   }
 }
 
@@ -472,11 +475,11 @@ bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
       }
     }
     if (watched == ui_->updateLink) {
-      runCommand([this] { form_.openLink(form_.updateLink); });
+      runCommand([this] { form_.openLink(form_.internetOptions.updateLink); });
       return true;
     }
     if (watched == ui_->operatorLink) {
-      runCommand([this] { form_.openLink(form_.operatorLink); });
+      runCommand([this] { form_.openLink(form_.internetOptions.operatorLink); });
       return true;
     }
     if (watched == ui_->leftBanner || watched == ui_->rightBanner) {

@@ -56,10 +56,10 @@ class DownloadTest : public QObject {
     explicit Window(const std::vector<DrawRecord>& records, int timeoutMs = kHttpTimeoutMs)
         : qt(timeoutMs) {
       testing::writeRecords(dir.file(kDrawFileName), records);
-      form.dataFolder = dir.path();
-      form.drawFileName = kDrawFileName;
-      form.soundName = "yippee.wav";
-      form.completeCheckEnabled = true;
+      form.files.dataFolder = dir.path();
+      form.files.drawFileName = kDrawFileName;
+      form.files.soundName = "yippee.wav";
+      form.state.completeCheckEnabled = true;
       fakes.clock.todayValue = dayNumber(2026, 12, 9);
     }
     Services services() {
@@ -68,13 +68,13 @@ class DownloadTest : public QObject {
     }
     std::vector<DrawRecord> stored() const { return readDrawFile(dir.file(kDrawFileName)); }
     void update(const std::string& server) {
-      form.server.text = server;
+      form.internetOptions.server.text = server;
       form.updateDraws();
     }
     void expectUsable() const {
-      QVERIFY(form.updateButton.enabled);
-      QVERIFY(form.downloadButton.enabled);
-      QVERIFY(!form.stopButton.visible);
+      QVERIFY(form.buttons.updateButton.enabled);
+      QVERIFY(form.buttons.downloadButton.enabled);
+      QVERIFY(!form.buttons.stopButton.visible);
     }
   };
 
@@ -106,7 +106,7 @@ class DownloadTest : public QObject {
   void anEmptyFileIsFilledWithEveryDrawDayFrom1997() {
     testing::DrawServerProcess server(testing::historyCsvPath());
     Window window({});
-    window.form.chosenDate.setDate(dayNumber(1997, 8, 31));
+    window.form.drawOnShow.chosenDate.setDate(dayNumber(1997, 8, 31));
     QElapsedTimer timer;
     timer.start();
     window.update(server.address());
@@ -121,7 +121,7 @@ class DownloadTest : public QObject {
     QCOMPARE(
         window.http.urls.back(),
         std::string(server.address() + "/zahlen/lotto_neu.asp?Datum=20260823&Programm=KalkuAT"));
-    QCOMPARE(window.form.drawBarText.caption,
+    QCOMPARE(window.form.drawOnShow.drawBarText.caption,
              std::string("Mi 19.08.26    3  5  6  22  38  40 Z:27"));
     QVERIFY(window.fakes.ui.errors.empty());
     QVERIFY(window.fakes.ui.messages.empty());
@@ -192,7 +192,7 @@ class DownloadTest : public QObject {
   void aProxyPortThatIsNoNumberFailsAtTheFirstRequest() {
     testing::DrawServerProcess server(testing::historyCsvPath());
     Window window(historyUpTo(dayNumber(2025, 1, 5)));
-    window.form.proxyPort.text = "abc";
+    window.form.internetOptions.proxyPort.text = "abc";
     window.update(server.address());
     QVERIFY(window.http.urls.empty());
     QVERIFY(window.fakes.ui.errors ==
@@ -238,7 +238,8 @@ class DownloadTest : public QObject {
     expected.push_back(testing::makeDraw(2025, 1, 8, {1, 2, 3, 4, 5, 6}, 7, 1));
     QVERIFY(window.stored() == expected);
     window.expectUsable();
-    QCOMPARE(window.form.drawBarText.caption, std::string("Mi 08.01.25    1  2  3  4  5  6 Z:7"));
+    QCOMPARE(window.form.drawOnShow.drawBarText.caption,
+             std::string("Mi 08.01.25    1  2  3  4  5  6 Z:7"));
   }
 
   void theStartUpUpdateEndsQuietlyOnTheBundledHistory() {
@@ -249,7 +250,7 @@ class DownloadTest : public QObject {
     QCOMPARE(window.http.urls.size(), std::size_t{1});  // Sunday 23 August 2026: nothing yet
     QVERIFY(window.fakes.ui.errors.empty());
     QVERIFY(window.fakes.ui.messages.empty());
-    QCOMPARE(window.form.drawBarText.caption,
+    QCOMPARE(window.form.drawOnShow.drawBarText.caption,
              std::string("Fr 21.08.26    1  3  24  32  36  42 Z:37"));
     QVERIFY(window.stored() == history());
   }
@@ -314,8 +315,8 @@ class DownloadTest : public QObject {
     });
     Window window(historyUpTo(dayNumber(2025, 1, 5)));
     // The proxy is the scripted server; the draw server's name need not resolve.
-    window.form.proxyHost.text = "127.0.0.1";
-    window.form.proxyPort.text = std::to_string(server.port());
+    window.form.internetOptions.proxyHost.text = "127.0.0.1";
+    window.form.internetOptions.proxyPort.text = std::to_string(server.port());
     window.update("http://lotto.invalid:8045");
     QCOMPARE(server.heads.size(), 2);
     const QByteArray& first = server.heads[0];

@@ -54,13 +54,14 @@ class InstalledCopyTest : public QObject {
       Window window(program);
       window.form.onFirstShow();
       QVERIFY(window.fakes.ui.errors.empty());
-      QCOMPARE(window.form.dataFolder, data);
-      QCOMPARE(window.form.programFolder, prefix + "/share/kalkuat/");
-      QCOMPARE(window.form.updateLink.caption, prefix + "/share/kalkuat/Hilfe.html");
+      QCOMPARE(window.form.files.dataFolder, data);
+      QCOMPARE(window.form.files.programFolder, prefix + "/share/kalkuat/");
+      QCOMPARE(window.form.internetOptions.updateLink.caption,
+               prefix + "/share/kalkuat/Hilfe.html");
       // The bundled history was copied and is on show.
       QCOMPARE(readWholeFile(data + kDrawFileName), readWholeFile(bundled));
       const DrawRecord newest = readDrawFile(bundled).back();
-      QCOMPARE(window.form.shownDate, newest.date);
+      QCOMPARE(window.form.drawOnShow.shownDate, newest.date);
 
       // A draw entered goes into the user's copy.
       window.fakes.ui.onModal = [&](ModalDialog& modal) {
@@ -80,7 +81,7 @@ class InstalledCopyTest : public QObject {
       window.form.printTipSheet();
       QVERIFY(fileExists(data + "Tipp.txt"));
 
-      window.form.quersummeTo.setValue(222);
+      window.form.options.quersummeTo.setValue(222);
       window.form.onClose();
     }
     const QString settingsFile = QString::fromStdString(home) + "/.config/Brunnhold/KalkuAT.conf";
@@ -91,8 +92,8 @@ class InstalledCopyTest : public QObject {
     Window again(program);
     again.form.onFirstShow();
     QCOMPARE(fileSize(data + kDrawFileName), bundledSize + 16);
-    QCOMPARE(again.form.quersummeTo.value(), 222);
-    QCOMPARE(again.form.shownDate, readDrawFile(data + kDrawFileName).back().date);
+    QCOMPARE(again.form.options.quersummeTo.value(), 222);
+    QCOMPARE(again.form.drawOnShow.shownDate, readDrawFile(data + kDrawFileName).back().date);
   }
 
  private:

@@ -64,10 +64,10 @@ class OnlineTest : public QObject {
     MainWindow form{services(), dir.file("kalkuat")};
 
     explicit Window(bool qtShellStarts = false) : useQtShell(qtShellStarts) {
-      form.dataFolder = dir.path();
-      form.drawFileName = kDrawFileName;
+      form.files.dataFolder = dir.path();
+      form.files.drawFileName = kDrawFileName;
       fakes.clock.todayValue = dayNumber(2026, 12, 10);
-      form.chosenDate.setDate(dayNumber(2026, 12, 10));
+      form.drawOnShow.chosenDate.setDate(dayNumber(2026, 12, 10));
     }
     Services services() {
       fakes.httpInUse = &http;
@@ -83,7 +83,7 @@ class OnlineTest : public QObject {
   void theBasketPageOfTheServerListsTheTwoTips() {
     testing::DrawServerProcess server(testing::historyCsvPath());
     Window window;
-    window.form.server.text = server.address();
+    window.form.internetOptions.server.text = server.address();
     window.typeTip(1, {"1", "2", "3", "4", "5", "6"});
     window.typeTip(2, {"7", "8", "9", "10", "11", "12"});
     window.form.sendToBasket();
@@ -118,13 +118,13 @@ class OnlineTest : public QObject {
         {"--basket-status", "500", "--basket-body", bodies.file("broken.htm")});
     Window window;  // gone before the servers, so that they stop without waiting on it
     window.typeTip(1, {"1", "2", "3", "4", "5", "6"});
-    window.form.server.text = busy.address();
+    window.form.internetOptions.server.text = busy.address();
     window.form.sendToBasket();
     const std::string page = window.dir.file("Meldung.htm");
     QCOMPARE(window.fakes.shell.opened, std::vector<std::string>{page});
     QCOMPARE(readWholeFile(page), std::string("<p>Mitteilung: Wartung bis 14 Uhr</p>\r\n"));
 
-    window.form.server.text = broken.address();
+    window.form.internetOptions.server.text = broken.address();
     window.form.sendToBasket();
     QCOMPARE(window.fakes.shell.opened.size(), std::size_t{2});
     QVERIFY(window.fakes.shell.opened[1].rfind(
@@ -138,7 +138,7 @@ class OnlineTest : public QObject {
     testing::DrawServerProcess server(testing::historyCsvPath(), std::nullopt, 0,
                                       {"--scripts", served.path()});
     Window window(true);
-    window.form.server.text = server.address();
+    window.form.internetOptions.server.text = server.address();
     window.typeTip(1, {"3", "17", "22", "30", "41", "45"});
     const std::string script = window.dir.file("Script/Portal.bks");
     writeFile(script, "alt: [Z1_1]\r\n");

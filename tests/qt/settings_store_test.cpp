@@ -60,12 +60,12 @@ class SettingsStoreTest : public QObject {
     {
       Window first;
       first.form.onFirstShow();
-      first.form.preferFrequentQuadruples.checked = true;
-      first.form.quersummeTo.setValue(200);
+      first.form.options.preferFrequentQuadruples.checked = true;
+      first.form.options.quersummeTo.setValue(200);
       first.form.setTipField(2, 1, "13");
-      first.form.proxyHost.text = "proxy.example";
-      first.form.proxyPort.text = "3128";
-      first.form.statisticsStart.setDate(dayNumber(2001, 2, 4));
+      first.form.internetOptions.proxyHost.text = "proxy.example";
+      first.form.internetOptions.proxyPort.text = "3128";
+      first.form.chartTab.statisticsStart.setDate(dayNumber(2001, 2, 4));
       first.form.onResize(610, 530);
       first.form.onClose();
     }
@@ -92,12 +92,12 @@ class SettingsStoreTest : public QObject {
 
     Window second;
     second.form.onFirstShow();
-    QVERIFY(second.form.preferFrequentQuadruples.checked);
-    QCOMPARE(second.form.quersummeTo.value(), 200);
+    QVERIFY(second.form.options.preferFrequentQuadruples.checked);
+    QCOMPARE(second.form.options.quersummeTo.value(), 200);
     QCOMPARE(second.form.tips.text(2, 1), std::string("13"));
-    QCOMPARE(second.form.proxyPort.text, std::string("3128"));
-    QCOMPARE(second.form.statisticsStart.date(), dayNumber(2001, 2, 4));
-    QCOMPARE(second.form.height, 530);
+    QCOMPARE(second.form.internetOptions.proxyPort.text, std::string("3128"));
+    QCOMPARE(second.form.chartTab.statisticsStart.date(), dayNumber(2001, 2, 4));
+    QCOMPARE(second.form.frame.height, 530);
   }
 
   // A settings file as an earlier version wrote it, every value away from its default,
@@ -117,7 +117,7 @@ class SettingsStoreTest : public QObject {
 
     Window window;
     window.form.onFirstShow();
-    const GenerationOptions& options = window.form;
+    const GenerationOptions& options = window.form.options;
     for (const CheckBox* checked :
          {&options.preferFrequentPairs, &options.preferRarePairs, &options.preferRareTriples,
           &options.preferRareQuadruples, &options.onlyPreferredNumbers,
@@ -150,15 +150,15 @@ class SettingsStoreTest : public QObject {
       }
     }
     QCOMPARE(window.form.tips.text(2, 1), std::string());
-    QCOMPARE(window.form.slipTop, 90);
-    QCOMPARE(window.form.slipLeft, 31);
-    QCOMPARE(window.form.paperFormat, 2);
-    QCOMPARE(window.form.width, 700);
-    QCOMPARE(window.form.height, 560);
-    QCOMPARE(window.form.proxyHost.text, std::string("proxy.example"));
-    QCOMPARE(window.form.proxyPort.text, std::string("3128"));
-    QCOMPARE(window.form.server.text, std::string("http://lotto.example:8080"));
-    QCOMPARE(window.form.statisticsStart.date(), dayNumber(2001, 2, 4));
+    QCOMPARE(window.form.slipPrinting.slipTop, 90);
+    QCOMPARE(window.form.slipPrinting.slipLeft, 31);
+    QCOMPARE(window.form.slipPrinting.paperFormat, 2);
+    QCOMPARE(window.form.frame.width, 700);
+    QCOMPARE(window.form.frame.height, 560);
+    QCOMPARE(window.form.internetOptions.proxyHost.text, std::string("proxy.example"));
+    QCOMPARE(window.form.internetOptions.proxyPort.text, std::string("3128"));
+    QCOMPARE(window.form.internetOptions.server.text, std::string("http://lotto.example:8080"));
+    QCOMPARE(window.form.chartTab.statisticsStart.date(), dayNumber(2001, 2, 4));
 
     QFile::remove(path);
     window.form.onClose();

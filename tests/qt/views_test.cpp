@@ -64,7 +64,7 @@ class ViewsTest : public QObject {
       fakes.clock.todayValue = dayNumber(2026, 12, 9);
       view.show();
       QVERIFY(QTest::qWaitForWindowActive(&view));
-      QVERIFY(form.completeCheckEnabled);  // the show sequence has run
+      QVERIFY(form.state.completeCheckEnabled);  // the show sequence has run
     }
     Services services() {
       registerDialogViews(interaction);
@@ -77,8 +77,8 @@ class ViewsTest : public QObject {
     }
     QAbstractButton* button(const char* name) { return view.findChild<QAbstractButton*>(name); }
     QString text(const char* label) { return view.findChild<QLabel*>(label)->text(); }
-    void showPage(MainWindow::Page page) {
-      form.activePage = page;
+    void showPage(MainPage page) {
+      form.frame.activePage = page;
       view.syncFromModel();
     }
   };
@@ -194,7 +194,7 @@ class ViewsTest : public QObject {
   void chartButtonsRunTheirStatistics() {
     Shown shown;
     shown.view.findChild<QAbstractButton*>("chartPairsButton")->click();  // "2er"
-    QCOMPARE(shown.form.activePage, MainWindow::Page::Chart);
+    QCOMPARE(shown.form.frame.activePage, MainPage::Chart);
     auto* tabs = shown.view.findChild<QTabWidget*>("tabs");
     QCOMPARE(tabs->currentIndex(), 2);
     auto* chart = shown.view.findChild<ChartView*>("chart");
@@ -262,7 +262,7 @@ class ViewsTest : public QObject {
 
   void theChartsBottomAxisIsReadableAtEverySize() {
     Shown shown;
-    shown.showPage(MainWindow::Page::Chart);
+    shown.showPage(MainPage::Chart);
     auto* chart = shown.view.findChild<ChartView*>("chart");
     const auto axisAfter = [&](const char* button, QSize size) {
       shown.view.showNormal();
@@ -270,11 +270,11 @@ class ViewsTest : public QObject {
       shown.button(button)->click();
       QCoreApplication::processEvents();
       QTest::qWait(20);
-      const std::vector<ChartPoint>& points = shown.form.chart.bars.points;
+      const std::vector<ChartPoint>& points = shown.form.chartTab.chart.bars.points;
       return readableBottomAxis(*chart, static_cast<int>(points.front().x),
                                 static_cast<int>(points.back().x));
     };
-    const QSize designed(MainWindow::kDesignedWidth, MainWindow::kDesignedHeight);
+    const QSize designed(WindowFrame::kDesignedWidth, WindowFrame::kDesignedHeight);
     const QSize maximised(1920, 1080);
     // 45 numbers and about 190 Quersummen, each at the designed size and maximised.
     const int numbersSmall = axisAfter("chartFrequencyButton", designed);
@@ -284,18 +284,18 @@ class ViewsTest : public QObject {
     QVERIFY(sumsSmall > 0);
     const int sumsLarge = axisAfter("chartQuersummeButton", maximised);
     QVERIFY(sumsLarge > 0 && sumsLarge < sumsSmall);
-    QVERIFY(shown.form.chart.bars.points.size() > 150);
+    QVERIFY(shown.form.chartTab.chart.bars.points.size() > 150);
     // The tip page keeps the window wider than designed; the chart alone at the size the
     // designed window would give it is readable as well.
     for (const char* button : {"chartFrequencyButton", "chartQuersummeButton"}) {
       shown.button(button)->click();
       ChartView small;
-      small.resize(MainWindow::kDesignedWidth - 24, MainWindow::kDesignedHeight - 110);
+      small.resize(WindowFrame::kDesignedWidth - 24, WindowFrame::kDesignedHeight - 110);
       small.show();
       QVERIFY(QTest::qWaitForWindowExposed(&small));
-      small.showSeries(shown.form.chart);
+      small.showSeries(shown.form.chartTab.chart);
       QCoreApplication::processEvents();
-      const std::vector<ChartPoint>& points = shown.form.chart.bars.points;
+      const std::vector<ChartPoint>& points = shown.form.chartTab.chart.bars.points;
       QVERIFY2(readableBottomAxis(small, static_cast<int>(points.front().x),
                                   static_cast<int>(points.back().x)) > 0,
                button);
@@ -304,17 +304,18 @@ class ViewsTest : public QObject {
     // The step follows the window when it is made smaller again.
     shown.view.resize(designed);
     QTest::qWait(20);
-    QCOMPARE(readableBottomAxis(*chart, static_cast<int>(shown.form.chart.bars.points.front().x),
-                                static_cast<int>(shown.form.chart.bars.points.back().x)),
+    QCOMPARE(readableBottomAxis(*chart,
+                                static_cast<int>(shown.form.chartTab.chart.bars.points.front().x),
+                                static_cast<int>(shown.form.chartTab.chart.bars.points.back().x)),
              sumsSmall);
   }
 
   void pointingAtABarSaysWhatItCountsAndTheChartSavesAsPicture() {
     Shown shown;
-    shown.showPage(MainWindow::Page::Chart);
+    shown.showPage(MainPage::Chart);
     auto* chart = shown.view.findChild<ChartView*>("chart");
     shown.button("overdueButton")->click();  // overdue numbers
-    const ChartPoint point = shown.form.chart.bars.points[43];
+    const ChartPoint point = shown.form.chartTab.chart.bars.points[43];
     const QString expected = QString("Zahl 44: seit %1 Ziehungen nicht gezogen").arg(point.y);
     QCOMPARE(chart->toolTipOf(43), expected);
     QCursor::setPos(chart->mapToGlobal(chart->rect().center()));
@@ -389,27 +390,27 @@ class ViewsTest : public QObject {
     QCOMPARE(view.findChild<QCheckBox*>("preferSeldomNumbers")->text(),
              QString("Zahlen, die besonders selten gezogen wurden, bevorzugen"));
     box->click();
-    QVERIFY(!shown.form.limitOverlap.checked);
+    QVERIFY(!shown.form.options.limitOverlap.checked);
     // The text after the spinner toggles the box as well.
     QTest::mouseClick(view.findChild<QLabel*>("limitOverlapRest"), Qt::LeftButton);
-    QVERIFY(shown.form.limitOverlap.checked);
+    QVERIFY(shown.form.options.limitOverlap.checked);
 
     auto* quersumme = view.findChild<QSpinBox*>("quersummeFrom");
     QCOMPARE(quersumme->minimum(), 21);
     QCOMPARE(quersumme->maximum(), 279);
     QCOMPARE(quersumme->value(), 100);
     quersumme->setValue(120);
-    QCOMPARE(shown.form.quersummeFrom.value(), 120);
+    QCOMPARE(shown.form.options.quersummeFrom.value(), 120);
 
     // A typed budget counts from the next step of a spinner.
     auto* budget = view.findChild<StepSpinBox*>("runBudgetThousands");
     budget->setValue(250);
-    QCOMPARE(shown.form.runBudget, 100000);
+    QCOMPARE(shown.form.state.runBudget, 100000);
     view.findChild<StepSpinBox*>("tipCount")->stepBy(-1);
-    QCOMPARE(shown.form.tipCount.value(), 11);
-    QCOMPARE(shown.form.runBudget, 250000);
+    QCOMPARE(shown.form.options.tipCount.value(), 11);
+    QCOMPARE(shown.form.state.runBudget, 250000);
     budget->stepBy(1);
-    QCOMPARE(shown.form.runBudget, 251000);
+    QCOMPARE(shown.form.state.runBudget, 251000);
   }
 
   void entryDialogShowsItsPresetsAndHandsBackTheDraw() {
@@ -432,14 +433,14 @@ class ViewsTest : public QObject {
 
   void aSecondCommandDoesNotStartWhileOneRuns() {
     Shown shown;
-    shown.showPage(MainWindow::Page::Draws);
-    shown.form.stopButton.visible = true;  // the stop button, as during a download
+    shown.showPage(MainPage::Draws);
+    shown.form.buttons.stopButton.visible = true;  // the stop button, as during a download
     shown.view.syncFromModel();
     int stops = 0;
     connect(shown.button("stopButton"), &QAbstractButton::clicked, [&stops] { ++stops; });
     QLineEdit* edit = field(shown.view, 1, 1);
-    const std::int32_t position = shown.form.shownPosition;
-    const std::string caption = shown.form.chart.caption;
+    const std::int32_t position = shown.form.drawOnShow.shownPosition;
+    const std::string caption = shown.form.chartTab.chart.caption;
 
     bool ran = false;
     bool secondRan = false;
@@ -464,29 +465,29 @@ class ViewsTest : public QObject {
     QVERIFY(ran);
     QVERIFY(!secondRan);
     QCOMPARE(stops, 1);  // the stop button alone took its click
-    QCOMPARE(shown.form.chart.caption, caption);
-    QCOMPARE(shown.form.shownPosition, position);
+    QCOMPARE(shown.form.chartTab.chart.caption, caption);
+    QCOMPARE(shown.form.drawOnShow.shownPosition, position);
     QCOMPARE(edit->text(), QString());
     QVERIFY(!shown.view.commandRunning());
     QVERIFY(QApplication::overrideCursor() == nullptr);
 
     // Once the command has ended, the same click runs its command.
     QTest::mouseClick(shown.button("earlierDrawButton"), Qt::LeftButton);
-    QCOMPARE(shown.form.shownPosition, position - 1);
+    QCOMPARE(shown.form.drawOnShow.shownPosition, position - 1);
   }
 
   void theUpdateRunsFromItsButtonsAndTheMenuAgainstTheServerSet() {
     Shown shown;
     QCOMPARE(shown.fakes.http.requests.size(), std::size_t{1});  // at start
-    shown.showPage(MainWindow::Page::Internet);
+    shown.showPage(MainPage::Internet);
     QLineEdit* server = shown.view.findChild<QLineEdit*>("server");
     server->clear();
     QTest::keyClicks(server, "http://lotto.example:9000");
-    QCOMPARE(shown.form.server.text, std::string("http://lotto.example:9000"));
+    QCOMPARE(shown.form.internetOptions.server.text, std::string("http://lotto.example:9000"));
 
-    shown.showPage(MainWindow::Page::Draws);
+    shown.showPage(MainPage::Draws);
     QTest::mouseClick(shown.button("updateButton"), Qt::LeftButton);
-    shown.showPage(MainWindow::Page::Tips);
+    shown.showPage(MainPage::Tips);
     QTest::mouseClick(shown.button("downloadButton"), Qt::LeftButton);
     shown.view.findChild<QAction*>("updateDrawsAction")->trigger();
     const auto& requests = shown.fakes.http.requests;
@@ -526,7 +527,7 @@ class ViewsTest : public QObject {
     fakes.clock.todayValue = dayNumber(2026, 12, 9);
     fakes.settings.values["ServerEdit"] = server.address();
     MainWindow form(fakes.services(), dir.file("kalkuat"));
-    form.activePage = MainWindow::Page::Draws;
+    form.frame.activePage = MainPage::Draws;
     MainWindowView view(form, interaction);
 
     bool stopShown = false;
@@ -584,7 +585,7 @@ class ViewsTest : public QObject {
     Shown shown;
     const QString newest = shown.text("drawBarText");
     std::rename(shown.dir.file(kDrawFileName).c_str(), shown.dir.file("away").c_str());
-    shown.showPage(MainWindow::Page::Chart);
+    shown.showPage(MainPage::Chart);
     QTest::mouseClick(shown.button("chartFrequencyButton"), Qt::LeftButton);
     QCOMPARE(shown.boxes.size(), std::size_t{1});
     QCOMPARE(shown.boxes[0].kind, QtUserInteraction::Box::Kind::Error);
@@ -598,7 +599,7 @@ class ViewsTest : public QObject {
              std::string("Interner Fehler des Programms: a broken invariant"));
 
     std::rename(shown.dir.file("away").c_str(), shown.dir.file(kDrawFileName).c_str());
-    shown.showPage(MainWindow::Page::Tips);
+    shown.showPage(MainPage::Tips);
     QTest::mouseClick(shown.button("earlierDrawButton"), Qt::LeftButton);
     QCOMPARE(shown.text("drawBarText"), QString("Mi 19.08.26    3  5  6  22  38  40 Z:27"));
     QVERIFY(shown.text("drawBarText") != newest);
@@ -608,7 +609,7 @@ class ViewsTest : public QObject {
   void boxesAndDialogsGoThroughTheScriptAndTheRegistry() {
     Shown shown;
     std::remove(shown.dir.file(kDrawFileName).c_str());
-    shown.showPage(MainWindow::Page::Draws);
+    shown.showPage(MainPage::Draws);
     QTest::mouseClick(shown.button("checkChosenDateButton"), Qt::LeftButton);
     QCOMPARE(shown.boxes.size(), std::size_t{1});
     QCOMPARE(shown.boxes[0].kind, QtUserInteraction::Box::Kind::Message);
@@ -822,7 +823,7 @@ class ViewsTest : public QObject {
     QCOMPARE(field(shown.view, 2, 6)->text(), QString("43"));
 
     // With editPoolBeforeDrawing the run shows the pool's weights first; "&Rechnen" goes on.
-    shown.form.editPoolBeforeDrawing.checked = true;
+    shown.form.options.editPoolBeforeDrawing.checked = true;
     bool rechnenShown = false;
     QString weightOf2;
     QTimer::singleShot(0, [&] {

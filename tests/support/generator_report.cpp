@@ -59,26 +59,26 @@ std::vector<std::string> generatorReport(const MainWindow& form) {
   lines.push_back("status=" + form.statusBar.panels[1]);
   lines.push_back("counter=" + std::to_string(form.lastRun.counter));
   lines.push_back("pool=" + joined(form.lastRun.pool.entries()));
-  lines.push_back("options=CheckBox8=" + std::to_string(form.forcePair.checked ? 1 : 0) +
-                  " UpDown4=" + std::to_string(form.lastDrawLimit.value()) +
-                  " UpDown5=" + std::to_string(form.secondLastDrawLimit.value()) +
-                  " UpDown6=" + std::to_string(form.pastDrawMatchSize.value()));
-  lines.push_back("zahl=" + joinedFrom(form.scoredDraw, 1, 8));
-  lines.push_back("datum1=" + isoDate(form.shownDate));
-  lines.push_back("position=" + std::to_string(form.shownPosition));
+  lines.push_back("options=CheckBox8=" + std::to_string(form.options.forcePair.checked ? 1 : 0) +
+                  " UpDown4=" + std::to_string(form.options.lastDrawLimit.value()) +
+                  " UpDown5=" + std::to_string(form.options.secondLastDrawLimit.value()) +
+                  " UpDown6=" + std::to_string(form.options.pastDrawMatchSize.value()));
+  lines.push_back("zahl=" + joinedFrom(form.scoring.scoredDraw, 1, 8));
+  lines.push_back("datum1=" + isoDate(form.drawOnShow.shownDate));
+  lines.push_back("position=" + std::to_string(form.drawOnShow.shownPosition));
   std::string hits;
   for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
     if (tip > 1) hits += "|";
     hits += form.tips.row(tip).hitLabel.caption;
   }
   lines.push_back("hits=" + hits);
-  lines.push_back("gewinn=" + std::to_string(form.hits) +
-                  " zusatz=" + std::to_string(form.zusatzzahlHit ? 1 : 0) +
-                  " treffer=" + joinedFrom(form.hitKinds, 1, 8));
-  lines.push_back("label29=" + form.shownDrawText.caption);
-  lines.push_back("aktdatum=" + isoDate(form.workingDate) +
-                  " date1=" + isoDate(form.chosenDate.date()) +
-                  " date2=" + isoDate(form.statisticsStart.date()));
+  lines.push_back("gewinn=" + std::to_string(form.scoring.hits) +
+                  " zusatz=" + std::to_string(form.scoring.zusatzzahlHit ? 1 : 0) +
+                  " treffer=" + joinedFrom(form.scoring.hitKinds, 1, 8));
+  lines.push_back("label29=" + form.drawOnShow.shownDrawText.caption);
+  lines.push_back("aktdatum=" + isoDate(form.state.workingDate) +
+                  " date1=" + isoDate(form.drawOnShow.chosenDate.date()) +
+                  " date2=" + isoDate(form.chartTab.statisticsStart.date()));
   lines.push_back("pool_count=" + std::to_string(form.lastRun.pool.count()) +
                   " statistics_run=" + std::to_string(form.lastRun.statisticsRun) +
                   " abandoned=" + std::to_string(form.lastRun.abandoned ? 1 : 0));

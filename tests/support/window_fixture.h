@@ -39,7 +39,7 @@ class WindowTest : public ::testing::Test {
   }
   std::vector<double> chartValues() const {
     std::vector<double> values;
-    for (const ChartPoint& point : form.chart.bars.points) values.push_back(point.y);
+    for (const ChartPoint& point : form.chartTab.chart.bars.points) values.push_back(point.y);
     return values;
   }
 };
