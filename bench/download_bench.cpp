@@ -9,7 +9,7 @@
 #include "app/main_window.h"
 #include "draws/draw_file.h"
 #include "platform/dates.h"
-#include "qt/qt_http_client.h"
+#include "qt/core/qt_http_client.h"
 #include "support/draw_server_process.h"
 #include "support/fakes.h"
 #include "support/fixtures.h"

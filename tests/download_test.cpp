@@ -7,6 +7,7 @@
 
 #include <map>
 
+#include "draws/draw_days.h"
 #include "draws/draw_display.h"
 #include "platform/dates.h"
 #include "platform/errors.h"

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "draws/draw_days.h"
 #include "draws/draw_display.h"
 #include "draws/draw_file.h"
 #include "platform/convert.h"
@@ -35,16 +36,6 @@ class RunEnd {
 };
 
 }  // namespace
-
-double nextDrawDay(double date) {
-  double day = std::floor(date);
-  // A week holds both draw days; the bound also keeps a date that is no date from looping.
-  for (int step = 0; step < 7; ++step) {
-    ++day;
-    if (dayOfWeek(day) == kSunday || dayOfWeek(day) == kWednesday) break;
-  }
-  return day;
-}
 
 std::string drawRequestUrl(const std::string& server, double date) {
   return serverBaseAddress(server) + "/zahlen/lotto_neu.asp?Datum=" + compactDate(date) +

@@ -14,11 +14,6 @@
 
 namespace lotto {
 
-// The first Wednesday or Sunday after the date. From a Sunday that is the Wednesday, from
-// a Wednesday the Sunday; from the Friday of an extra draw or a draw moved to another
-// day it is the next regular draw day.
-double nextDrawDay(double date);
-
 // The address of the draw service for a date: the server's address (a missing "http://"
 // added, a final "/" dropped), "/zahlen/lotto_neu.asp?Datum=" with the date as YYYYMMDD,
 // and "&Programm=KalkuAT".

@@ -6,11 +6,11 @@
 #include <functional>
 #include <string>
 
+#include "chart/chart_tab.h"
 #include "controls/tip_grid.h"
 #include "draws/draw_on_show.h"
 #include "evaluation/scoring.h"
 #include "platform/user_interaction.h"
-#include "stats/commands.h"
 
 namespace lotto {
 

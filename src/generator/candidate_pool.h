@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "chart/statistic_series.h"
 #include "controls/controls.h"
 #include "generator/number_dialog.h"
 #include "generator/options.h"
 #include "platform/user_interaction.h"
-#include "stats/statistic_series.h"
 
 namespace lotto {
 

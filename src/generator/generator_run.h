@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/chart_tab.h"
 #include "controls/controls.h"
 #include "controls/tip_grid.h"
 #include "draws/draw_on_show.h"
@@ -20,7 +21,6 @@
 #include "generator/options.h"
 #include "generator/random.h"
 #include "platform/user_interaction.h"
-#include "stats/commands.h"
 
 namespace lotto {
 

@@ -15,11 +15,11 @@
 #include <string>
 #include <vector>
 
+#include "chart/statistic_series.h"
 #include "controls/controls.h"
 #include "draws/draw_file.h"
 #include "draws/draw_on_show.h"
 #include "evaluation/scoring.h"
-#include "stats/statistic_series.h"
 
 namespace lotto {
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "draws/download.h"
+#include "draws/draw_days.h"
 #include "platform/convert.h"
 #include "platform/dates.h"
 #include "platform/file_io.h"

@@ -4,7 +4,7 @@
 #include <QRectF>
 #include <QWidget>
 
-#include "stats/statistic_series.h"
+#include "chart/statistic_series.h"
 
 class QAction;
 class QCategoryAxis;

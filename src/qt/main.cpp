@@ -5,11 +5,11 @@
 
 #include "app/main_window.h"
 #include "platform/clock.h"
+#include "qt/core/qt_http_client.h"
+#include "qt/core/qt_settings_store.h"
 #include "qt/main_window_view.h"
-#include "qt/qt_http_client.h"
 #include "qt/qt_platform.h"
 #include "qt/qt_report_preview.h"
-#include "qt/qt_settings_store.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -1,23 +1,17 @@
 #pragma once
 // The statistic commands. Each reads the draw file once and leaves its result in the
-// chart: bars's points, the value range and the caption.
+// chart: the bars, the value range and the caption.
 
 #include <string>
 
+#include "chart/chart_tab.h"
 #include "controls/controls.h"
 #include "controls/tip_grid.h"
 #include "draws/day_filter.h"
 #include "evaluation/scoring.h"
 #include "platform/user_interaction.h"
-#include "stats/statistic_series.h"
 
 namespace lotto {
-
-// The tab "Diagramm": the start date of every statistic and the chart.
-struct ChartTab {
-  DateField statisticsStart{dayNumber(1986, 9, 7), dayNumber(1986, 9, 7)};
-  StatisticSeries chart;
-};
 
 // The parts of the main window a statistic of the draw history works on.
 struct StatisticParts {

@@ -7,7 +7,9 @@ status=$?
 echo "$output"
 [ $status -ne 0 ] || { echo "FAIL: the check passed a tree with wrong includes"; exit 1; }
 for bad in draws/includes_app.cpp stats/includes_qt.cpp platform/includes_draws.h \
-           controls/includes_stats.h evaluation/includes_qt_folder.cpp; do
+           controls/includes_stats.h evaluation/includes_qt_folder.cpp draws/includes_stats.cpp \
+           evaluation/includes_stats.h cli/includes_widgets.cpp cli/includes_qt_folder.cpp \
+           qt/core/includes_draws.cpp qt/core/includes_widgets_module.cpp newfolder/anything.cpp; do
   grep -q "^$bad:" <<<"$output" || { echo "FAIL: $bad not reported"; exit 1; }
 done
 if grep -q "allowed" <<<"$output"; then

@@ -13,7 +13,7 @@
 #include "draws/draw_file.h"
 #include "platform/dates.h"
 #include "platform/file_io.h"
-#include "qt/qt_settings_store.h"
+#include "qt/core/qt_settings_store.h"
 #include "support/fakes.h"
 #include "support/fixtures.h"
 

@@ -12,7 +12,7 @@
 #include "app/main_window.h"
 #include "platform/dates.h"
 #include "platform/file_io.h"
-#include "qt/qt_http_client.h"
+#include "qt/core/qt_http_client.h"
 #include "qt/qt_platform.h"
 #include "support/draw_server_process.h"
 #include "support/fakes.h"

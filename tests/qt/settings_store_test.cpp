@@ -16,7 +16,7 @@
 #include "draws/draw_file.h"
 #include "online/click_script.h"
 #include "platform/dates.h"
-#include "qt/qt_settings_store.h"
+#include "qt/core/qt_settings_store.h"
 #include "support/fakes.h"
 #include "support/fixtures.h"
 

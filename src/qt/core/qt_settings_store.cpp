@@ -1,4 +1,4 @@
-#include "qt/qt_settings_store.h"
+#include "qt/core/qt_settings_store.h"
 
 #include <sys/stat.h>
 

@@ -1,4 +1,4 @@
-#include "qt/qt_http_client.h"
+#include "qt/core/qt_http_client.h"
 
 #include <QEventLoop>
 #include <QNetworkProxy>

@@ -1,4 +1,4 @@
-#include "stats/statistic_series.h"
+#include "chart/statistic_series.h"
 
 #include <algorithm>
 #include <cmath>
