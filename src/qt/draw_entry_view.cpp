@@ -1,12 +1,17 @@
 #include "qt/draw_entry_view.h"
 
+#include "qt/command_runner.h"
 #include "qt/date_convert.h"
+#include "qt/qt_platform.h"
 #include "ui_drawentry.h"
 
 namespace lotto {
 
-DrawEntryView::DrawEntryView(DrawEntryDialog& form, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::DrawEntryForm>()), form_(form) {
+DrawEntryView::DrawEntryView(DrawEntryDialog& form, QtUserInteraction& interaction, QWidget* parent)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::DrawEntryForm>()),
+      form_(form),
+      interaction_(interaction) {
   ui_->setupUi(this);
   setWindowTitle(QString::fromStdString(form_.caption));
   ui_->date->setMinimumDate(qDateOf(form_.date.minDate));

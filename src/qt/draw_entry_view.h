@@ -11,12 +11,14 @@ class DrawEntryForm;
 
 namespace lotto {
 
+class QtUserInteraction;
+
 // The view of the entry dialog: shows the presets of DrawEntryDialog and hands the values back
 // when it is closed with OK.
 class DrawEntryView : public QDialog {
   Q_OBJECT
  public:
-  DrawEntryView(DrawEntryDialog& form, QWidget* parent = nullptr);
+  DrawEntryView(DrawEntryDialog& form, QtUserInteraction& interaction, QWidget* parent = nullptr);
   ~DrawEntryView() override;
 
   // Shows the dialog modally: OK, or Abort for "Abbrechen", Cancel for the close box.
@@ -27,6 +29,7 @@ class DrawEntryView : public QDialog {
 
   std::unique_ptr<Ui::DrawEntryForm> ui_;
   DrawEntryDialog& form_;
+  QtUserInteraction& interaction_;
   ModalResult result_ = ModalResult::Cancel;
 };
 

@@ -17,6 +17,7 @@
 #include "qt/chart_view.h"
 #include "qt/colours.h"
 #include "qt/command_guard.h"
+#include "qt/command_runner.h"
 #include "qt/date_convert.h"
 #include "qt/qt_platform.h"
 #include "qt/step_spin_box.h"
@@ -323,17 +324,7 @@ void MainWindowView::saveChartPicture() {
 
 void MainWindowView::runCommand(const std::function<void()>& command) {
   if (guard_->running()) return;
-  // The one place that shows what escapes a command. The program's own failures carry
-  // the text the user reads; anything else is a fault of the program itself.
-  try {
-    guard_->run(command);
-  } catch (const AppError& error) {
-    interaction_.showError(error.what());
-  } catch (const std::exception& error) {
-    interaction_.showError(std::string("Interner Fehler des Programms: ") + error.what());
-  } catch (...) {
-    interaction_.showError("Interner Fehler des Programms");
-  }
+  runShowingFailures(interaction_, [this, &command] { guard_->run(command); });
   syncFromModel();
 }
 

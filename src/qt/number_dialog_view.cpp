@@ -5,6 +5,7 @@
 
 #include "platform/errors.h"
 #include "qt/colours.h"
+#include "qt/command_runner.h"
 #include "qt/qt_platform.h"
 #include "ui_numberdialog.h"
 
@@ -24,10 +25,7 @@ NumberDialogView::NumberDialogView(NumberDialog& form, QtUserInteraction& intera
     boxes_[static_cast<std::size_t>(n - 1)] = box;
     box->installEventFilter(this);
     // The keyboard's space bar toggles a box like a click.
-    connect(box, &QCheckBox::clicked, this, [this, n] {
-      form_.clickBox(n);
-      syncFromModel();
-    });
+    connect(box, &QCheckBox::clicked, this, [this, n] { act([this, n] { form_.clickBox(n); }); });
   }
   connect(ui_->cancelButton, &QPushButton::clicked, this,
           [this] { closeWith(ModalResult::Abort); });
@@ -48,11 +46,7 @@ NumberDialogView::NumberDialogView(NumberDialog& form, QtUserInteraction& intera
 NumberDialogView::~NumberDialogView() = default;
 
 void NumberDialogView::act(const std::function<void()>& command) {
-  try {
-    command();
-  } catch (const AppError& error) {
-    interaction_.showError(error.what());
-  }
+  runShowingFailures(interaction_, command);
   syncFromModel();
 }
 
@@ -100,8 +94,7 @@ bool NumberDialogView::eventFilter(QObject* watched, QEvent* event) {
   if (n == 0) return QDialog::eventFilter(watched, event);
   switch (event->type()) {
     case QEvent::Enter:
-      form_.pointAtBox(n);
-      syncFromModel();
+      act([this, n] { form_.pointAtBox(n); });
       break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
@@ -111,9 +104,10 @@ bool NumberDialogView::eventFilter(QObject* watched, QEvent* event) {
       const auto* mouse = static_cast<QMouseEvent*>(event);
       const bool right = mouse->button() == Qt::RightButton;
       // A left click toggles the box, and its release then clears stepDown.
-      if (mouse->button() == Qt::LeftButton) form_.clickBox(n);
-      form_.releaseOverBox(n, right);
-      syncFromModel();
+      act([this, n, right, left = mouse->button() == Qt::LeftButton] {
+        if (left) form_.clickBox(n);
+        form_.releaseOverBox(n, right);
+      });
       return true;
     }
     default:

@@ -187,14 +187,8 @@ ModalResult QtUserInteraction::showModal(ModalDialog& dialog) {
 void registerDialogViews(QtUserInteraction& interaction) {
   interaction.registerView<DrawEntryDialog, DrawEntryView>();
   interaction.registerView<SlipSettingsDialog, SlipSettingsView>();
-  interaction.registerView<ScriptChooser>([&interaction](ScriptChooser& dialog, QWidget* parent) {
-    ScriptChooserView view(dialog, interaction, parent);
-    return view.run();
-  });
-  interaction.registerView<NumberDialog>([&interaction](NumberDialog& dialog, QWidget* parent) {
-    NumberDialogView view(dialog, interaction, parent);
-    return view.run();
-  });
+  interaction.registerView<ScriptChooser, ScriptChooserView>();
+  interaction.registerView<NumberDialog, NumberDialogView>();
 }
 
 void QtSoundPlayer::play(const std::string& path) {

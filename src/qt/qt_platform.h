@@ -42,11 +42,12 @@ class QtUserInteraction : public UserInteraction {
   void attach(QWidget* parent, std::function<void()> beforeShowing, std::function<void()> repaint);
 
   // The view of every kind of dialog, registered by the front end. View is a QDialog made
-  // from (Dialog&, QWidget* parent) with `ModalResult run()`.
+  // from (Dialog&, QtUserInteraction&, QWidget* parent) with `ModalResult run()`; it runs
+  // its commands through runShowingFailures with this interaction.
   template <typename Dialog, typename View>
   void registerView() {
-    registerView<Dialog>([](Dialog& dialog, QWidget* parent) {
-      View view(dialog, parent);
+    registerView<Dialog>([this](Dialog& dialog, QWidget* parent) {
+      View view(dialog, *this, parent);
       return view.run();
     });
   }

@@ -15,6 +15,7 @@
 
 #include "platform/errors.h"
 #include "platform/user_interaction.h"
+#include "qt/command_runner.h"
 
 namespace lotto {
 
@@ -89,13 +90,11 @@ void QtReportPreview::preview(const ReportPage& page) {
         QApplication::style()->standardIcon(QStyle::SP_DialogSaveButton), "Als PDF speichern");
     save->setObjectName(kSavePdfAction);
     QObject::connect(save, &QAction::triggered, &dialog, [this, &page] {
-      const auto chosen = interaction_.saveFile({"PDF-Datei|*.pdf", "pdf", "Lottoschein.pdf", ""});
-      if (!chosen) return;
-      try {
-        writeReportPdf(page, QString::fromStdString(chosen->path));
-      } catch (const AppError& error) {
-        interaction_.showError(error.what());
-      }
+      runShowingFailures(interaction_, [this, &page] {
+        const auto chosen =
+            interaction_.saveFile({"PDF-Datei|*.pdf", "pdf", "Lottoschein.pdf", ""});
+        if (chosen) writeReportPdf(page, QString::fromStdString(chosen->path));
+      });
     });
   }
   dialog.exec();

@@ -1,6 +1,7 @@
 #include "qt/script_chooser_view.h"
 
 #include "platform/errors.h"
+#include "qt/command_runner.h"
 #include "qt/qt_platform.h"
 #include "ui_scriptchooser.h"
 
@@ -23,11 +24,7 @@ ScriptChooserView::ScriptChooserView(ScriptChooser& form, QtUserInteraction& int
   setWindowTitle(qs(form_.caption));
   connect(ui_->browseButton, &QPushButton::clicked, this, [this] {
     copyToForm();
-    try {
-      form_.browse();
-    } catch (const AppError& error) {
-      interaction_.showError(error.what());
-    }
+    runShowingFailures(interaction_, [this] { form_.browse(); });
     syncFromModel();
   });
   connect(ui_->okButton, &QPushButton::clicked, this, [this] {

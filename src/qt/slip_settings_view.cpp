@@ -1,11 +1,17 @@
 #include "qt/slip_settings_view.h"
 
+#include "qt/command_runner.h"
+#include "qt/qt_platform.h"
 #include "ui_slipsettings.h"
 
 namespace lotto {
 
-SlipSettingsView::SlipSettingsView(SlipSettingsDialog& form, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::SlipSettingsForm>()), form_(form) {
+SlipSettingsView::SlipSettingsView(SlipSettingsDialog& form, QtUserInteraction& interaction,
+                                   QWidget* parent)
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::SlipSettingsForm>()),
+      form_(form),
+      interaction_(interaction) {
   ui_->setupUi(this);
   setWindowTitle(QString::fromStdString(form_.caption));
   const std::pair<QCheckBox*, CheckBox*> boxes[] = {
@@ -15,7 +21,7 @@ SlipSettingsView::SlipSettingsView(SlipSettingsDialog& form, QWidget* parent)
   for (const auto& [widget, box] : boxes) {
     connect(widget, &QCheckBox::toggled, this, [this, box = box](bool checked) {
       if (syncing_) return;
-      form_.setChecked(*box, checked);
+      runShowingFailures(interaction_, [this, box, checked] { form_.setChecked(*box, checked); });
       syncFromModel();
     });
   }

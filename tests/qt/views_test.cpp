@@ -416,7 +416,8 @@ class ViewsTest : public QObject {
   void entryDialogShowsItsPresetsAndHandsBackTheDraw() {
     DrawEntryDialog form;
     form.presetFrom(testing::makeDraw(2025, 1, 5, {3, 11, 19, 24, 37, 42}, 8, 4));
-    DrawEntryView view(form);
+    QtUserInteraction interaction;
+    DrawEntryView view(form, interaction);
     QCOMPARE(view.windowTitle(), QString("Zahlen der Ziehung eingeben"));
     QCOMPARE(view.findChild<QSpinBox*>("number2")->value(), 11);
     QCOMPARE(view.findChild<QSpinBox*>("zusatzzahl")->value(), 8);
@@ -606,6 +607,39 @@ class ViewsTest : public QObject {
     QCOMPARE(shown.boxes.size(), std::size_t{2});
   }
 
+  // A dialog shows what escapes its commands as the main window does, and goes on.
+  void aFailureInADialogIsShownAsInTheWindowAndTheDialogStaysUsable() {
+    QtUserInteraction interaction;
+    std::vector<QtUserInteraction::Box> boxes;
+    interaction.scriptBoxes([&boxes](const QtUserInteraction::Box& box) {
+      if (box.kind == QtUserInteraction::Box::Kind::SaveFile) {
+        throw std::logic_error("a broken file dialog");
+      }
+      boxes.push_back(box);
+      return QtUserInteraction::Answer(true);
+    });
+    testing::FakeServices fakes;
+    RandomGenerator random;
+    std::string folder = "/tmp/";
+    NumberDialog form(random, interaction, fakes.clock, folder);
+    NumberDialogView view(form, interaction);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+    QTest::mouseClick(view.findChild<QAbstractButton*>("saveListButton"), Qt::LeftButton);
+    QCOMPARE(boxes.size(), std::size_t{1});
+    QCOMPARE(boxes[0].kind, QtUserInteraction::Box::Kind::Error);
+    QCOMPARE(boxes[0].text, std::string("Interner Fehler des Programms: a broken file dialog"));
+    QVERIFY(view.isVisible());
+
+    form.setChecked(7, false);
+    form.setWeight(7, "2");
+    view.syncFromModel();
+    QTest::mouseClick(view.findChild<QCheckBox*>("number7"), Qt::LeftButton);
+    QVERIFY(form.box(7).checked);
+    QCOMPARE(form.box(7).weight, std::string("3"));
+  }
+
   void boxesAndDialogsGoThroughTheScriptAndTheRegistry() {
     Shown shown;
     std::remove(shown.dir.file(kDrawFileName).c_str());
@@ -686,9 +720,9 @@ class ViewsTest : public QObject {
   void everyInputAndPictureButtonHasAnAccessibleName() {
     Shown shown;
     DrawEntryDialog entry;
-    DrawEntryView entryView(entry);
+    DrawEntryView entryView(entry, shown.interaction);
     NumberDialogView numberView(shown.form.numberDialog, shown.interaction);
-    SlipSettingsView slipView(shown.form.slipSettings);
+    SlipSettingsView slipView(shown.form.slipSettings, shown.interaction);
     ScriptChooserView chooserView(shown.form.scriptChooser, shown.interaction);
     const auto isInternal = [](const QWidget* widget) {
       const QWidget* parent = widget->parentWidget();
