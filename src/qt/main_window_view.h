@@ -7,11 +7,6 @@
 
 #include "app/main_window.h"
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class StepSpinBox;
-
 namespace Ui {
 class MainWindowForm;
 }
@@ -20,9 +15,12 @@ namespace lotto {
 
 class CommandGuard;
 class QtUserInteraction;
+class TabView;
 
-// The view of the main window: copies the state of MainWindow into the widgets after every
-// command and forwards the user's input to it. It holds no rule of the program.
+// The frame of the main window: the tabs (one view each), the menu, the status bar, the
+// scaling of the tab area and the one way every command runs. It copies the state of the
+// headless MainWindow into the widgets after every command and holds no rule of the
+// program.
 class MainWindowView : public QMainWindow {
   Q_OBJECT
 
@@ -43,20 +41,8 @@ class MainWindowView : public QMainWindow {
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  struct FieldWidget {
-    QLineEdit* edit;
-    int tip;
-    int index;
-  };
-  struct RowWidgets {
-    QLabel* rowLabel = nullptr;
-    QLabel* hitLabel = nullptr;
-    QLabel* sumLabel = nullptr;
-    QLabel* furtherLabel = nullptr;
-  };
   struct ScaledWidget {
     QWidget* widget;
     qreal pointSize;
@@ -64,28 +50,21 @@ class MainWindowView : public QMainWindow {
     QSize maximumSize;
   };
 
-  void setStandardIcons();
-  void bindTipGrid();
-  void bindCommands();
-  void bindOptions();
+  void addTabs();
+  void addStatusPanels();
+  void bindMenu();
   void noteWindowState();
   void rememberDesignedSizes();
   void applyScale();
-  void syncTipGrid();
-  // "Diagramm speichern …": the chart as a PNG file the user names.
-  void saveChartPicture();
+  void syncCommandControls();
   void showProgress(const ProgressBar& bar);
 
   std::unique_ptr<Ui::MainWindowForm> ui_;
   MainWindow& form_;
   QtUserInteraction& interaction_;
   CommandGuard* guard_;
-  std::vector<FieldWidget> fields_;
-  std::vector<RowWidgets> rows_;
+  std::vector<TabView*> tabs_;
   std::vector<ScaledWidget> scaled_;
-  std::vector<std::pair<QCheckBox*, CheckBox*>> checkBoxes_;
-  std::vector<std::pair<QLabel*, QCheckBox*>> captionRests_;
-  std::vector<std::pair<StepSpinBox*, Spinner*>> spinners_;
   double appliedScale_ = 1.0;
   bool syncing_ = false;
   bool shown_ = false;
