@@ -183,7 +183,7 @@ TEST(HistoryCsv, RejectsMalformedRowsWithTheirLineNumber) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.row);
     try {
-      parseHistoryCsv(header + good + c.row + "\n" + good, 1);
+      parseHistoryCsv(std::string(header).append(good).append(c.row).append("\n").append(good), 1);
       FAIL() << "accepted";
     } catch (const HistoryCsvError& e) {
       EXPECT_EQ(e.line(), 3);

@@ -103,8 +103,8 @@ INSTANTIATE_TEST_SUITE_P(Bundled, ReferenceRuns,
 TEST(RandomGenerator, FollowsItsRecurrence) {
   RandomGenerator random;
   random.setSeed(0);
-  std::vector<int> drawn;
-  for (int i = 0; i < 5; ++i) drawn.push_back(random.next(45));
+  std::vector<int> drawn(5);
+  for (int& number : drawn) number = random.next(45);
   EXPECT_EQ(drawn, (std::vector<int>{0, 1, 38, 9, 12}));
   // next(1) is always 0 and still advances the seed.
   const std::uint32_t before = random.seed();

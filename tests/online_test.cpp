@@ -52,7 +52,7 @@ class Basket : public testing::WindowTest {
     form.internetOptions.proxyPort.text = "3128";
   }
   // The server answers every template request with `reply`.
-  void answer(HttpReply reply) {
+  void answer(const HttpReply& reply) {
     fakes.http.server = [reply](const std::string&) { return reply; };
   }
 };

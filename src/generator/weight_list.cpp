@@ -5,7 +5,7 @@
 namespace lotto {
 namespace {
 
-constexpr std::size_t kLargestFile = 64 * 1024;
+constexpr std::size_t kLargestFile = std::size_t{64} * 1024;
 constexpr std::size_t kLongestLine = 255;
 
 }  // namespace

@@ -56,7 +56,7 @@ void ScriptChooser::onShow() {
   script.items.clear();
   const std::string folder = home_ + kScriptFolder;
   for (const std::string& name : filesInFolder(folder)) {
-    if (endsWithBks(name)) script.items.push_back(folder + "/" + name);
+    if (endsWithBks(name)) script.items.push_back(std::string(folder).append("/").append(name));
   }
   script.text = !kept.empty() ? kept : script.items.empty() ? std::string() : script.items.back();
 }

@@ -65,10 +65,10 @@ ReportPage slipPage(const TipGrid& tips, int slipTop, int slipLeft,
       const std::string& text = tips.text(tip, index);
       if (text.empty()) continue;
       const int n = std::stoi(text);  // the grid holds 1..45 or nothing
-      page.texts.push_back(
-          cross("Tipp " + std::to_string(tip) + ": " + text,
-                slipLeft + kBoxColumnStep * (box / 2) + kNumberPitch * ((n - 1) % 6),
-                slipTop + kBoxRowStep * (box % 2) + kNumberPitch * ((n - 1) / 6)));
+      // Two boxes a column; in a box six numbers a line.
+      const int x = slipLeft + kBoxColumnStep * (box / 2) + kNumberPitch * ((n - 1) % 6);
+      const int y = slipTop + kBoxRowStep * (box % 2) + kNumberPitch * ((n - 1) / 6);
+      page.texts.push_back(cross("Tipp " + std::to_string(tip) + ": " + text, x, y));
     }
   }
 

@@ -112,7 +112,7 @@ std::string saveTipsAutomatically(const TipFileParts& parts) {
   const std::string folder = parts.home + kTipFolder;
   createFolderIfMissing(folder);
   const double date = tipFileDate(parts.chosenDate.date(), parts.clock.today());
-  const std::string path = folder + "/" + tipFileName(date);
+  std::string path = folder + "/" + tipFileName(date);
   writeWhole(path, tipFileContent(parts.tips));
   return path;
 }

@@ -83,7 +83,7 @@ std::optional<std::int64_t> parseHttpDate(std::string_view text) {
   if (civilDate(date) != CivilDate{*year, month, *day}) return std::nullopt;
   const auto days =
       static_cast<std::int64_t>(date) - static_cast<std::int64_t>(kUnixEpochDayNumber);
-  return days * 86400 + *hour * 3600 + *minute * 60 + *second;
+  return days * 86400 + std::int64_t{*hour} * 3600 + std::int64_t{*minute} * 60 + *second;
 }
 
 int dayOfWeek(double date) {

@@ -95,7 +95,8 @@ std::vector<std::string> filesInFolder(const std::string& folder) {
     const std::string name = entry->d_name;
     if (name == "." || name == "..") continue;
     struct stat st {};
-    if (::stat((folder + "/" + name).c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+    const std::string path = std::string(folder).append("/").append(name);
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
       names.push_back(name);
     }
   }

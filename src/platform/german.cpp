@@ -42,11 +42,16 @@ std::string formatMoney(long long cents) {
   const bool negative = cents < 0;
   const unsigned long long amount = negative ? 0ULL - static_cast<unsigned long long>(cents)
                                              : static_cast<unsigned long long>(cents);
-  std::string euros = std::to_string(amount / 100);
-  for (std::size_t at = euros.size(); at > 3; at -= 3) euros.insert(at - 3, ".");
+  const std::string digits = std::to_string(amount / 100);
+  std::string money = negative ? "-" : "";
+  // Thousands are set apart by points: "1.234.567".
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) money += '.';
+    money += digits[i];
+  }
   char rest[8];
   std::snprintf(rest, sizeof rest, ",%02llu", amount % 100);
-  return (negative ? "-" : "") + euros + rest + " €";
+  return money.append(rest).append(" €");
 }
 
 }  // namespace lotto

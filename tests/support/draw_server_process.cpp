@@ -32,6 +32,7 @@ DrawServerProcess::DrawServerProcess(const std::string& historyCsv,
     close(pipeFds[0]);
     close(pipeFds[1]);
     std::vector<char*> argv;
+    argv.reserve(args.size() + 1);
     for (std::string& arg : args) argv.push_back(arg.data());
     argv.push_back(nullptr);
     execv(argv[0], argv.data());

@@ -29,7 +29,8 @@ const std::string* single(const std::multimap<std::string, std::string>& query,
 
 }  // namespace
 
-DrawService::DrawService(const std::vector<DrawRecord>& history, std::optional<std::string> notice)
+DrawService::DrawService(const std::vector<DrawRecord>& history,
+                         const std::optional<std::string>& notice)
     : noDraw_(notice.value_or("Keine neue Ziehung")) {
   if (noDraw_.find(',') != std::string::npos) {
     throw std::invalid_argument("Die Mitteilung darf kein Komma enthalten.");

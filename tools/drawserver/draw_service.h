@@ -23,7 +23,7 @@ class DrawService {
  public:
   // `notice`, when given, is the body of every reply for a date after the newest draw; it
   // must hold no comma, or the program would take it for a damaged draw.
-  DrawService(const std::vector<DrawRecord>& history, std::optional<std::string> notice);
+  DrawService(const std::vector<DrawRecord>& history, const std::optional<std::string>& notice);
 
   // The reply to the query keys of a request:
   // - a date that holds a draw: 200, "YYYYMMDD,n1,n2,n3,n4,n5,n6,z," (numbers in stored order);

@@ -50,8 +50,10 @@ int main(int argc, char** argv) {
   painter.setFont(font);
 
   for (int box = 0; box < 12; ++box) {
-    const double left = kLeft + 87 * (box / 2);
-    const double top = kTop + 120 * (box % 2);
+    const int column = box / 2;
+    const int line = box % 2;
+    const double left = kLeft + 87 * column;
+    const double top = kTop + 120 * line;
     painter.setPen(QPen(QColor(200, 40, 40), 1));
     painter.drawRect(QRectF(left - 3, top - kPictureTop + 1, 85, 119));
     // Titles above the upper boxes and below the lower ones.
@@ -59,7 +61,9 @@ int main(int argc, char** argv) {
     painter.drawText(QRectF(left - 3, titleTop, 85, 11), Qt::AlignCenter,
                      QString("%1. Tipp").arg(box + 1));
     for (int n = 1; n <= 45; ++n) {
-      field(painter, left + 15 * ((n - 1) % 6), top + 15 * ((n - 1) / 6), QString::number(n));
+      const int place = (n - 1) % 6;
+      const int row = (n - 1) / 6;
+      field(painter, left + 15 * place, top + 15 * row, QString::number(n));
     }
   }
   field(painter, kLeft + 103, kTop + 272, "1");
