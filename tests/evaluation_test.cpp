@@ -143,7 +143,7 @@ TEST_F(DrawChoiceCommand, MissingFileShowsAMessageAndChangesNothing) {
   EXPECT_EQ(form.drawOnShow.shownPosition, 0);
 }
 
-TEST_F(DrawChoiceCommand, EmptyFileShowsNothingAndStillChecksTheTips) {
+TEST_F(DrawChoiceCommand, EmptyFileShowsNothingAndScoresNothing) {
   showWith({}, dayNumber(2026, 1, 1));
   EXPECT_TRUE(fakes.ui.messages.empty());
   EXPECT_EQ(form.drawOnShow.shownDrawText.caption, "");
@@ -152,10 +152,11 @@ TEST_F(DrawChoiceCommand, EmptyFileShowsNothingAndStillChecksTheTips) {
   EXPECT_EQ(form.drawOnShow.chosenDate.date(), form.drawOnShow.chosenDate.minDate);
   typeTip(1, {"1", "2", "3", "4", "5", "6"});
   form.checkTipsAgainstChosenDraw();
-  EXPECT_EQ(form.tips.row(1).hitLabel.caption, "0");
+  EXPECT_EQ(form.tips.row(1).hitLabel.caption, "");  // no draw, no score
+  EXPECT_EQ(form.tips.row(1).sumLabel.caption, "");
 }
 
-TEST_F(DrawChoiceCommand, DamagedRecordIsShownAndScoredAsItIs) {
+TEST_F(DrawChoiceCommand, DamagedRecordIsShownMarkedAndNeverScored) {
   testing::writeRecords(dir.file(kDrawFileName),
                         {makeDraw(2025, 1, 5, {0, 46, 255, 3, 4, 5}, 200)});
   fakes.clock.todayValue = dayNumber(2026, 1, 1);
@@ -169,11 +170,13 @@ TEST_F(DrawChoiceCommand, DamagedRecordIsShownAndScoredAsItIs) {
               std::string::npos)
         << e.what();
   }
-  EXPECT_EQ(form.drawOnShow.shownDrawText.caption, "So 05.01.25    0  46  255  3  4  5 Z:200");
+  EXPECT_EQ(form.drawOnShow.shownDrawText.caption,
+            "So 05.01.25    0  46  255  3  4  5 Z:200  (ungültig)");
   EXPECT_EQ(form.drawOnShow.drawBarQuersumme.caption, "Quersumme: 313");
   typeTip(1, {"3", "4", "5", "45", "44", "43"});
   form.leaveTipField();
-  EXPECT_EQ(form.tips.row(1).hitLabel.caption, "3");
+  EXPECT_EQ(form.tips.row(1).hitLabel.caption, "");
+  EXPECT_EQ(form.tips.colour(1, 1), Colour::Window);
 }
 
 using CompleteCheck = WindowTest;

@@ -68,7 +68,6 @@ class HistorySearch : public testing::WindowTest {
 TEST_F(HistorySearch, WithoutAHitItEndsOnTheLastDrawWithTenZeroPoints) {
   typeTip(1, {"1", "2", "3", "4", "5", "6"});
   typeTip(9, {"1", "3", "24", "32", "36", "42"});  // the newest draw: tips 9..12 never stop
-  const std::int32_t position = form.drawOnShow.shownPosition;
   form.drawOnShow.chosenDate.setDate(dayNumber(2024, 1, 1));
   search("6");
   EXPECT_TRUE(fakes.ui.questions.empty());
@@ -83,8 +82,10 @@ TEST_F(HistorySearch, WithoutAHitItEndsOnTheLastDrawWithTenZeroPoints) {
             (std::vector<ChartPoint>{
                 {0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}, {7, 0}, {8, 0}, {9, 0}}));
   EXPECT_EQ(form.state.workingDate, dayNumber(2020, 1, 1));
-  EXPECT_EQ(form.drawOnShow.shownPosition, position);  // the navigation goes on from where it was
-  EXPECT_EQ(form.drawOnShow.chosenDate.date(), dayNumber(2024, 1, 1));
+  // The navigation and the check for a date go on from the draw shown.
+  EXPECT_EQ(form.drawOnShow.shownPosition,
+            static_cast<std::int32_t>(testing::realHistory().size() - 1));
+  EXPECT_EQ(form.drawOnShow.chosenDate.date(), dayNumber(2026, 8, 21));
   // A threshold above 6 never stops either.
   search("7");
   EXPECT_TRUE(fakes.ui.questions.empty());
@@ -103,6 +104,27 @@ TEST_F(HistorySearch, AThresholdOfZeroStopsAtTheFirstDrawAndTip) {
   EXPECT_EQ(fakes.ui.questions[0], "Weiter?: Ein Treffer am: " + formatShortDate(first.date));
   EXPECT_EQ(form.drawOnShow.shownDate, first.date);
   EXPECT_EQ(form.chartTab.chart.count(), 0u);  // ended early: no points
+}
+
+// After a stop the window shows the draw of the stop, and the navigation steps from it.
+TEST_F(HistorySearch, TheDrawsBeforeAndAfterAStopAreOneStepAway) {
+  const std::vector<DrawRecord> history = testing::realHistory();
+  const std::size_t stop = 3000;
+  for (int i = 1; i <= 6; ++i) form.setTipField(3, i, std::to_string(history[stop].number(i)));
+  form.chartTab.statisticsStart.setDate(dayNumber(1986, 9, 7));
+  search("6", {false});
+  ASSERT_EQ(form.drawOnShow.shownDate, history[stop].date);
+  EXPECT_EQ(form.drawOnShow.chosenDate.date(), history[stop].date);
+  form.showLaterDraw();
+  EXPECT_EQ(form.drawOnShow.shownDate, history[stop + 1].date);
+  form.showEarlierDraw();
+  form.showEarlierDraw();
+  EXPECT_EQ(form.drawOnShow.shownDate, history[stop - 1].date);
+  // The check for the chosen date shows the draw of the stop again.
+  search("6", {false});
+  form.checkTipsAgainstChosenDraw();
+  EXPECT_EQ(form.drawOnShow.shownDate, history[stop].date);
+  EXPECT_EQ(form.tips.row(3).hitLabel.caption, "6");
 }
 
 TEST_F(HistorySearch, ATipEqualToAPastDrawStopsThere) {

@@ -120,8 +120,9 @@ TEST_F(Statistics, NeighbourGroupsOfOneDraw) {
   EXPECT_EQ(form.chartTab.chart.rangeMinimum(), 0);
   EXPECT_EQ(form.chartTab.chart.rangeMaximum(), 1);
   EXPECT_EQ(form.frame.activePage, MainPage::Chart);
-  // The last counted draw stays in scoredDraw with the score of its last group, 44 45.
-  EXPECT_EQ(form.scoring.scoredDraw, drawNumbersOf(draw));
+  // The score of the last group, 44 45, stays in the scoring fields (the generator reads
+  // it); the tips are scored against the draw on show again.
+  EXPECT_EQ(form.scoring.scoredDraw, drawNumbersOf(form.drawOnShow.shownRecord));
   EXPECT_EQ(form.scoring.hits, 1);
   EXPECT_EQ(form.scoring.hitKinds[2], 1);
   EXPECT_FALSE(form.scoring.zusatzzahlHit);
@@ -134,6 +135,30 @@ TEST_F(Statistics, NeighbourGroupsOfOneDraw) {
   EXPECT_EQ(chartValues(), std::vector<double>(45, 0.0));
   EXPECT_TRUE(form.chartTab.chart.valueAxis.automatic);
   EXPECT_EQ(form.chartTab.chart.caption, "Bei 1 Ziehungen wurden 0 Vierer gefunden!");
+}
+
+// The group searches score groups against every draw on the way; the tips are still
+// scored against the draw the window shows when one has run.
+TEST(TipsAfterAStatistic, AreScoredAgainstTheDrawOnShow) {
+  testing::TempDir dir;
+  testing::FakeServices fakes;
+  MainWindow form(fakes.services(), dir.file("kalkuat"));
+  testing::writeRecords(dir.file(kDrawFileName), testing::realHistory());
+  fakes.clock.todayValue = dayNumber(2026, 12, 9);
+  form.onFirstShow();
+  const std::array<const char*, 6> newest = {"1", "3", "24", "32", "36", "42"};
+  for (int index = 1; index <= 6; ++index) form.setTipField(1, index, newest[index - 1]);
+  form.leaveTipField();
+  ASSERT_EQ(form.tips.row(1).hitLabel.caption, "6");
+  for (void (MainWindow::*statistic)() :
+       {&MainWindow::showPairs, &MainWindow::showTriples, &MainWindow::showQuadruples,
+        &MainWindow::showOverdueNumbers, &MainWindow::showNumberFrequency}) {
+    (form.*statistic)();
+    form.setTipField(2, 1, "7");
+    form.leaveTipField();
+    EXPECT_EQ(form.tips.row(1).hitLabel.caption, "6");
+    EXPECT_EQ(form.drawOnShow.drawBarText.caption, "Fr 21.08.26    1  3  24  32  36  42 Z:37");
+  }
 }
 
 TEST_F(Statistics, QuadruplesEndWithThreeZeros) {
@@ -188,7 +213,7 @@ TEST_F(Statistics, GroupSearchesEqualScoringEveryGroupWithTheTipCheck) {
     const std::string word = g == 2 ? "Paare" : g == 3 ? "Dreier" : "Vierer";
     EXPECT_EQ(form.chartTab.chart.caption, "Bei " + std::to_string(draws) + " Ziehungen wurden " +
                                                std::to_string(groups) + " " + word + " gefunden!");
-    EXPECT_EQ(form.scoring.scoredDraw, reference.scoredDraw);
+    EXPECT_EQ(form.scoring.scoredDraw, drawNumbersOf(form.drawOnShow.shownRecord));
     EXPECT_EQ(form.scoring.hitKinds, reference.hitKinds);
     EXPECT_EQ(form.scoring.hits, reference.hits);
     EXPECT_EQ(form.scoring.zusatzzahlHit, reference.zusatzzahlHit);

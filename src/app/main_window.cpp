@@ -23,6 +23,11 @@ MainWindow::MainWindow(Services services, std::string programFile)
   internetOptions.operatorLink.caption = kOperatorAddress;
 }
 
+MainWindow::BackToShownDraw::~BackToShownDraw() {
+  window_.scoring.scoredDraw = drawNumbersOf(window_.drawOnShow.shownRecord);
+  window_.drawOnShow.shownDate = window_.drawOnShow.shownRecord.date;
+}
+
 // ---- life cycle
 
 void MainWindow::onFirstShow() {
@@ -149,6 +154,7 @@ GeneratorParts MainWindow::generatorParts() {
 }
 
 void MainWindow::generateTips() {
+  const BackToShownDraw back(*this);
   runGenerator(generatorParts(), lastRun);
 }
 
@@ -316,12 +322,15 @@ void MainWindow::groupSearch(int groupSize) {
 }
 
 void MainWindow::showPairs() {
+  const BackToShownDraw back(*this);
   groupSearch(2);
 }
 void MainWindow::showTriples() {
+  const BackToShownDraw back(*this);
   groupSearch(3);
 }
 void MainWindow::showQuadruples() {
+  const BackToShownDraw back(*this);
   groupSearch(4);
 }
 

@@ -148,6 +148,19 @@ class MainWindow {
   DownloadParts downloadParts();
 
  private:
+  // However the command it guards ends, the tips are scored against the draw the window
+  // shows again: a group search or a generator run scores other draws on the way.
+  class BackToShownDraw {
+   public:
+    explicit BackToShownDraw(MainWindow& window) : window_(window) {}
+    BackToShownDraw(const BackToShownDraw&) = delete;
+    BackToShownDraw& operator=(const BackToShownDraw&) = delete;
+    ~BackToShownDraw();
+
+   private:
+    MainWindow& window_;
+  };
+
   StatisticParts statisticParts();
   GeneratorParts generatorParts();
   TipFileParts tipFileParts();

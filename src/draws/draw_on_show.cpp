@@ -23,7 +23,9 @@ void showRecord(DrawOnShow& show, DrawNumbers& scoredDraw, const DrawRecord& rec
   requireShowableDate(record, index);
   show.shownDate = record.date;
   scoredDraw = drawNumbersOf(record);
+  show.shownRecord = record;
   show.shownDrawText.caption = drawText(record.date, scoredDraw, blanksAfterDate);
+  if (!isValidDraw(record)) show.shownDrawText.caption += kInvalidDrawMark;
   show.drawBarQuersumme.caption = quersummeText(scoredDraw);
 }
 

@@ -17,10 +17,19 @@ struct DrawOnShow {
   Label drawBarText;               // the same in the draw bar of the tab "Lottotipp"
   Label drawBarQuersumme{"Quersumme"};
   DateField chosenDate{dayNumber(1955, 10, 9), dayNumber(1986, 1, 1)};
+  // The draw the texts show. Commands that score against other draws on the way (the group
+  // searches, the history test of the generator) leave the scoring fields and shownDate
+  // elsewhere; the window returns them to this draw when such a command ends.
+  DrawRecord shownRecord{};
 };
 
-// Shows record `index` of the draw file: shownDate, scoredDraw, the draw text on shownDrawText and
-// the Quersumme on drawBarQuersumme. A record whose date no date field can hold (a damaged file) is
+// What the draw text adds to a draw that is no possible draw (a damaged file, an older
+// entry): it is shown, but marked, and no tip is scored against it.
+inline constexpr const char* kInvalidDrawMark = "  (ungültig)";
+
+// Shows record `index` of the draw file: shownDate, shownNumbers and scoredDraw, the draw
+// text on shownDrawText (marked when the record is no possible draw) and the Quersumme on
+// drawBarQuersumme. A record whose date no date field can hold (a damaged file) is
 // refused with a message naming its place, and nothing changes.
 void showRecord(DrawOnShow& show, DrawNumbers& scoredDraw, const DrawRecord& record,
                 std::size_t index, int blanksAfterDate);

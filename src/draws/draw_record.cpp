@@ -42,4 +42,28 @@ DrawNumbers drawNumbersOf(const DrawRecord& record) {
   return numbers;
 }
 
+std::optional<std::string> drawProblem(const DrawNumbers& numbers) {
+  for (std::size_t i = 1; i <= 7; ++i) {
+    if (numbers[i] < 1 || numbers[i] > 45) {
+      return (i == 7 ? "die Zusatzzahl " : "die Zahl ") + std::to_string(numbers[i]) +
+             " liegt nicht zwischen 1 und 45";
+    }
+  }
+  for (std::size_t i = 1; i <= 6; ++i) {
+    for (std::size_t k = i + 1; k <= 6; ++k) {
+      if (numbers[i] == numbers[k]) {
+        return "die Zahl " + std::to_string(numbers[i]) + " steht zweimal darin";
+      }
+    }
+    if (numbers[i] == numbers[7]) {
+      return "die Zusatzzahl " + std::to_string(numbers[7]) + " ist eine der sechs Zahlen";
+    }
+  }
+  return std::nullopt;
+}
+
+bool isValidDraw(const DrawRecord& record) {
+  return !drawProblem(drawNumbersOf(record));
+}
+
 }  // namespace lotto

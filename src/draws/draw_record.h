@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,5 +47,11 @@ namespace lotto {
 using DrawNumbers = std::array<std::int32_t, 9>;
 
 DrawNumbers drawNumbersOf(const DrawRecord& record);
+
+// What makes numbers no possible draw, in words that finish "Die Ziehung ist ungültig: ...":
+// a number outside 1..45, a number drawn twice, a Zusatzzahl that is one of the six.
+// Nothing for six different numbers 1..45 and a Zusatzzahl 1..45 not among them.
+std::optional<std::string> drawProblem(const DrawNumbers& numbers);
+bool isValidDraw(const DrawRecord& record);
 
 }  // namespace lotto

@@ -25,11 +25,13 @@ Colour colourOfHit(std::uint8_t hitKind) {
 int runCompleteCheck(TipGrid& tips, ScoringFields& scoring, SoundPlayer& sound,
                      const std::string& soundPath) {
   int best = 0;
+  // Against numbers that are no possible draw nothing is scored: the tips stay plain.
+  const bool drawValid = !drawProblem(scoring.scoredDraw);
   for (int tip = 1; tip <= TipGrid::kTips; ++tip) {
     TipRow& row = tips.row(tip);
 
     std::array<std::uint8_t, 6> values{};
-    bool complete = true;
+    bool complete = drawValid;
     for (int index = 1; index <= TipGrid::kNumbers && complete; ++index) {
       const auto value = tryToInteger(tips.text(tip, index));
       if (value) {

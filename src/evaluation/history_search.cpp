@@ -62,6 +62,8 @@ class Search {
         parts_.scoring.scoredDraw = drawNumbersOf(record);
         requireShowableDate(record, i);
       }
+      // No tip is scored against a record that is no possible draw.
+      if (!isValidDraw(record)) continue;
       examined_ = i;
       const std::uint64_t drawMask = maskOfDraw(record);
       for (int tip = 1; tip <= kSearchedTips; ++tip) {
@@ -123,6 +125,9 @@ void showExaminedDraw(DrawOnShow& show, DrawNumbers& scoredDraw, const DrawRecor
                       std::size_t index) {
   showRecord(show, scoredDraw, record, index, 2);
   show.drawBarText.caption = show.shownDrawText.caption;
+  // The earlier and later draw step from here, and the check for a date starts here.
+  show.shownPosition = static_cast<std::int32_t>(index);
+  show.chosenDate.setDate(record.date);
 }
 
 void searchTipsInHistory(const HistorySearchParts& parts) {

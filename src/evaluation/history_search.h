@@ -17,7 +17,7 @@ namespace lotto {
 struct HistorySearchParts {
   std::string drawFile;
   TipGrid& tips;
-  DrawOnShow& show;  // shownDate and the draw texts; shownPosition and chosenDate stay
+  DrawOnShow& show;  // the draw shown at a stop and at the end
   ScoringFields& scoring;
   ChartTab& chartTab;
   double& workingDate;
@@ -31,7 +31,8 @@ struct HistorySearchParts {
 // labels are made only where the user sees them: at a stop and at the end.
 void searchTipsInHistory(const HistorySearchParts& parts);
 
-// The draw text and Quersumme of a draw examined by the search.
+// Shows a draw examined by the search: its texts and Quersumme, its place (from which the
+// earlier and later draw step) and its date in the date field.
 void showExaminedDraw(DrawOnShow& show, DrawNumbers& scoredDraw, const DrawRecord& record,
                       std::size_t index);
 

@@ -15,8 +15,11 @@ void literalSearchHistoryForTips(MainWindow& form, UserInteraction& ui) {
   form.chartTab.chart.beginStatistic();
   for (std::size_t i = 0; i < history.records.size(); ++i) {
     const DrawRecord& record = history.records[i];
-    if (record.date < form.state.workingDate) continue;
+    if (record.date < form.state.workingDate || !isValidDraw(record)) continue;
     form.drawOnShow.shownDate = record.date;
+    form.drawOnShow.shownRecord = record;
+    form.drawOnShow.shownPosition = static_cast<std::int32_t>(i);
+    form.drawOnShow.chosenDate.setDate(record.date);
     form.scoring.scoredDraw = drawNumbersOf(record);
     form.drawOnShow.shownDrawText.caption = drawText(record.date, form.scoring.scoredDraw, 2);
     form.drawOnShow.drawBarQuersumme.caption = quersummeText(form.scoring.scoredDraw);
