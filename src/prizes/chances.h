@@ -9,7 +9,7 @@
 // either rule set (the eight ranks unless asked otherwise). The program itself always
 // asks for n = 45; the smaller games are there because they keep the same rules at a size
 // where every outcome can be written out one by one and scored tip by tip, which the tests
-// do to check the engine exactly, 12 tips included. For 45 that walk takes some 20 seconds
+// do to check the engine exactly, 12 tips included. For 45 that walk takes some 10 seconds
 // for 12 tips, too long for a test; there the tests check what can be derived by hand,
 // and the benchmark compares both on 12 tips.
 
