@@ -45,6 +45,7 @@ bench: build
 	$(BUILD_DIR)/bench/statistics_bench
 	$(BUILD_DIR)/bench/generator_bench
 	$(BUILD_DIR)/bench/history_search_bench
+	$(BUILD_DIR)/bench/chances_bench
 	$(BUILD_DIR)/bench/download_bench
 
 # The Debian package kalkuat_<version>_<arch>.deb, here in the project folder:
