@@ -47,6 +47,7 @@ bench: build
 	$(BUILD_DIR)/bench/history_search_bench
 	$(BUILD_DIR)/bench/chances_bench
 	$(BUILD_DIR)/bench/download_bench
+	$(BUILD_DIR)/bench/drawserver_bench
 
 # The Debian package kalkuat_<version>_<arch>.deb, here in the project folder:
 #   sudo apt install ./kalkuat_*.deb

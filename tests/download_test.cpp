@@ -264,6 +264,47 @@ TEST_F(Download, TheProxyIsSetBeforeEveryRequest) {
   }
 }
 
+TEST_F(Download, AServerSettingThatIsNoPlainTextIsNeverAsked) {
+  serve({{"20250108", "x,1,2,3,4,5,6,7,"}});
+  struct Case {
+    const char* name;
+    std::string server;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"a right-to-left override", "http://127.0.0.1:8045/\xE2\x80\xAE",
+       "Die Adresse des Servers enthält Steuerzeichen und wird nicht angefragt."},
+      {"a line break", "http://127.0.0.1:8045\r\nX: y",
+       "Die Adresse des Servers enthält Steuerzeichen und wird nicht angefragt."},
+      {"a zero width space",
+       "http://127.0.0.\xE2\x80\x8B"
+       "1:8045",
+       "Die Adresse des Servers enthält Steuerzeichen und wird nicht angefragt."},
+      {"bytes that are no UTF-8", "http://127.0.0.1:8045/\xC0\xAF",
+       "Die Adresse des Servers ist kein gültiges UTF-8 und wird nicht angefragt."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    writeDraws(kHistory);
+    fakes.http.requests.clear();
+    fakes.ui.errors.clear();
+    form.internetOptions.server.text = c.server;
+    form.updateDraws();
+    EXPECT_TRUE(fakes.http.requests.empty());
+    EXPECT_EQ(fakes.ui.errors, std::vector<std::string>{c.message});
+    EXPECT_EQ(stored().size(), kHistory.size());
+    expectUsableAgain();
+  }
+  // A server named with an umlaut is asked as before.
+  writeDraws(kHistory);
+  fakes.http.requests.clear();
+  form.internetOptions.server.text = "http://z\xC3\xA4hler.example";
+  form.updateDraws();
+  ASSERT_FALSE(fakes.http.requests.empty());
+  EXPECT_EQ(fakes.http.requests[0].url,
+            "http://z\xC3\xA4hler.example/zahlen/lotto_neu.asp?Datum=20250108&Programm=KalkuAT");
+}
+
 TEST_F(Download, TheStopButtonEndsTheRunBeforeTheNextRequest) {
   serve({{"20250108", "x,1,2,3,4,5,6,7,"},
          {"20250112", "x,8,9,10,11,12,13,14,"},

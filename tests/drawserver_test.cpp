@@ -1,23 +1,25 @@
 // The draw server: its answers, what goes over the wire, and how it starts and stops.
 
-#include <arpa/inet.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <thread>
+#include <vector>
 
 #include "draw_service.h"
 #include "online_service.h"
 #include "support/draw_server_process.h"
 #include "support/fixtures.h"
+#include "support/http_wire.h"
+#include "support/slow_clients.h"
 
 namespace lotto {
 namespace {
@@ -75,45 +77,7 @@ TEST(DrawService, ANoticeTakesThePlaceOfTheEmptyReplyAndHoldsNoComma) {
   EXPECT_EQ(DrawService({}, std::nullopt).answer(query("19861005")).status, 200);
 }
 
-// A raw HTTP exchange with the server: what goes over the wire.
-class Wire {
- public:
-  explicit Wire(int port) : fd_(socket(AF_INET, SOCK_STREAM, 0)) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    connected_ = connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-  }
-  Wire(const Wire&) = delete;
-  Wire& operator=(const Wire&) = delete;
-  ~Wire() { close(fd_); }
-  bool connected() const { return connected_; }
-
-  // Sends a GET and reads one whole reply (head and Content-Length body).
-  std::string get(const std::string& target) {
-    const std::string request = "GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
-    if (write(fd_, request.data(), request.size()) != static_cast<ssize_t>(request.size()))
-      return "";
-    std::string reply;
-    char buffer[4096];
-    while (true) {
-      const std::size_t headEnd = reply.find("\r\n\r\n");
-      if (headEnd != std::string::npos) {
-        const std::size_t at = reply.find("Content-Length: ");
-        const std::size_t length = at < headEnd ? std::stoul(reply.substr(at + 16)) : 0;
-        if (reply.size() >= headEnd + 4 + length) return reply;
-      }
-      const ssize_t n = read(fd_, buffer, sizeof buffer);
-      if (n <= 0) return reply;
-      reply.append(buffer, static_cast<std::size_t>(n));
-    }
-  }
-
- private:
-  int fd_;
-  bool connected_ = false;
-};
+using Wire = testing::HttpWire;
 
 TEST(DrawServer, ServesTheHistoryOverOneKeptConnection) {
   testing::DrawServerProcess server(testing::historyCsvPath());
@@ -161,6 +125,103 @@ TEST(DrawServer, APortInUseIsReportedInOneLine) {
                         " auf 127.0.0.1 ist schon belegt oder nicht verfügbar.\n");
 }
 
+// The head of a raw reply, up to its blank line.
+std::string headOf(const std::string& reply) {
+  return reply.substr(0, reply.find("\r\n\r\n") + 4);
+}
+
+TEST(DrawServer, A204ReplyAnnouncesNoBodyAndEveryOtherReplyItsLength) {
+  testing::DrawServerProcess server(testing::historyCsvPath());
+  Wire wire(server.port());
+  ASSERT_TRUE(wire.connected());
+  struct Case {
+    const char* target;
+    const char* statusLine;
+    const char* contentLength;  // nullptr: none may be sent
+  };
+  const Case cases[] = {
+      {"/zahlen/lotto_neu.asp?Datum=19970904&Programm=KalkuAT", "HTTP/1.1 204 No Content", nullptr},
+      {"/zahlen/lotto_neu.asp?Datum=19970903&Programm=KalkuAT", "HTTP/1.1 200 OK", "29"},
+      // A second 204 on the same connection: the first one ended where its head did.
+      {"/zahlen/lotto_neu.asp?Datum=19970905&Programm=KalkuAT", "HTTP/1.1 204 No Content", nullptr},
+      {"/anderswo", "HTTP/1.1 404 Not Found", "0"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.target);
+    const std::string head = headOf(wire.get(c.target));
+    EXPECT_EQ(head.rfind(std::string(c.statusLine) + "\r\n", 0), 0u) << head;
+    if (c.contentLength == nullptr) {
+      EXPECT_EQ(head.find("Content-Length"), std::string::npos) << head;
+    } else {
+      EXPECT_NE(head.find(std::string("\r\nContent-Length: ") + c.contentLength + "\r\n"),
+                std::string::npos)
+          << head;
+    }
+  }
+}
+
+TEST(DrawServer, ClosesAConnectionThatSendsNothingForTwoSeconds) {
+  testing::DrawServerProcess server(testing::historyCsvPath());
+  using std::chrono::milliseconds;
+  const std::string drawRequest =
+      "GET /zahlen/lotto_neu.asp?Datum=19970903&Programm=KalkuAT HTTP/1.1\r\n"
+      "Host: 127.0.0.1\r\n";
+  // All at once, so that the test waits the two seconds only once.
+  const auto start = std::chrono::steady_clock::now();
+  Wire silent(server.port());
+  Wire afterReply(server.port());
+  Wire cutHead(server.port());
+  ASSERT_TRUE(silent.connected() && afterReply.connected() && cutHead.connected());
+  ASSERT_TRUE(afterReply.send(drawRequest + "\r\n"));
+  EXPECT_EQ(afterReply.readReply().rfind("HTTP/1.1 200 OK\r\n", 0), 0u);
+  ASSERT_TRUE(cutHead.send(drawRequest));  // the blank line that ends the head never comes
+
+  // Not at once: a client on a slow line has its two seconds.
+  std::this_thread::sleep_until(start + milliseconds(1500));
+  EXPECT_FALSE(silent.readableWithin(milliseconds(0)));
+  EXPECT_FALSE(afterReply.readableWithin(milliseconds(0)));
+  EXPECT_FALSE(cutHead.readableWithin(milliseconds(0)));
+
+  // A head that stops is answered as a bad request two seconds after its last byte ...
+  EXPECT_EQ(cutHead.readReply().rfind("HTTP/1.1 400 Bad Request\r\n", 0), 0u);
+  EXPECT_TRUE(silent.closedByServerWithin(milliseconds(1500)));
+  EXPECT_TRUE(afterReply.closedByServerWithin(milliseconds(1500)));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, milliseconds(3500));
+  // ... and the connection is then closed as any other silent one.
+  EXPECT_TRUE(cutHead.closedByServerWithin(milliseconds(3000)));
+}
+
+TEST(DrawServer, AnswersAtOnceWhileIdleAndDrippingClientsHoldConnections) {
+  testing::DrawServerProcess server(testing::historyCsvPath());
+  // 200 connections that send nothing and 50 that send one byte of a head a second, each
+  // opened again as soon as the server closes it.
+  const testing::SlowClients slow(server.port(), 200, 50);
+  const auto start = std::chrono::steady_clock::now();
+  std::chrono::steady_clock::duration longest{};
+  int answered = 0;
+  // Requests of a client that asks as the program does, for longer than the server waits
+  // for a silent connection, so that the idle ones have been closed and opened again.
+  while (std::chrono::steady_clock::now() - start < std::chrono::milliseconds(4500)) {
+    const auto asked = std::chrono::steady_clock::now();
+    Wire wire(server.port(), std::chrono::seconds(5));
+    ASSERT_TRUE(wire.connected());
+    const std::string reply = wire.get("/zahlen/lotto_neu.asp?Datum=19970903&Programm=KalkuAT");
+    const auto took = std::chrono::steady_clock::now() - asked;
+    ASSERT_EQ(reply.rfind("HTTP/1.1 200 OK\r\n", 0), 0u) << "request " << answered << ": " << reply;
+    ASSERT_NE(reply.find("\r\n\r\n19970903,13,15,18,22,30,31,5,"), std::string::npos);
+    longest = std::max(longest, took);
+    ++answered;
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  // A generous bound for a busy test machine; the benchmark gives the real figure.
+  EXPECT_LT(longest, std::chrono::seconds(1))
+      << std::chrono::duration_cast<std::chrono::milliseconds>(longest).count() << " ms";
+  EXPECT_GE(answered, 20);
+  // Every idle connection was closed by the server at least once and taken again: they
+  // held workers the whole time, as an attacker's would.
+  EXPECT_GE(slow.idleClosedByServer(), 200u);
+}
+
 TEST(DrawServer, RefusesABrokenHistoryOrNoticeAtTheStart) {
   testing::TempDir dir;
   std::ofstream(dir.file("bad.csv")) << "date,n1,n2,n3,n4,n5,n6,zusatzzahl\n2025-01-05,1,2,3\n";
@@ -205,6 +266,27 @@ TEST(BasketService, ThePageListsTheTipsReceivedAndEscapesThem) {
             std::string::npos);
   EXPECT_EQ(page.body.find("<script>"), std::string::npos);
   EXPECT_NE(BasketService::answerPage({}).body.find("Der Warenkorb ist leer."), std::string::npos);
+}
+
+TEST(BasketService, TheCountIsEscapedAsTheTipsAre) {
+  const std::string hostile = "<img src=x onerror='alert(1)'>&\"";
+  const std::string escaped = "&lt;img src=x onerror=&#39;alert(1)&#39;&gt;&amp;&quot;";
+  struct Case {
+    const char* key;
+    std::string shown;  // the line the value stands in, escaped
+  };
+  const Case cases[] = {
+      {"kasten1", "<li>1. Tipp: " + escaped + "</li>"},
+      {"kasten12", "<li>12. Tipp: " + escaped + "</li>"},
+      {"anzahl", "<p>Tipps: " + escaped + "</p>"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.key);
+    const auto page = BasketService::answerPage({{c.key, hostile}});
+    EXPECT_NE(page.body.find(c.shown), std::string::npos) << page.body;
+    EXPECT_EQ(page.body.find("<img"), std::string::npos);
+    EXPECT_EQ(page.body.find("'alert"), std::string::npos);
+  }
 }
 
 // A scripts folder with one script, a secret beside it and the ways out of the folder.
@@ -264,11 +346,13 @@ TEST_F(ScriptFolder, OverTheWireEncodedWaysOutAre404AndTheBasketPageIsEscaped) {
     EXPECT_EQ(reply.find("geheim"), std::string::npos);
   }
   const std::string page = wire.get(
-      "/lotto/warenkorb2.asp?kasten1=1,2,3,4,5,6&kasten2=%3Cscript%3Ealert(1)%3C/script%3E");
+      "/lotto/warenkorb2.asp?kasten1=1,2,3,4,5,6&kasten2=%3Cscript%3Ealert(1)%3C/script%3E"
+      "&anzahl=%3Cb%3E2");
   EXPECT_EQ(page.rfind("HTTP/1.1 200 OK\r\n", 0), 0u);
   EXPECT_NE(page.find("Content-Type: text/html; charset=utf-8"), std::string::npos);
   EXPECT_NE(page.find("1. Tipp: 1,2,3,4,5,6"), std::string::npos);
   EXPECT_NE(page.find("2. Tipp: &lt;script&gt;alert(1)&lt;/script&gt;"), std::string::npos);
+  EXPECT_NE(page.find("<p>Tipps: &lt;b&gt;2</p>"), std::string::npos);
   EXPECT_EQ(page.find("<script>"), std::string::npos);
   const std::string basket = wire.get("/lotto/lotto.asp?Spiel=KalkuAT&Wo=Lottoland&Tipps=2");
   EXPECT_NE(basket.find("\r\n\r\n" + server.address() + "/lotto/warenkorb2.asp?kasten1=[KASTEN1]&"),

@@ -55,6 +55,15 @@ class Basket : public testing::WindowTest {
   void answer(const HttpReply& reply) {
     fakes.http.server = [reply](const std::string&) { return reply; };
   }
+  // What the refusal of the hand-over says, or "" when the basket was opened.
+  std::string refusal() {
+    try {
+      form.sendToBasket();
+    } catch (const AppError& refused) {
+      return refused.what();
+    }
+    return "";
+  }
 };
 
 TEST_F(Basket, TheServersTemplateGetsTheTipsAndTheCountOfTheLastFilledTip) {
@@ -155,6 +164,106 @@ TEST_F(Basket, AddressesThatAreNoWebAddressesAreRefusedAndNothingIsOpened) {
   answer(FakeHttpClient::ok(exact));
   form.sendToBasket();
   EXPECT_EQ(fakes.shell.opened, std::vector<std::string>{exact});
+}
+
+TEST_F(Basket, AddressesWithInvisibleOrReorderingCharactersOrBadBytesAreRefused) {
+  typeTip(1, {"1", "2", "3", "4", "5", "6"});
+  const std::string controls =
+      "Die Adresse des Warenkorbs enthält Steuerzeichen und wird nicht geöffnet.";
+  const std::string badBytes =
+      "Die Adresse des Warenkorbs ist kein gültiges UTF-8 und wird nicht geöffnet.";
+  struct Case {
+    const char* name;
+    std::string inside;  // stands in the template between the path and the tips
+    const std::string& message;
+  };
+  const Case cases[] = {
+      {"DEL", "\x7F", controls},
+      {"a C1 control (CSI)", "\xC2\x9B", controls},
+      {"next line U+0085", "\xC2\x85", controls},
+      {"line separator U+2028", "\xE2\x80\xA8", controls},
+      {"paragraph separator U+2029", "\xE2\x80\xA9", controls},
+      {"right-to-left override U+202E", "\xE2\x80\xAE", controls},
+      {"left-to-right isolate U+2066", "\xE2\x81\xA6", controls},
+      {"pop directional isolate U+2069", "\xE2\x81\xA9", controls},
+      {"zero width space U+200B", "\xE2\x80\x8B", controls},
+      {"byte-order mark U+FEFF", "\xEF\xBB\xBF", controls},
+      {"soft hyphen U+00AD", "\xC2\xAD", controls},
+      {"overlong slash C0 AF", "\xC0\xAF", badBytes},
+      {"overlong NUL C0 80", "\xC0\x80", badBytes},
+      {"overlong NUL E0 80 80", "\xE0\x80\x80", badBytes},
+      {"a surrogate ED A0 80", "\xED\xA0\x80", badBytes},
+      {"above U+10FFFF", "\xF4\x90\x80\x80", badBytes},
+      {"a sequence cut short", "\xE2\x80", badBytes},
+      {"a lone continuation byte", "\xA4", badBytes},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    answer(FakeHttpClient::ok("https://broker.example/korb?x=" + c.inside + "&a=[KASTEN1]"));
+    form.statusBar.panels[1] = "";
+    EXPECT_EQ(refusal(), c.message);
+    EXPECT_TRUE(fakes.shell.opened.empty());
+    EXPECT_EQ(form.statusBar.panels[1], "");
+  }
+  // A sequence cut short at the very end of the template.
+  answer(FakeHttpClient::ok("https://broker.example/korb?a=[KASTEN1]\xC3"));
+  EXPECT_EQ(refusal(), badBytes);
+  EXPECT_TRUE(fakes.shell.opened.empty());
+}
+
+TEST_F(Basket, AddressesWithLettersBeyondAsciiAreOpened) {
+  typeTip(1, {"1", "2", "3", "4", "5", "6"});
+  for (const std::string& address :
+       {std::string("https://broker.example/k\xC3\xB6rbchen?stra\xC3\x9F"
+                    "e=\xC3\xA4&a="),
+        std::string("https://xn--bcher-kva.example/?w=\xE2\x82\xAC&a="),
+        std::string("https://broker.example/\xE6\x97\xA5\xE6\x9C\xAC?g=\xF0\x9F\x8D\x80&a="),
+        std::string("https://broker.example/?leer=a\xC2\xA0"
+                    "b&a=")}) {
+    SCOPED_TRACE(address);
+    fakes.shell.opened.clear();
+    answer(FakeHttpClient::ok(address + "[KASTEN1]"));
+    EXPECT_EQ(refusal(), "");
+    EXPECT_EQ(fakes.shell.opened, std::vector<std::string>{address + "1,2,3,4,5,6"});
+  }
+}
+
+TEST_F(Basket, ATemplateWithinTheLimitIsRefusedWhenTheTipsPushItPast2048) {
+  const std::string tooLong =
+      "Die Adresse des Warenkorbs ist länger als 2048 Zeichen und wird nicht geöffnet.";
+  struct Case {
+    std::size_t templateLength;
+    bool tipTyped;  // "[KASTEN1]" (9 characters) becomes "1,2,3,4,5,6" (11) or ",,,,," (5)
+    bool opened;
+  };
+  const Case cases[] = {
+      {2047, true, false},  // 2049 when filled
+      {2047, false, true},  // 2043: the template itself was fine
+      {2046, true, true},   // exactly 2048
+      {2048, false, true}, {2049, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.templateLength) + (c.tipTyped ? " with a tip" : " empty"));
+    form.clearUnmarkedTips();
+    if (c.tipTyped) typeTip(1, {"1", "2", "3", "4", "5", "6"});
+    const std::string head = "http://b/?";
+    const std::string address =
+        head + std::string(c.templateLength - head.size() - 9, 'y') + "[KASTEN1]";
+    ASSERT_EQ(address.size(), c.templateLength);
+    answer(FakeHttpClient::ok(address));
+    fakes.shell.opened.clear();
+    EXPECT_EQ(refusal(), c.opened ? "" : tooLong);
+    EXPECT_EQ(fakes.shell.opened.size(), c.opened ? 1u : 0u);
+  }
+}
+
+TEST_F(Basket, AServerSettingWithControlsIsNeverAsked) {
+  typeTip(1, {"1", "2", "3", "4", "5", "6"});
+  answer(FakeHttpClient::ok("https://broker.example/korb?a=[KASTEN1]"));
+  form.internetOptions.server.text = "http://127.0.0.1:8045\xE2\x80\xAE";
+  EXPECT_EQ(refusal(), "Die Adresse des Servers enthält Steuerzeichen und wird nicht angefragt.");
+  EXPECT_TRUE(fakes.http.requests.empty());
+  EXPECT_TRUE(fakes.shell.opened.empty());
 }
 
 TEST_F(Basket, ABadProxyPortOrNoConnectionStopsBeforeAnythingIsOpened) {
@@ -422,6 +531,24 @@ TEST_F(ClickScriptRun, TheServersCopyReplacesTheScriptOnlyWhenItIsNewer) {
   form.startClickScript();
   EXPECT_EQ(readWholeFile(filled), "lokal 4");
   EXPECT_EQ(fakes.shell.started.size(), std::size(cases) + 1);
+}
+
+TEST_F(ClickScriptRun, AServerSettingWithControlsIsNotAskedAndTheLocalScriptIsUsed) {
+  for (const char* server : {"http://127.0.0.1:8045/\xE2\x80\xAE", "http://127.0.0.1:8045\x7F",
+                             "http://127.0.0.1:8045/\xFF"}) {
+    SCOPED_TRACE(server);
+    fakes.http.requests.clear();
+    fakes.shell.started.clear();
+    fakes.http.server = [](const std::string&) {
+      return FakeHttpClient::status(200, "HTTP/1.1 200 OK", "vom Server [Z1_2]\r\n",
+                                    "Sat, 01 Jan 2100 00:00:00 GMT");
+    };
+    form.internetOptions.server.text = server;
+    form.startClickScript();
+    EXPECT_TRUE(fakes.http.requests.empty());
+    EXPECT_EQ(readWholeFile(filled), "Tipp 2: 4 8 15 16 23 42\r\nSA=NEIN\r\n");
+    EXPECT_EQ(fakes.shell.started, std::vector<std::string>{program});
+  }
 }
 
 }  // namespace

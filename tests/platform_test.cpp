@@ -6,6 +6,8 @@
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
+#include <string>
 #include <tuple>
 
 #include "platform/convert.h"
@@ -14,6 +16,7 @@
 #include "platform/file_io.h"
 #include "platform/german.h"
 #include "platform/program_folders.h"
+#include "platform/text_safety.h"
 #include "support/fixtures.h"
 
 namespace lotto {
@@ -114,6 +117,98 @@ TEST(Convert, TextToInteger) {
     FAIL() << "no exception";
   } catch (const ConversionError& e) {
     EXPECT_STREQ(e.what(), "'x' ist kein gültiger Integerwert");
+  }
+}
+
+TEST(TextSafety, DecodesOnlyWellFormedUtf8) {
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::optional<std::u32string> decoded;
+  };
+  const Case cases[] = {
+      {"empty", "", U""},
+      {"ASCII", "http://b/?a=1", U"http://b/?a=1"},
+      {"umlauts", "\xC3\xA4\xC3\x9F", U"\u00E4\u00DF"},
+      {"the euro sign", "\xE2\x82\xAC", U"\u20AC"},
+      {"four bytes", "\xF0\x9F\x98\x80", U"\U0001F600"},
+      // The first and last code point of each length, and those around the surrogates.
+      {"U+0080", "\xC2\x80", U"\u0080"},
+      {"U+07FF", "\xDF\xBF", U"\u07FF"},
+      {"U+0800", "\xE0\xA0\x80", U"\u0800"},
+      {"U+D7FF", "\xED\x9F\xBF", U"\uD7FF"},
+      {"U+E000", "\xEE\x80\x80", U"\uE000"},
+      {"U+FFFF", "\xEF\xBF\xBF", U"\uFFFF"},
+      {"U+10000", "\xF0\x90\x80\x80", U"\U00010000"},
+      {"U+10FFFF", "\xF4\x8F\xBF\xBF", U"\U0010FFFF"},
+      // Overlong forms.
+      {"C0 80 for U+0000", "\xC0\x80", std::nullopt},
+      {"C1 BF for U+007F", "\xC1\xBF", std::nullopt},
+      {"E0 80 80 for U+0000", "\xE0\x80\x80", std::nullopt},
+      {"E0 9F BF for U+07FF", "\xE0\x9F\xBF", std::nullopt},
+      {"F0 8F BF BF for U+FFFF", "\xF0\x8F\xBF\xBF", std::nullopt},
+      // Surrogates, above U+10FFFF, bytes UTF-8 never uses.
+      {"U+D800", "\xED\xA0\x80", std::nullopt},
+      {"U+DFFF", "\xED\xBF\xBF", std::nullopt},
+      {"U+110000", "\xF4\x90\x80\x80", std::nullopt},
+      {"F5", "\xF5\x80\x80\x80", std::nullopt},
+      {"five bytes", "\xF8\x88\x80\x80\x80", std::nullopt},
+      {"FF", "a\xFF", std::nullopt},
+      // Sequences cut short or broken.
+      {"a lone continuation byte", "a\x80", std::nullopt},
+      {"two of three bytes at the end", "ab\xE2\x82", std::nullopt},
+      {"one of two bytes before ASCII",
+       "\xC3"
+       "a",
+       std::nullopt},
+      {"three of four bytes", "\xF0\x9F\x98", std::nullopt},
+      {"Windows-1252 for a-umlaut", "b\xE4r", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(decodeUtf8(c.bytes), c.decoded);
+    EXPECT_EQ(findTextFault(c.bytes) == TextFault::InvalidUtf8, !c.decoded.has_value());
+  }
+}
+
+TEST(TextSafety, ControlAndFormatCharacters) {
+  struct Case {
+    char32_t codePoint;
+    bool refused;
+  };
+  const Case cases[] = {
+      {0x0000, true},   {0x0009, true},    {0x001F, true},   {0x0020, false}, {0x007E, false},
+      {0x007F, true},   {0x0080, true},    {0x0085, true},   {0x009F, true},  {0x00A0, false},
+      {0x00AD, true},   {0x00E4, false},   {0x061C, true},   {0x200A, false}, {0x200B, true},
+      {0x200E, true},   {0x200F, true},    {0x2010, false},  {0x2027, false}, {0x2028, true},
+      {0x2029, true},   {0x202A, true},    {0x202E, true},   {0x202F, false}, {0x2060, true},
+      {0x2066, true},   {0x2069, true},    {0x20AC, false},  {0xFEFF, true},  {0xFFFD, false},
+      {0xFFF9, true},   {0x1D173, true},   {0x1F600, false}, {0xE0001, true}, {0xE007F, true},
+      {0xE0080, false}, {0x10FFFF, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<unsigned>(c.codePoint));
+    EXPECT_EQ(isControlOrFormat(c.codePoint), c.refused);
+  }
+}
+
+TEST(TextSafety, TheFirstFaultOfAText) {
+  struct Case {
+    const char* name;
+    std::string text;
+    TextFault fault;
+  };
+  const Case cases[] = {
+      {"plain", "https://b.example/k\xC3\xB6rbchen?a=\xE2\x82\xAC", TextFault::None},
+      {"NEL", "http://b/\xC2\x85", TextFault::ControlOrFormat},
+      {"a right-to-left override", "http://b/\xE2\x80\xAEgpj.exe", TextFault::ControlOrFormat},
+      {"DEL", "http://b/\x7F", TextFault::ControlOrFormat},
+      {"a control before bad bytes", "\x01\xFF", TextFault::ControlOrFormat},
+      {"bad bytes before a control", "\xFF\x01", TextFault::InvalidUtf8},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(findTextFault(c.text), c.fault);
   }
 }
 

@@ -5,6 +5,7 @@
 #include "platform/convert.h"
 #include "platform/errors.h"
 #include "platform/file_io.h"
+#include "platform/text_safety.h"
 
 namespace lotto {
 namespace {
@@ -70,11 +71,13 @@ std::string fillBasketTemplate(std::string address, const TipGrid& tips) {
 }
 
 void requireSafeAddress(const std::string& address) {
-  for (const char c : address) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F) {
+  switch (findTextFault(address)) {
+    case TextFault::None:
+      break;
+    case TextFault::InvalidUtf8:
+      throw AppError("Die Adresse des Warenkorbs ist kein gültiges UTF-8 und wird nicht geöffnet.");
+    case TextFault::ControlOrFormat:
       throw AppError("Die Adresse des Warenkorbs enthält Steuerzeichen und wird nicht geöffnet.");
-    }
   }
   if (!startsWithNoCase(address, "http://") && !startsWithNoCase(address, "https://")) {
     throw AppError(

@@ -25,8 +25,9 @@ std::array<std::string, 12> basketTipTexts(const TipGrid& tips);
 // The template filled: each "[KASTENn]" once, then "[Anzahl]" with the number of the last
 // tip that holds anything.
 std::string fillBasketTemplate(std::string address, const TipGrid& tips);
-// Only an http or https address of at most 2048 characters, without control characters,
-// may be opened: anything else from a server is refused with AppError.
+// Only an http or https address of at most 2048 bytes, in UTF-8 and without control or
+// format characters (platform/text_safety.h), may be opened: anything else from a server
+// is refused with AppError.
 void requireSafeAddress(const std::string& address);
 
 struct BasketParts {

@@ -35,7 +35,9 @@ class HttpError : public AppError {
 void requireSuccessStatus(const HttpReply& reply);
 
 // The server setting as the start of a request address: without trailing slashes, and
-// with "http://" when it names no scheme.
+// with "http://" when it names no scheme. A setting that is no UTF-8 or holds a control or
+// format character (platform/text_safety.h) is refused with AppError, so that no request
+// goes to an address other than the one the user sees.
 std::string serverBaseAddress(const std::string& server);
 
 class HttpClient {

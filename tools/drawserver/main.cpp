@@ -8,11 +8,13 @@
 // (/lotto/warenkorb2.asp) and the click-scripts of DIR (/scripts/NAME.txt). The server binds
 // to 127.0.0.1 unless told otherwise; port 0 takes any free port. Its first line on
 // standard output names the address it listens on; then it logs one line per request.
-// SIGINT or SIGTERM stop it.
+// SIGINT or SIGTERM stop it. It serves up to 512 connections at once; a connection that
+// sends nothing for 2 seconds is closed.
 
 #include <httplib.h>
 #include <pthread.h>
 #include <signal.h>
+#include <sys/socket.h>
 
 #include <atomic>
 #include <chrono>
@@ -31,6 +33,11 @@
 #include "platform/file_io.h"
 
 namespace {
+
+// Workers of the pool, each one connection at a time.
+constexpr std::size_t kWorkers = 512;
+// How long a connection may send nothing, before a request or within its head.
+constexpr time_t kIdleSeconds = 2;
 
 struct Options {
   int port = -1;
@@ -121,14 +128,28 @@ int main(int argc, char** argv) {
   httplib::Server server;
   // A port that another server holds is refused: no SO_REUSEPORT, which would let two of
   // them share it. SO_REUSEADDR lets a restart bind at once.
-  server.set_socket_options([](int sock) {
+  // The socket that is bound last is the one the server listens on.
+  int listeningSocket = -1;
+  server.set_socket_options([&listeningSocket](int sock) {
     int yes = 1;
     setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    listeningSocket = sock;
   });
   // A reply goes out at once, not after the client's delayed acknowledgement of its head.
   server.set_tcp_nodelay(true);
+  // A slow or idle client holds a worker for as long as it keeps its connection: the
+  // library has no deadline for a whole request head, only one for each read. So the pool
+  // is large enough to hold a few hundred of them beside the clients that ask, and an idle
+  // connection, or one that sends nothing for a while, is closed after two seconds.
+  server.new_task_queue = [] { return new httplib::ThreadPool(kWorkers); };
+  server.set_read_timeout(kIdleSeconds, 0);
+  server.set_keep_alive_timeout(kIdleSeconds);
   server.set_keep_alive_max_count(10000);
-  server.set_keep_alive_timeout(5);
+  // A 204 reply has no body and must not announce one; the library adds "Content-Length: 0"
+  // to every empty reply, so it is taken off again here.
+  server.set_post_routing_handler([](const httplib::Request&, httplib::Response& response) {
+    if (response.status == 204) response.headers.erase("Content-Length");
+  });
   server.Get(lotto::drawserver::kDrawPath,
              [&service](const httplib::Request& request, httplib::Response& response) {
                const auto reply = service->answer(request.params);
@@ -175,6 +196,14 @@ int main(int argc, char** argv) {
   if (port <= 0) {
     std::cerr << "drawserver: Port " << options.port << " auf " << options.bind
               << " ist schon belegt oder nicht verfügbar.\n";
+    return 1;
+  }
+  // The library listens with a queue of 5 connections not yet accepted: a burst of new
+  // connections overflows it, and a client whose connection is dropped there waits a
+  // second or more before its system tries again. Listening once more on the same socket
+  // gives it the system's longest queue.
+  if (::listen(listeningSocket, SOMAXCONN) != 0) {
+    std::cerr << "drawserver: Der Server konnte nicht auf Anfragen warten.\n";
     return 1;
   }
   basket.emplace("http://" + options.bind + ":" + std::to_string(port), options.basketStatus,
