@@ -20,10 +20,9 @@
 #include "draws/draw_file.h"
 #include "draws/draw_on_show.h"
 #include "evaluation/scoring.h"
+#include "prizes/tips.h"
 
 namespace lotto {
-
-using Tip = std::array<std::int32_t, 6>;
 
 // The parts of the main window the history test reads and writes.
 struct HistoryTestParts {

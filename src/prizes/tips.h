@@ -9,7 +9,7 @@
 
 namespace lotto {
 
-using Tip = std::array<std::int32_t, 6>;  // the generator's tips are the same arrays
+using Tip = std::array<std::int32_t, 6>;
 
 inline constexpr int kHighestNumber = 45;
 inline constexpr int kMostTips = 12;
