@@ -136,6 +136,8 @@ TEST_F(Download, ReadsOnlyRepliesThatHoldAWholeDraw) {
       {"an empty field", "x,1,2,,4,5,6,7,", false, {}, 0},
       {"a blank in a field", "x,1, 2,3,4,5,6,7,", false, {}, 0},
       {"a number above 45", "x,1,2,3,4,5,46,7,", false, {}, 0},
+      {"a number twice", "x,1,2,3,4,5,1,7,", false, {}, 0},
+      {"the Zusatzzahl among the six", "x,1,2,3,4,5,6,6,", false, {}, 0},
       {"a Zusatzzahl of 0", "x,1,2,3,4,5,6,0,", false, {}, 0},
       {"a byte's worth more", "x,257,2,3,4,5,6,7,", false, {}, 0},
       {"no comma at all", "Keine neue Ziehung", false, {}, 0},

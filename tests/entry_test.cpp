@@ -60,9 +60,13 @@ TEST_F(DrawEntry, ANewerDrawIsAppendedWithItsNumbersSorted) {
   EXPECT_EQ(form.drawOnShow.shownPosition, 3);
 }
 
-TEST_F(DrawEntry, ADrawOfAStoredDateReplacesIt) {
+TEST_F(DrawEntry, ADrawOfAStoredDateReplacesItWhenTheUserSaysSo) {
   const std::size_t before = fileSize();
+  fakes.ui.answers = {true};
   enter(2025, 1, 12, {9, 8, 7, 6, 5, 4}, 3);
+  EXPECT_EQ(fakes.ui.questions,
+            std::vector<std::string>{"Ziehung eingeben: Am So 12.01.25 ist schon die Ziehung 1 2 "
+                                     "3 4 5 6 Z:7 gespeichert. Durch 4 5 6 7 8 9 Z:3 ersetzen?"});
   EXPECT_EQ(fileSize(), before);
   const auto records = stored();
   EXPECT_EQ(records[1], makeDraw(2025, 1, 12, {4, 5, 6, 7, 8, 9}, 3, 7));
@@ -75,6 +79,7 @@ TEST_F(DrawEntry, ADrawOfAStoredDateReplacesIt) {
 
 TEST_F(DrawEntry, ADrawOfTheNewestDateReplacesItRatherThanFollowingIt) {
   const std::size_t before = fileSize();
+  fakes.ui.answers = {true};
   enter(2025, 1, 15, {44, 2, 13, 26, 31, 5}, 18);
   EXPECT_EQ(fileSize(), before);
   const auto records = stored();
@@ -96,6 +101,63 @@ TEST_F(DrawEntry, ADrawBetweenTwoIsInsertedThere) {
   // A draw before the first one goes to the front.
   enter(2024, 12, 29, {1, 2, 3, 4, 5, 6}, 7);
   EXPECT_EQ(stored().front().date, dayNumber(2024, 12, 29));
+}
+
+// What can be no draw is refused with a message that names why, and nothing is stored.
+TEST_F(DrawEntry, AnImpossibleDrawIsRefusedAndNothingIsStored) {
+  struct Case {
+    std::array<int, 6> numbers;
+    int zusatzzahl;
+    int year, month, day;
+    const char* message;
+  };
+  const Case cases[] = {
+      {{1, 1, 24, 32, 36, 42}, 37, 2025, 1, 19,
+       "Die Ziehung kann nicht gespeichert werden: die Zahl 1 steht zweimal darin."},
+      {{1, 3, 24, 32, 36, 42}, 24, 2025, 1, 19,
+       "Die Ziehung kann nicht gespeichert werden: die Zusatzzahl 24 ist eine der sechs "
+       "Zahlen."},
+      {{1, 3, 24, 32, 36, 42}, 37, 2026, 1, 4,
+       "Die Ziehung kann nicht gespeichert werden: der 04.01.2026 liegt nach dem heutigen Tag."},
+      // The newest draw's date: the preset with one number changed must not replace it.
+      {{10, 10, 30, 40, 41, 45}, 9, 2025, 1, 15,
+       "Die Ziehung kann nicht gespeichert werden: die Zahl 10 steht zweimal darin."},
+  };
+  const std::string before = readWholeFile(dir.file(kDrawFileName));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    fakes.ui.errors.clear();
+    fakes.ui.answers = {true, true};
+    enter(c.year, c.month, c.day, c.numbers, c.zusatzzahl);
+    EXPECT_EQ(fakes.ui.errors, std::vector<std::string>{c.message});
+    EXPECT_TRUE(fakes.ui.questions.empty());
+    EXPECT_EQ(readWholeFile(dir.file(kDrawFileName)), before);
+  }
+  EXPECT_EQ(form.drawOnShow.chosenDate.date(), kHistory.back().date);
+}
+
+// A draw on another day than Wednesday or Sunday may be right (an extra draw): the entry
+// asks, and a no stores nothing. Replacing a stored draw is asked too.
+TEST_F(DrawEntry, AnOtherWeekdayAndAReplacementAreAsked) {
+  const std::string before = readWholeFile(dir.file(kDrawFileName));
+  enter(2025, 1, 17, {1, 2, 3, 4, 5, 6}, 7);  // a Friday, answered no
+  EXPECT_EQ(fakes.ui.questions,
+            std::vector<std::string>{"Ziehung eingeben: Der 17.01.2025 ist ein Freitag, kein "
+                                     "Ziehungstag (Mittwoch oder Sonntag). Die Ziehung trotzdem "
+                                     "speichern?"});
+  EXPECT_EQ(readWholeFile(dir.file(kDrawFileName)), before);
+  fakes.ui.questions.clear();
+  enter(2025, 1, 12, {9, 8, 7, 6, 5, 4}, 3);  // a replacement, answered no
+  EXPECT_EQ(fakes.ui.questions.size(), 1u);
+  EXPECT_EQ(readWholeFile(dir.file(kDrawFileName)), before);
+  fakes.ui.questions.clear();
+  enter(2025, 1, 12, {6, 5, 4, 3, 2, 1}, 7);  // the stored draw as it is: nothing to ask
+  EXPECT_TRUE(fakes.ui.questions.empty());
+  EXPECT_EQ(readWholeFile(dir.file(kDrawFileName)), before);
+
+  fakes.ui.answers = {true};
+  enter(2025, 1, 17, {1, 2, 3, 4, 5, 6}, 7);
+  EXPECT_EQ(stored().back(), makeDraw(2025, 1, 17, {1, 2, 3, 4, 5, 6}, 7, 7));
 }
 
 TEST_F(DrawEntry, TheSpareByteComesFromTheNewestDrawWithinOneToTen) {
@@ -141,6 +203,7 @@ TEST_F(DrawEntry, MissingFileFailsBeforeTheDialog) {
 TEST_F(DrawEntry, AFailedRewriteLeavesTheOldHistoryWhole) {
   const std::string before = readWholeFile(dir.file(kDrawFileName));
   ASSERT_EQ(symlink("/dev/full", dir.file("ZahlenAT.dat~").c_str()), 0);
+  fakes.ui.answers = {true};
   EXPECT_THROW(enter(2025, 1, 12, {9, 8, 7, 6, 5, 4}, 3), InOutError);
   EXPECT_EQ(readWholeFile(dir.file(kDrawFileName)), before);
 

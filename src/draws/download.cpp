@@ -61,7 +61,11 @@ DrawReply parseDrawReply(std::string_view body) {
     reply.numbers.push_back(*number);
     rest.remove_prefix(comma + 1);
   }
-  reply.holdsDraw = true;
+  // Seven numbers 1..45 are a draw only when they can be one: six different ones and a
+  // Zusatzzahl not among them.
+  DrawNumbers numbers{};
+  for (std::size_t i = 0; i < 7; ++i) numbers[i + 1] = reply.numbers[i];
+  reply.holdsDraw = !drawProblem(numbers);
   return reply;
 }
 
@@ -74,6 +78,8 @@ bool readDrawReply(const DownloadParts& parts, const std::string& body, DrawReco
     text += (i < 6 ? "  " : " Z:") + std::to_string(reply.numbers[i]);
   }
   if (!reply.holdsDraw) {
+    // Seven numbers that are no possible draw are shown as such and not stored.
+    if (reply.numbers.size() == 7) text += kInvalidDrawMark;
     // This is how the server passes notices to the user.
     if (contains(reply.rest, "Mitteilung")) parts.ui.showMessage(reply.rest);
     return false;

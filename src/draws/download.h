@@ -24,8 +24,8 @@ std::string drawRequestUrl(const std::string& server, double date);
 struct DrawReply {
   // The numbers read, in order, up to the first field that is not one (at most seven).
   std::vector<int> numbers;
-  // All seven were read, each a whole number from 1 to 45: the server is not trusted
-  // blindly.
+  // All seven were read, each a whole number from 1 to 45, six different ones and a
+  // Zusatzzahl not among them: the server is not trusted blindly.
   bool holdsDraw = false;
   // Without a draw, the text from where the reading stopped: the whole body when it
   // holds no comma at all.

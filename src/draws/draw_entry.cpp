@@ -5,9 +5,49 @@
 #include "draws/draw_file.h"
 #include "draws/draw_on_show.h"
 #include "platform/dates.h"
+#include "platform/german.h"
 
 namespace lotto {
 namespace {
+
+std::string shownNumbers(const DrawRecord& record) {
+  std::string text;
+  for (int i = 1; i <= 6; ++i) text += std::to_string(record.number(i)) + " ";
+  return text + "Z:" + std::to_string(record.zusatzzahl());
+}
+
+// What the entry asks before it stores: a draw that can be none is refused, one on another
+// day than Wednesday or Sunday and one that replaces another stored draw take a yes.
+bool mayStore(const DrawEntryDialog& dialog, const std::vector<DrawRecord>& records,
+              UserInteraction& ui) {
+  if (const auto problem = dialog.problem()) {
+    ui.showError(*problem);
+    return false;
+  }
+  const DrawRecord entered = dialog.enteredDraw();
+  const int weekday = dayOfWeek(entered.date);
+  if (weekday != kSunday && weekday != kWednesday &&
+      !ui.askYesNo("Ziehung eingeben",
+                   "Der " + formatShortDate(entered.date) + " ist ein " + longWeekdayName(weekday) +
+                       ", kein Ziehungstag (Mittwoch oder Sonntag). Die Ziehung trotzdem "
+                       "speichern?")) {
+    return false;
+  }
+  for (const DrawRecord& stored : records) {
+    if (stored.date != entered.date) continue;
+    DrawRecord comparable = stored;
+    std::sort(comparable.bytes.begin(), comparable.bytes.begin() + 6);
+    comparable.bytes[7] = entered.bytes[7];
+    if (comparable == entered) return false;  // stored already as it is
+    if (!ui.askYesNo("Ziehung eingeben", "Am " + formatDrawDate(entered.date) +
+                                             " ist schon die Ziehung " + shownNumbers(stored) +
+                                             " gespeichert. Durch " + shownNumbers(entered) +
+                                             " ersetzen?")) {
+      return false;
+    }
+  }
+  return true;
+}
 
 Spinner numberSpinner() {
   return Spinner(1, 45, 45);
@@ -42,6 +82,18 @@ DrawRecord DrawEntryDialog::enteredDraw() const {
   record.bytes[7] = static_cast<std::uint8_t>(spare.value());
   std::sort(record.bytes.begin(), record.bytes.begin() + 6);
   return record;
+}
+
+std::optional<std::string> DrawEntryDialog::problem() const {
+  const DrawRecord entered = enteredDraw();
+  if (const auto problem = drawProblem(drawNumbersOf(entered))) {
+    return "Die Ziehung kann nicht gespeichert werden: " + *problem + ".";
+  }
+  if (roundToDay(entered.date) > roundToDay(latestDate)) {
+    return "Die Ziehung kann nicht gespeichert werden: der " + formatShortDate(entered.date) +
+           " liegt nach dem heutigen Tag.";
+  }
+  return std::nullopt;
 }
 
 std::vector<DrawRecord> withDrawEntered(const std::vector<DrawRecord>& records,
@@ -82,7 +134,8 @@ void enterDraw(const std::string& drawFile, double& workingDate, DateField& chos
     dialog.presetFrom(records.back());
   }
 
-  if (ui.showModal(dialog) == ModalResult::Ok) {
+  dialog.latestDate = clock.today();
+  if (ui.showModal(dialog) == ModalResult::Ok && mayStore(dialog, records, ui)) {
     const DrawRecord entered = dialog.enteredDraw();
     if (records.empty() || entered.date > roundToDay(workingDate)) {
       // The newest draw goes to the end; the file keeps its order.

@@ -2,6 +2,7 @@
 // Typing a draw in by hand: the entry dialog, and where a new draw goes in the history.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@ class DrawEntryDialog : public ModalDialog {
   std::array<Spinner, 7> numbers;
   Spinner spare{1, 10, 10};  // "S:", the record's spare byte; hidden while in use
   bool spareVisible = true;
+  double latestDate = kLatestDate;  // today: no draw is entered for a later day
 
   // Presets from the newest stored draw (the spinners limit the values to their ranges).
   void presetFrom(const DrawRecord& newest);
@@ -31,6 +33,9 @@ class DrawEntryDialog : public ModalDialog {
 
   // The draw as entered, its six numbers in ascending order (the Zusatzzahl apart).
   DrawRecord enteredDraw() const;
+  // Why what is entered can be no draw, as the message that says so: a number twice, a
+  // Zusatzzahl among the six, a date after today. Nothing for a possible draw.
+  std::optional<std::string> problem() const;
 };
 
 // The history with a new draw in date order: a stored draw of the same date is replaced,
@@ -43,8 +48,10 @@ std::vector<DrawRecord> withoutDrawsOf(const std::vector<DrawRecord>& records, d
 
 // "Eingeben": the entry dialog opens with the newest stored draw (or, for an empty
 // history, with today and 45 everywhere); the draw typed in is stored in date order, a
-// draw of a stored date replacing it. Whether or not it is stored, workingDate and
-// chosenDate end on the newest stored date; the caller then checks the tips.
+// draw of a stored date replacing it. What can be no draw is refused with its message
+// and nothing is stored; before a draw on another day than Wednesday or Sunday is stored,
+// and before a stored draw is replaced by another, the user is asked. Whether or not it is stored,
+// workingDate and chosenDate end on the newest stored date; the caller then checks the tips.
 void enterDraw(const std::string& drawFile, double& workingDate, DateField& chosenDate,
                UserInteraction& ui, Clock& clock);
 

@@ -27,8 +27,13 @@ DrawEntryView::DrawEntryView(DrawEntryDialog& form, QtUserInteraction& interacti
     result_ = ModalResult::Abort;
     reject();
   });
+  // What can be no draw is refused here, with the typed values kept for mending.
   connect(ui_->okButton, &QPushButton::clicked, this, [this] {
     copyToForm();
+    if (const auto problem = form_.problem()) {
+      interaction_.showError(*problem);
+      return;
+    }
     result_ = ModalResult::Ok;
     accept();
   });

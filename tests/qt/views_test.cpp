@@ -432,6 +432,36 @@ class ViewsTest : public QObject {
     QCOMPARE(form.enteredDraw(), testing::makeDraw(2025, 1, 8, {11, 19, 24, 37, 42, 44}, 8, 4));
   }
 
+  // The dialog refuses an impossible draw, says why and stays open with what was typed.
+  void entryDialogKeepsAnImpossibleDrawForMending() {
+    DrawEntryDialog form;
+    form.presetFrom(testing::makeDraw(2025, 1, 5, {3, 11, 19, 24, 37, 42}, 8, 4));
+    form.latestDate = dayNumber(2026, 12, 9);
+    QtUserInteraction interaction;
+    std::vector<QtUserInteraction::Box> boxes;
+    interaction.scriptBoxes([&boxes](const QtUserInteraction::Box& box) {
+      boxes.push_back(box);
+      return QtUserInteraction::Answer(true);
+    });
+    DrawEntryView view(form, interaction);
+    view.findChild<QSpinBox*>("number1")->setValue(11);  // 11 twice
+    bool stillOpen = false;
+    QTimer::singleShot(0, &view, [&] {
+      view.findChild<QPushButton*>("okButton")->click();
+      stillOpen = view.isVisible();
+      view.findChild<QSpinBox*>("number1")->setValue(1);
+      view.findChild<QPushButton*>("okButton")->click();
+    });
+    QCOMPARE(view.run(), ModalResult::Ok);
+    QVERIFY(stillOpen);
+    QCOMPARE(boxes.size(), std::size_t{1});
+    QCOMPARE(boxes[0].kind, QtUserInteraction::Box::Kind::Error);
+    QCOMPARE(boxes[0].text,
+             std::string("Die Ziehung kann nicht gespeichert werden: die Zahl 11 steht zweimal "
+                         "darin."));
+    QCOMPARE(form.enteredDraw(), testing::makeDraw(2025, 1, 5, {1, 11, 19, 24, 37, 42}, 8, 4));
+  }
+
   void aSecondCommandDoesNotStartWhileOneRuns() {
     Shown shown;
     shown.showPage(MainPage::Draws);
