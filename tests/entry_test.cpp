@@ -208,6 +208,7 @@ TEST_F(DrawEntry, AFailedRewriteLeavesTheOldHistoryWhole) {
   EXPECT_EQ(readWholeFile(dir.file(kDrawFileName)), before);
 
   ASSERT_EQ(symlink("/dev/full", dir.file("Zahlen.da~").c_str()), 0);
+  fakes.ui.answers = {true};
   EXPECT_THROW(form.removeShownDraw(), InOutError);
   EXPECT_EQ(readWholeFile(dir.file(kDrawFileName)), before);
   EXPECT_EQ(fakes.ui.busyDepth, 0);
@@ -215,9 +216,21 @@ TEST_F(DrawEntry, AFailedRewriteLeavesTheOldHistoryWhole) {
 
 using DrawRemoval = DrawEntry;
 
+TEST_F(DrawRemoval, AsksFirstAndRemovesOnYesOnly) {
+  form.drawOnShow.chosenDate.setDate(kHistory[1].date);
+  form.checkTipsAgainstChosenDraw();
+  const std::string before = readWholeFile(dir.file(kDrawFileName));
+  form.removeShownDraw();  // answered no
+  EXPECT_EQ(fakes.ui.questions,
+            std::vector<std::string>{"Ziehung löschen: Ziehung vom So 12.01.25 löschen?"});
+  EXPECT_EQ(readWholeFile(dir.file(kDrawFileName)), before);
+  EXPECT_EQ(form.drawOnShow.shownDate, kHistory[1].date);
+}
+
 TEST_F(DrawRemoval, RemovesTheDrawOnShowAndShowsTheNextLaterOne) {
   form.drawOnShow.chosenDate.setDate(kHistory[1].date);
   form.checkTipsAgainstChosenDraw();
+  fakes.ui.answers = {true, true};
   form.removeShownDraw();
   EXPECT_EQ(stored(), (std::vector<DrawRecord>{kHistory[0], kHistory[2]}));
   EXPECT_FALSE(fileExists(dir.file("Zahlen.da~")));

@@ -154,8 +154,10 @@ void enterDraw(const std::string& drawFile, double& workingDate, DateField& chos
 
 void removeDrawsOf(const std::string& drawFile, const std::string& tempFile, double date,
                    UserInteraction& ui) {
+  const std::vector<DrawRecord> records = readDrawFile(drawFile);
+  if (!ui.askYesNo("Ziehung löschen", "Ziehung vom " + formatDrawDate(date) + " löschen?")) return;
   BusyCursor busy(ui);
-  writeDrawFile(drawFile, tempFile, withoutDrawsOf(readDrawFile(drawFile), date));
+  writeDrawFile(drawFile, tempFile, withoutDrawsOf(records, date));
 }
 
 }  // namespace lotto

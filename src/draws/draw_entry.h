@@ -55,7 +55,9 @@ std::vector<DrawRecord> withoutDrawsOf(const std::vector<DrawRecord>& records, d
 void enterDraw(const std::string& drawFile, double& workingDate, DateField& chosenDate,
                UserInteraction& ui, Clock& clock);
 
-// "Löschen": rewrites the draw file through tempFile without every draw of the date.
+// "Löschen": asks whether the draw of the date shall go ("Ziehung vom Mi 19.08.26
+// löschen?") and on yes rewrites the draw file through tempFile without every draw of the
+// date. A file that cannot be read whole fails before the question.
 void removeDrawsOf(const std::string& drawFile, const std::string& tempFile, double date,
                    UserInteraction& ui);
 
