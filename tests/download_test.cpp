@@ -36,7 +36,7 @@ const std::vector<DrawRecord> kHistory = {
 class Download : public testing::WindowTest {
  protected:
   void SetUp() override {
-    showWith(kHistory, dayNumber(2025, 1, 1));  // nothing to fetch yet
+    showWith(kHistory, dayNumber(2025, 1, 5));  // nothing to fetch yet
     fakes.http.requests.clear();
     fakes.clock.todayValue = dayNumber(2025, 1, 20);
   }
@@ -186,6 +186,26 @@ TEST_F(Download, ADayWithoutADrawIsPassedOver) {
   EXPECT_EQ(urls(), (std::vector<std::string>{urlFor(2025, 1, 8), urlFor(2025, 1, 12),
                                               urlFor(2025, 1, 15)}));
   EXPECT_EQ(stored().back(), makeDraw(2025, 1, 12, {1, 2, 3, 4, 5, 6}, 7, 6));
+}
+
+// A history that ends after today (a wrong clock, a draw typed in for a later day) leaves
+// nothing to ask for: the update says so instead of ending quietly.
+TEST_F(Download, AHistoryEndingAfterTodayIsNamed) {
+  fakes.clock.todayValue = dayNumber(2025, 1, 3);
+  form.updateDraws();
+  EXPECT_TRUE(fakes.http.requests.empty());
+  EXPECT_EQ(fakes.ui.messages,
+            std::vector<std::string>{
+                "Die neueste gespeicherte Ziehung (So 05.01.25) liegt nach dem heutigen Tag "
+                "(03.01.2025): Es gibt nichts zu aktualisieren. Stimmt das Datum des Computers, "
+                "oder wurde die Ziehung falsch eingegeben?"});
+  EXPECT_EQ(form.statusBar.panels[0], "Nichts zu aktualisieren");
+  expectUsableAgain();
+  // On the day of the newest draw nothing is asked and nothing is said.
+  fakes.ui.messages.clear();
+  fakes.clock.todayValue = dayNumber(2025, 1, 5);
+  form.updateDraws();
+  EXPECT_TRUE(fakes.ui.messages.empty());
 }
 
 TEST_F(Download, ANoticeIsShownOnceAndEndsTheRun) {

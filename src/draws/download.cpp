@@ -8,6 +8,7 @@
 #include "platform/convert.h"
 #include "platform/dates.h"
 #include "platform/file_io.h"
+#include "platform/german.h"
 
 namespace lotto {
 namespace {
@@ -114,6 +115,15 @@ void downloadDraws(const DownloadParts& parts) {
   }
   if (record.date > 0) asked.setDate(record.date);
   parts.workingDate = roundToDay(asked.date());
+  if (!records.empty() && roundToDay(record.date) > roundToDay(parts.clock.today())) {
+    // Nothing can be asked for: the history ends after today.
+    parts.status = "Nichts zu aktualisieren";
+    parts.ui.showMessage("Die neueste gespeicherte Ziehung (" + formatDrawDate(record.date) +
+                         ") liegt nach dem heutigen Tag (" + formatShortDate(parts.clock.today()) +
+                         "): Es gibt nichts zu aktualisieren. Stimmt das Datum des Computers, "
+                         "oder wurde die Ziehung falsch eingegeben?");
+    return;
+  }
   asked.setDate(nextDrawDay(asked.date()));
 
   std::int64_t days = 0;
