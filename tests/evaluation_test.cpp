@@ -7,6 +7,7 @@
 #include "evaluation/scoring.h"
 #include "platform/dates.h"
 #include "platform/errors.h"
+#include "platform/file_io.h"
 #include "support/fakes.h"
 #include "support/fixtures.h"
 #include "support/window_fixture.h"
@@ -246,6 +247,104 @@ TEST_F(CompleteCheck, DoesNothingWhileSortierenIsFalse) {
   EXPECT_EQ(form.tips.row(1).hitLabel.caption, "");
   EXPECT_EQ(form.tips.colour(1, 3), Colour::Window);
   EXPECT_TRUE(fakes.sound.played.empty());
+}
+
+// ---- a row that holds a number more than once is no tip
+
+class RepeatedNumbers : public testing::WindowTest {
+ protected:
+  void SetUp() override {
+    showWith({makeDraw(2025, 1, 5, {3, 5, 19, 24, 33, 41}, 1)}, dayNumber(2026, 1, 1));
+    typeTip(2, {"5", "5", "5", "24", "24", "1"});
+    typeTip(4, {"3", "5", "19", "24", "33", "41"});
+    fakes.http.requests.clear();  // the start's update
+  }
+};
+
+TEST_F(RepeatedNumbers, IsShownAsNoTipAndNeverScored) {
+  EXPECT_EQ(form.checkAllTips(), 6);  // tip 4 alone is scored
+  EXPECT_EQ(form.tips.row(2).hitLabel.caption, "5 mehrfach");
+  EXPECT_EQ(form.tips.row(2).hitLabel.colour, Colour::Red);
+  EXPECT_EQ(form.tips.row(2).sumLabel.caption, "");
+  const Colour expected[] = {Colour::Red,    Colour::Red,    Colour::Red,
+                             Colour::Window, Colour::Window, Colour::Window};
+  for (int index = 1; index <= 6; ++index) {
+    EXPECT_EQ(form.tips.colour(2, index), expected[index - 1]) << index;
+  }
+  EXPECT_EQ(tipTexts(2), (std::array<std::string, 6>{"5", "5", "5", "24", "24", "1"}));  // unsorted
+  // Only tip 4's six hits played the jingle.
+  EXPECT_EQ(fakes.sound.played.size(), 1u);
+
+  // The row stays editable: a mended tip is scored at once.
+  form.setTipField(2, 2, "7");
+  form.setTipField(2, 3, "9");
+  form.setTipField(2, 5, "30");
+  form.leaveTipField();
+  EXPECT_EQ(form.tips.row(2).hitLabel.caption, "2 + Z");
+  EXPECT_EQ(form.tips.row(2).hitLabel.colour, Colour::Black);
+}
+
+TEST_F(RepeatedNumbers, NothingIsSavedPrintedOrHandedOver) {
+  const std::string message =
+      "Der 2. Tipp enthält die Zahl 5 mehrfach; ein Tipp braucht sechs "
+      "verschiedene Zahlen. Es wurde nichts ";
+  fakes.ui.files = {ChosenFile{dir.file("gewählt.blt"), 1}};
+  const std::pair<const char*, void (MainWindow::*)()> commands[] = {
+      {"gespeichert.", &MainWindow::saveTips},   {"gespeichert.", &MainWindow::saveTipsForNextDraw},
+      {"gedruckt.", &MainWindow::printTipSheet}, {"gedruckt.", &MainWindow::printOnSlip},
+      {"übergeben.", &MainWindow::sendToBasket}, {"übergeben.", &MainWindow::startClickScript},
+  };
+  for (const auto& [notDone, command] : commands) {
+    SCOPED_TRACE(notDone);
+    try {
+      (form.*command)();
+      ADD_FAILURE() << "done with a row that is no tip";
+    } catch (const AppError& error) {
+      EXPECT_EQ(error.what(), message + notDone);
+    }
+  }
+  EXPECT_TRUE(fakes.ui.fileDialogs.empty());
+  EXPECT_EQ(fakes.ui.modals, 0);
+  EXPECT_TRUE(fakes.http.requests.empty());
+  EXPECT_TRUE(fakes.shell.opened.empty());
+  EXPECT_FALSE(fileExists(dir.file("gewählt.blt")));
+  EXPECT_FALSE(fileExists(dir.file("Tipps")));
+  EXPECT_FALSE(fileExists(dir.file("Tipp.txt")));
+}
+
+TEST_F(RepeatedNumbers, TheTipDistributionAndTheSearchPassItOver) {
+  typeTip(1, {"1", "2", "3", "4", "5", "6"});
+  typeTip(3, {"7", "8", "9", "10", "11", "12"});
+  form.showTipDistribution();
+  // Tip 2 counts nothing and ends nothing; tips 1, 3 and 4 count, tip 5 ends the counting.
+  EXPECT_EQ(form.chartTab.chart.y(4), 2);   // number 5: tips 1 and 4
+  EXPECT_EQ(form.chartTab.chart.y(23), 1);  // number 24: tip 4
+  EXPECT_EQ(form.chartTab.chart.y(0), 1);   // number 1: tip 1, not tip 2
+  // The search passes it over too.
+  for (int tip : {1, 3}) {
+    for (int index = 1; index <= 6; ++index) form.setTipField(tip, index, "");
+  }
+  // Scored as it stands, tip 2 would hit five times (5 thrice, 24 twice) and stop first.
+  fakes.ui.inputs = {"5"};
+  fakes.ui.answers = {true, true};
+  form.searchHistoryForTips();
+  EXPECT_EQ(fakes.ui.questions.size(), 1u);  // tip 4 alone
+  EXPECT_EQ(form.tips.row(2).hitLabel.caption, "5 mehrfach");
+}
+
+TEST_F(RepeatedNumbers, ATypedTextTheFieldRefusesIsNamed) {
+  form.typeIntoTipField(5, 1, "4");
+  EXPECT_EQ(form.statusBar.panels[1], "");
+  form.typeIntoTipField(5, 1, "46");
+  EXPECT_EQ(form.tips.text(5, 1), "");
+  EXPECT_EQ(form.statusBar.panels[1],
+            "„46“ ist keine Zahl von 1 bis 45: Tipp 5, Zahl 1 bleibt leer.");
+  form.typeIntoTipField(5, 2, "x<b>y</b>und noch viel mehr");
+  EXPECT_EQ(form.statusBar.panels[1],
+            "„x<b>y</b>und…“ ist keine Zahl von 1 bis 45: Tipp 5, Zahl 2 bleibt leer.");
+  form.typeIntoTipField(5, 2, "07");  // taken as 7: the note goes
+  EXPECT_EQ(form.tips.text(5, 2), "7");
+  EXPECT_EQ(form.statusBar.panels[1], "");
 }
 
 }  // namespace

@@ -93,6 +93,25 @@ void MainWindow::onClose() {
 
 // ---- tip grid and links
 
+void MainWindow::typeIntoTipField(int tip, int index, const std::string& text) {
+  setTipField(tip, index, text);
+  std::string& status = statusBar.panels[1];
+  if (!text.empty() && tips.text(tip, index).empty()) {
+    // A pasted text is named by its beginning only.
+    std::size_t cut = std::min<std::size_t>(text.size(), 12);
+    while (cut < text.size() && cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+      --cut;  // never inside a UTF-8 character
+    }
+    const std::string named = cut < text.size() ? text.substr(0, cut) + "…" : text;
+    status = "„" + named + "“ ist keine Zahl von 1 bis 45: Tipp " + std::to_string(tip) +
+             ", Zahl " + std::to_string(index) + " bleibt leer.";
+    typingNote_ = status;
+  } else if (!typingNote_.empty() && status == typingNote_) {
+    status.clear();
+    typingNote_.clear();
+  }
+}
+
 void MainWindow::leaveTipField() {
   if (state.completeCheckEnabled) checkAllTips();
 }

@@ -77,6 +77,9 @@ class MainWindow {
   // ---- tip grid
   // A change of field `index` of tip `tip`, by typing or by program code.
   void setTipField(int tip, int index, const std::string& text) { tips.setText(tip, index, text); }
+  // The user typed into a field: as setTipField, and a text the field refuses ("46",
+  // letters) is named in the status bar, so that nothing vanishes without a word.
+  void typeIntoTipField(int tip, int index, const std::string& text);
   // Leaving a tip field: the complete check runs while completeCheckEnabled is true.
   void leaveTipField();
   // A click on a tip's row label toggles its mark.
@@ -168,6 +171,7 @@ class MainWindow {
 
   Services services_;
   std::string programFile_;
+  std::string typingNote_;  // the status text that names the last refused typing
 };
 
 }  // namespace lotto

@@ -1,6 +1,7 @@
 #include "controls/tip_grid.h"
 
 #include "platform/convert.h"
+#include "platform/errors.h"
 
 namespace lotto {
 
@@ -23,6 +24,28 @@ void TipGrid::setText(int tip, int index, std::string_view text) {
 void TipGrid::toggleMark(int tip) {
   Label& label = row(tip).rowLabel;
   label.colour = label.colour == Colour::WindowText ? Colour::Red : Colour::WindowText;
+}
+
+std::optional<int> TipGrid::repeatedNumber(int tip) const {
+  std::array<bool, 46> seen{};
+  for (int index = 1; index <= kNumbers; ++index) {
+    const auto number = tryToInteger(text(tip, index));
+    if (!number || *number < 1 || *number > 45) continue;
+    if (seen[static_cast<std::size_t>(*number)]) return *number;
+    seen[static_cast<std::size_t>(*number)] = true;
+  }
+  return std::nullopt;
+}
+
+void TipGrid::requireNoRepeatedNumbers(const std::string& notDone) const {
+  for (int tip = 1; tip <= kTips; ++tip) {
+    if (const auto number = repeatedNumber(tip)) {
+      throw AppError("Der " + std::to_string(tip) + ". Tipp enthält die Zahl " +
+                     std::to_string(*number) +
+                     " mehrfach; ein Tipp braucht sechs verschiedene Zahlen. Es wurde nichts " +
+                     notDone + ".");
+    }
+  }
 }
 
 void TipGrid::clearUnmarked() {

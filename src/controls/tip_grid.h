@@ -5,6 +5,7 @@
 // "Löschen aller Tipps".
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,14 @@ class TipGrid {
 
   // Empties every unmarked tip and its hit and Quersumme labels.
   void clearUnmarked();
+
+  // The first number that stands more than once in the fields of tip `tip`: such a row is
+  // no tip. It is shown as one that is not valid and never scored, counted, printed,
+  // exported or handed over, but it can be edited as any other.
+  std::optional<int> repeatedNumber(int tip) const;
+  // Throws AppError naming the first row that holds a number more than once, with the
+  // words of what was not done ("gespeichert", "gedruckt", ...).
+  void requireNoRepeatedNumbers(const std::string& notDone) const;
 
  private:
   TextField& field(int tip, int index) {

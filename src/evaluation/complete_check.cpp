@@ -20,6 +20,18 @@ Colour colourOfHit(std::uint8_t hitKind) {
   }
 }
 
+// A row that holds a number more than once is no tip: its fields with that number stand
+// out and the hit label says why, instead of a score.
+void showRepeatedNumber(TipGrid& tips, int tip, int number) {
+  const std::string text = std::to_string(number);
+  for (int index = 1; index <= TipGrid::kNumbers; ++index) {
+    if (tips.text(tip, index) == text) tips.setColour(tip, index, Colour::Red);
+  }
+  Label& label = tips.row(tip).hitLabel;
+  label.caption = text + " mehrfach";
+  label.colour = Colour::Red;
+}
+
 }  // namespace
 
 int runCompleteCheck(TipGrid& tips, ScoringFields& scoring, SoundPlayer& sound,
@@ -41,11 +53,13 @@ int runCompleteCheck(TipGrid& tips, ScoringFields& scoring, SoundPlayer& sound,
       }
     }
 
-    if (!complete) {
+    const std::optional<int> repeated = tips.repeatedNumber(tip);
+    if (!complete || repeated) {
       for (int index = 1; index <= TipGrid::kNumbers; ++index)
         tips.setColour(tip, index, Colour::Window);
       row.hitLabel.caption.clear();
       row.sumLabel.caption.clear();
+      if (repeated) showRepeatedNumber(tips, tip, *repeated);
       if (tip == TipGrid::kTips) {
         scoring.hits = 0;
         scoring.zusatzzahlHit = false;

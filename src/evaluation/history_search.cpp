@@ -47,7 +47,11 @@ class Search {
  public:
   Search(const HistorySearchParts& parts, const DrawHistory& history, int threshold)
       : parts_(parts), history_(history), threshold_(threshold) {
-    for (int tip = 1; tip <= kSearchedTips; ++tip) masks_[tip - 1] = maskOfTip(parts.tips, tip);
+    for (int tip = 1; tip <= kSearchedTips; ++tip) {
+      masks_[tip - 1] = maskOfTip(parts.tips, tip);
+      // A row holding a number more than once is no tip: it is never scored.
+      searched_[tip - 1] = !parts.tips.repeatedNumber(tip);
+    }
   }
 
   // False when the user ended the search.
@@ -67,6 +71,7 @@ class Search {
       examined_ = i;
       const std::uint64_t drawMask = maskOfDraw(record);
       for (int tip = 1; tip <= kSearchedTips; ++tip) {
+        if (!searched_[tip - 1]) continue;
         pending_[tip - 1] = i;
         if (hitsOf(tip, record, drawMask) < threshold_) continue;
         // A stop: the window as the search shows it now, then the check and the question.
@@ -115,6 +120,7 @@ class Search {
   const DrawHistory& history_;
   const int threshold_;
   std::array<std::uint64_t, kSearchedTips> masks_{};
+  std::array<bool, kSearchedTips> searched_{};
   std::array<std::optional<std::size_t>, kSearchedTips> pending_{};
   std::optional<std::size_t> examined_;
 };

@@ -93,6 +93,7 @@ void requireSafeAddress(const std::string& address) {
 }
 
 void handOverToBasket(const BasketParts& parts) {
+  parts.tips.requireNoRepeatedNumbers("übergeben");
   const int port = toInteger(parts.proxyPort.text);
   parts.http.setProxy(parts.proxyHost.text, port);
   const HttpReply reply = parts.http.fetch(basketTemplateUrl(parts.server.text, parts.tipCount));

@@ -124,6 +124,7 @@ std::string scriptUrl(const std::string& server, const std::string& fileName) {
 }
 
 void runClickScript(const ClickScriptParts& parts) {
+  parts.tips.requireNoRepeatedNumbers("übergeben");
   const std::string tipFile = parts.saveTips();
 
   SettingsStore& settings = parts.settings;

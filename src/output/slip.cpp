@@ -90,6 +90,7 @@ ReportPage slipPage(const TipGrid& tips, int slipTop, int slipLeft,
 }
 
 void printSlip(const SlipParts& parts) {
+  parts.tips.requireNoRepeatedNumbers("gedruckt");
   SlipSettingsDialog& dialog = parts.settings;
   dialog.topOffset.setValue(parts.printing.slipTop);
   dialog.leftOffset.setValue(parts.printing.slipLeft);

@@ -86,6 +86,7 @@ void fillFromTipFile(TipGrid& tips, std::string_view bytes) {
 }
 
 void saveTipsWithDialog(const TipFileParts& parts) {
+  parts.tips.requireNoRepeatedNumbers("gespeichert");
   const double date = tipFileDate(parts.chosenDate.date(), parts.clock.today());
   const auto chosen =
       parts.ui.saveFile({kTipFileSaveFilter, kTipFileExtension, tipFileName(date), ""});
@@ -109,6 +110,7 @@ bool loadTipsWithDialog(const TipFileParts& parts, const std::function<void()>& 
 }
 
 std::string saveTipsAutomatically(const TipFileParts& parts) {
+  parts.tips.requireNoRepeatedNumbers("gespeichert");
   const std::string folder = parts.home + kTipFolder;
   createFolderIfMissing(folder);
   const double date = tipFileDate(parts.chosenDate.date(), parts.clock.today());

@@ -35,6 +35,7 @@ std::string tipSheetContent(const TipGrid& tips, double lastEvaluated) {
 
 void showTipSheet(const TipGrid& tips, double lastEvaluated, const std::string& home,
                   Shell& shell) {
+  tips.requireNoRepeatedNumbers("gedruckt");
   const std::string path = home + kTipSheetName;
   replaceFileAtomically(path, path + "~", tipSheetContent(tips, lastEvaluated));
   shell.openDocument(path);

@@ -74,6 +74,9 @@ void MainWindowView::addStatusPanels() {
   auto* panel1 = new QLabel(this);
   panel1->setObjectName("progressStatus");
   panel1->setMinimumWidth(50);
+  // What the panels say can carry outside text (a typed text, a server's words): plain text.
+  panel0->setTextFormat(Qt::PlainText);
+  panel1->setTextFormat(Qt::PlainText);
   ui_->statusBar->addWidget(panel0);
   ui_->statusBar->addWidget(panel1, 1);
   // How far a download or a generator run is; shown only while one runs.

@@ -37,7 +37,9 @@ TipRowView::TipRowView(int tip, MainWindow& form, CommandRunner runCommand, QWid
     edit->setAccessibleName(QString("Tipp %1, Zahl %2").arg(tip).arg(index));
     edit->installEventFilter(this);
     connect(edit, &QLineEdit::textEdited, this, [this, edit, index](const QString& text) {
-      form_.setTipField(tip_, index, text.toStdString());
+      runCommand_([this, index, typed = text.toStdString()] {
+        form_.typeIntoTipField(tip_, index, typed);
+      });
       // The cleaning rule may have changed what was typed ("46" becomes empty).
       setTextIfChanged(edit, form_.tips.text(tip_, index));
     });

@@ -140,6 +140,7 @@ void tipDistribution(const TipGrid& tips, StatisticSeries& chart, UserInteractio
   // Counting ends at the first field that is not a number; the grid admits only 1..45.
   bool counting = true;
   for (int tip = 1; tip <= TipGrid::kTips && counting; ++tip) {
+    if (tips.repeatedNumber(tip)) continue;  // no tip: its numbers do not count
     for (int index = 1; index <= TipGrid::kNumbers; ++index) {
       const auto number = tryToInteger(tips.text(tip, index));
       if (!number || *number < 0 || *number > 45) {

@@ -158,6 +158,53 @@ class ViewsTest : public QObject {
     QCOMPARE(field(shown.view, 1, 2)->palette().color(QPalette::Base), QColor(0, 255, 0));
   }
 
+  static void typeTipInto(QWidget& view, int tip, const std::array<const char*, 6>& numbers) {
+    for (int index = 1; index <= 6; ++index) {
+      QLineEdit* edit = field(view, tip, index);
+      edit->setFocus();
+      QTest::keyClicks(edit, numbers[static_cast<std::size_t>(index - 1)]);
+    }
+  }
+
+  // The pair statistic counts its groups against every draw; afterwards the tips are still
+  // scored against the draw the window shows.
+  void theTipsAreScoredAgainstTheDrawOnShowAfterAStatistic() {
+    Shown shown;
+    typeTipInto(shown.view, 1, {"1", "3", "24", "32", "36", "42"});
+    field(shown.view, 2, 1)->setFocus();
+    QTRY_COMPARE(shown.text("tip1Hits"), QString("6"));
+    shown.showPage(MainPage::Chart);
+    QTest::mouseClick(shown.button("chartPairsButton"), Qt::LeftButton);
+    shown.showPage(MainPage::Tips);
+    QTest::keyClicks(field(shown.view, 2, 1), "7");
+    field(shown.view, 2, 2)->setFocus();  // leave tip 2
+    QTRY_COMPARE(shown.text("tip1Hits"), QString("6"));
+    QCOMPARE(shown.text("drawBarText"), QString("Fr 21.08.26    1  3  24  32  36  42 Z:37"));
+  }
+
+  // A row with a number twice is shown as no tip, and a save says why it saves nothing.
+  void aRowWithARepeatedNumberIsShownAndNotSaved() {
+    Shown shown;
+    typeTipInto(shown.view, 1, {"5", "5", "5", "24", "24", "1"});
+    field(shown.view, 2, 1)->setFocus();
+    QTRY_COMPARE(shown.text("tip1Hits"), QString("5 mehrfach"));
+    QCOMPARE(field(shown.view, 1, 1)->palette().color(QPalette::Base), QColor(Qt::red));
+    QCOMPARE(field(shown.view, 1, 4)->palette().color(QPalette::Base),
+             field(shown.view, 2, 1)->palette().color(QPalette::Base));
+    QVERIFY(shown.fakes.sound.played.empty());
+    shown.boxes.clear();
+    QTest::mouseClick(shown.button("saveTipsButton"), Qt::LeftButton);
+    QCOMPARE(shown.boxes.size(), std::size_t{1});
+    QCOMPARE(shown.boxes[0].kind, QtUserInteraction::Box::Kind::Error);
+    QCOMPARE(shown.boxes[0].text,
+             std::string("Der 1. Tipp enthält die Zahl 5 mehrfach; ein Tipp braucht sechs "
+                         "verschiedene Zahlen. Es wurde nichts gespeichert."));
+    // A typed text the field refuses is named in the status bar.
+    QTest::keyClicks(field(shown.view, 3, 1), "x");
+    QCOMPARE(shown.text("progressStatus"),
+             QString("„x“ ist keine Zahl von 1 bis 45: Tipp 3, Zahl 1 bleibt leer."));
+  }
+
   void chartViewDrawsTheStatisticSeries() {
     StatisticSeries series;
     series.beginStatistic();

@@ -25,6 +25,7 @@ void literalSearchHistoryForTips(MainWindow& form, UserInteraction& ui) {
     form.drawOnShow.drawBarQuersumme.caption = quersummeText(form.scoring.scoredDraw);
     form.drawOnShow.drawBarText.caption = form.drawOnShow.shownDrawText.caption;
     for (int tip = 1; tip <= 8; ++tip) {
+      if (form.tips.repeatedNumber(tip)) continue;
       form.scoring.scoreTip({form.tips.text(tip, 1), form.tips.text(tip, 2), form.tips.text(tip, 3),
                              form.tips.text(tip, 4), form.tips.text(tip, 5),
                              form.tips.text(tip, 6)});
